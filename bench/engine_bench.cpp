@@ -1,0 +1,59 @@
+// The cost of the dice against the cost of the random numbers they consume.
+#include <benchmark/benchmark.h>
+
+#include "dice.h"
+#include "step_roll.h"
+
+namespace dicewright {
+namespace {
+
+void BM_Next(benchmark::State& state) {
+    ClockRandomSource source(1);
+    for (auto _ : state) benchmark::DoNotOptimize(source.Next());
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_Next);
+
+void BM_Reseed(benchmark::State& state) {
+    ClockRandomSource source(1);
+    for (auto _ : state) source.Reseed();
+}
+BENCHMARK(BM_Reseed);
+
+void BM_RollDie(benchmark::State& state) {
+    ClockRandomSource source(1);
+    const int faces = static_cast<int>(state.range(0));
+    for (auto _ : state) benchmark::DoNotOptimize(RollDie(faces, source));
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_RollDie)->Arg(4)->Arg(6)->Arg(8)->Arg(10)->Arg(12)->Arg(20);
+
+// Counts the draws a step consumes, so the report can set the step's cost against them.
+class CountingSource final : public RandomSource {
+public:
+    void Reseed() override { m_inner.Reseed(); }
+    float Next() override {
+        ++draws;
+        return m_inner.Next();
+    }
+    long draws = 0;
+
+private:
+    ClockRandomSource m_inner{1};
+};
+
+void BM_RollStep(benchmark::State& state) {
+    ClockRandomSource source(1);
+    const int step = static_cast<int>(state.range(0));
+    for (auto _ : state) benchmark::DoNotOptimize(RollStep(step, source));
+    state.SetItemsProcessed(state.iterations());
+
+    CountingSource counter;
+    constexpr int kRolls = 100000;
+    for (int i = 0; i < kRolls; ++i) RollStep(step, counter);
+    state.counters["draws_per_roll"] = static_cast<double>(counter.draws) / kRolls;
+}
+BENCHMARK(BM_RollStep)->Arg(1)->Arg(8)->Arg(26)->Arg(40);
+
+}  // namespace
+}  // namespace dicewright

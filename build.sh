@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# Sets up, builds, runs and tests Dicewright on Debian 12.
+#   ./build.sh run        install what is missing, build, start the program
+#   ./build.sh test       install what is missing, build, run every test
+#   ./build.sh sanitize   the test suite again under AddressSanitizer and UBSan
+#   ./build.sh bench      build and run the benchmarks
+set -euo pipefail
+cd "$(dirname "$0")"
+
+readonly RUN_PACKAGES=(build-essential cmake qt6-base-dev libgl-dev fonts-liberation)
+readonly TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool x11-utils
+    binutils-mingw-w64-i686 gcc-mingw-w64-i686 desktop-file-utils appstream dpkg-dev file)
+
+install_packages() {
+    local missing=() package
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+            missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}" >/dev/null
+}
+
+build() {
+    local dir=$1
+    shift
+    cmake -S . -B "$dir" -Wno-dev "$@" >/dev/null
+    cmake --build "$dir" --parallel "$(nproc)"
+}
+
+test_suite() {
+    local dir=$1
+    shift
+    install_packages "${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+    build "$dir" -DDICEWRIGHT_TESTS=ON "$@"
+    ctest --test-dir "$dir" --output-on-failure --parallel "$(nproc)"
+}
+
+case "${1:-}" in
+    run)
+        install_packages "${RUN_PACKAGES[@]}"
+        build build/release -DCMAKE_BUILD_TYPE=Release
+        exec build/release/ui/dicewright
+        ;;
+    test)
+        test_suite build/test -DCMAKE_BUILD_TYPE=Debug
+        ;;
+    sanitize)
+        export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=1
+        export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+        export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
+        test_suite build/sanitize -DCMAKE_BUILD_TYPE=Debug -DDICEWRIGHT_SANITIZE=ON
+        ;;
+    bench)
+        install_packages "${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+        build build/release -DCMAKE_BUILD_TYPE=Release -DDICEWRIGHT_BENCH=ON
+        build/release/bench/engine_bench
+        ;;
+    *)
+        sed -n '2,6s/^# \{0,1\}//p' "$0"
+        exit 2
+        ;;
+esac
