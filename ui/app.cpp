@@ -1,0 +1,73 @@
+#include "app.h"
+
+#include <QMessageBox>
+
+#include "app_info.h"
+#include "error_boundary.h"
+#include "main_window.h"
+
+namespace dicewright {
+
+namespace {
+
+QString Title() { return QString::fromUtf8(AppInfo::title.data(), AppInfo::title.size()); }
+
+// The error's own text: what the user reads in the message box.
+QString ErrorText(const std::exception_ptr& error) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception& known) {
+        return QString::fromStdString(known.what());
+    } catch (...) {
+        return Application::tr("Unknown error");
+    }
+}
+
+void ShowInMessageBox(const QString& text) { QMessageBox::critical(nullptr, Title(), text); }
+
+}  // namespace
+
+Application::Application(int& argc, char** argv)
+    : QApplication(argc, argv), m_reportError(ShowInMessageBox) {
+    setApplicationName(Title());
+    setApplicationVersion(QStringLiteral("%1.%2.%3").arg(AppInfo::major).arg(AppInfo::minor).arg(AppInfo::revision));
+    setOrganizationName(QString::fromUtf8(AppInfo::company.data(), AppInfo::company.size()));
+    setDesktopFileName(QString::fromUtf8(AppInfo::desktopId.data(), AppInfo::desktopId.size()));
+}
+
+Application::~Application() = default;
+
+void Application::start() {
+    m_main = std::make_unique<MainWindow>(m_random);
+    m_main->show();
+}
+
+bool Application::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        reportFatalError(std::current_exception());
+    }
+    return true;
+}
+
+void Application::setErrorReporter(ErrorReporter reporter) { m_reportError = std::move(reporter); }
+
+void Application::reportFatalError(const std::exception_ptr& error) {
+    // A second error raised while the first is on screen ends the program all the same.
+    if (!m_failed) {
+        m_failed = true;
+        m_reportError(ErrorText(error));
+    }
+    exit(EXIT_FAILURE);
+}
+
+void ReportFatalError(std::exception_ptr error) {
+    if (auto* app = qobject_cast<Application*>(QCoreApplication::instance())) {
+        app->reportFatalError(error);
+    } else {
+        std::rethrow_exception(error);
+    }
+}
+
+}  // namespace dicewright

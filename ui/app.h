@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QApplication>
+#include <functional>
+#include <memory>
+
+#include "dice.h"
+
+namespace dicewright {
+
+class MainWindow;
+
+// The program as a whole: its identity, its one random source, its windows, and the one place
+// where an error that escapes an event handler is reported before the program ends.
+class Application : public QApplication {
+    Q_OBJECT
+
+public:
+    Application(int& argc, char** argv);
+    ~Application() override;
+
+    // Shows the first window; the event loop then runs until the program ends.
+    void start();
+
+    // Handlers are guarded where they are connected; this catches whatever still escapes an
+    // event, so that every error reaches the user the same way.
+    bool notify(QObject* receiver, QEvent* event) override;
+
+    // Shows an error's text to the user; by default in a message box. Tests replace it.
+    using ErrorReporter = std::function<void(const QString& text)>;
+    void setErrorReporter(ErrorReporter reporter);
+
+    // Reports the error, then ends the event loop with a failure status.
+    void reportFatalError(const std::exception_ptr& error);
+
+    ClockRandomSource m_random;
+    std::unique_ptr<MainWindow> m_main;
+    ErrorReporter m_reportError;
+    bool m_failed = false;
+};
+
+}  // namespace dicewright

@@ -1,0 +1,7 @@
+#include "app.h"
+
+int main(int argc, char** argv) {
+    dicewright::Application app(argc, argv);
+    app.start();
+    return app.exec();
+}

@@ -1,0 +1,166 @@
+#include "main_window.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "error_boundary.h"
+#include "fitted_label.h"
+#include "fonts.h"
+#include "step_roll.h"
+#include "step_table.h"
+#include "twips.h"
+
+namespace dicewright {
+namespace {
+
+constexpr int kClientWidth = 9030;
+constexpr int kClientHeight = 8685;
+const QColor kBackground(0, 64, 0);
+const QColor kForeground(192, 192, 0);
+
+// What the dice display shows until a step is chosen. It is not step 26's label: note the two
+// trailing blanks.
+const QString kStartDice = QStringLiteral("D20+D10+D8+D6  ");
+
+// The step options stand in four columns of ten, steps 1 to 10 down the first.
+constexpr int kColumnLeft[] = {1200, 3000, 4800, 6600};
+constexpr int kGridTop = 1320;
+constexpr int kRowPitch = 480;
+constexpr int kOptionWidth = 1455;
+constexpr int kOptionHeight = 255;
+
+QRect StepOptionRect(int step) {
+    const int column = (step - 1) / 10;
+    const int row = (step - 1) % 10;
+    return TwipsRect(kColumnLeft[column], kGridTop + kRowPitch * row, kOptionWidth, kOptionHeight);
+}
+
+QLabel* MakeCaption(const QString& name, const QString& text, const QRect& geometry, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+FittedLabel* MakeDisplay(const QString& name, const QRect& geometry, const QString& description,
+                         QWidget* parent) {
+    auto* display = new FittedLabel(geometry, parent);
+    display->setObjectName(name);
+    // The accessible name stays the text itself, so a screen reader reads the value and hears
+    // it change; the description says what the value is.
+    display->setAccessibleDescription(description);
+    return display;
+}
+
+QPushButton* MakeButton(const QString& name, const QString& caption, const QRect& geometry,
+                        QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    button->setFont(ArialNarrow(18, QFont::Bold));
+    // Buttons keep the platform's own colours rather than inherit the window's.
+    const QPalette platform = QApplication::palette(button);
+    QPalette own = button->palette();
+    for (const auto role : {QPalette::Window, QPalette::WindowText}) own.setColor(role, platform.color(role));
+    button->setPalette(own);
+    return button;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(RandomSource& random, QWidget* parent) : QWidget(parent), m_random(random) {
+    setObjectName(QStringLiteral("Dicewright"));
+    setWindowTitle(QStringLiteral("Dicewright"));
+    resize(FromTwips(kClientWidth), FromTwips(kClientHeight));
+
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, kBackground);
+    colours.setColor(QPalette::WindowText, kForeground);
+    setPalette(colours);
+    setFont(ArialNarrow(12));
+
+    MakeCaption(QStringLiteral("StepDiceLabel"), QStringLiteral("STEP DICE"), TwipsRect(2160, 480, 1335, 375),
+                this);
+    m_stepDice = MakeDisplay(QStringLiteral("lblStepDice"), TwipsRect(4350, 480, 75, 300),
+                             tr("Dice of the chosen step"), this);
+    createStepOptions();
+    MakeCaption(QStringLiteral("Label1"), QStringLiteral("TOTAL"), TwipsRect(3000, 6360, 1335, 375), this);
+    m_total = MakeDisplay(QStringLiteral("lblTotal"), TwipsRect(5190, 6360, 75, 300),
+                          tr("Total of the last roll"), this);
+    m_roll = MakeButton(QStringLiteral("Command1"), QStringLiteral("ROLL"), TwipsRect(2880, 7320, 1215, 495), this);
+    m_roll->setAccessibleDescription(tr("Roll the dice of the chosen step"));
+    m_exit = MakeButton(QStringLiteral("cmdExit"), QStringLiteral("EXIT"), TwipsRect(4440, 7320, 1215, 495), this);
+    m_exit->setAccessibleDescription(tr("End the program"));
+
+    setFocusOrder();
+    connect(m_steps, &QButtonGroup::idToggled, this, Guarded([this](int step, bool checked) {
+                if (checked) optStep_Click(step);
+            }));
+    connect(m_roll, &QPushButton::clicked, this, Guarded([this] { Command1_Click(); }));
+    connect(m_exit, &QPushButton::clicked, this, Guarded([this] { cmdExit_Click(); }));
+
+    Form_Load();
+}
+
+void MainWindow::createStepOptions() {
+    m_steps = new QButtonGroup(this);
+    for (const StepDefinition& step : StepTable::All()) {
+        auto* option = new QRadioButton(QString::fromStdString(step.caption), this);
+        option->setObjectName(QString::fromStdString(step.optionName));
+        option->setGeometry(StepOptionRect(step.number));
+        option->setAccessibleDescription(QString::fromStdString(step.diceLabel));
+        m_steps->addButton(option, step.number);
+    }
+}
+
+// Tab visits the steps column by column, but ROLL comes before STEP 29 and STEP 30, and EXIT
+// last of all.
+void MainWindow::setFocusOrder() {
+    QList<QWidget*> order;
+    for (int step = 1; step <= 40; ++step) {
+        if (step != 29 && step != 30) order.append(m_steps->button(step));
+    }
+    order << m_roll << m_steps->button(29) << m_steps->button(30) << m_exit;
+    for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+    order.first()->setFocus();
+}
+
+bool MainWindow::isSelected(int step) const {
+    const QAbstractButton* option = m_steps->button(step);
+    if (option == nullptr) {
+        throw std::out_of_range("no step option " + std::to_string(step));
+    }
+    return option->isChecked();
+}
+
+void MainWindow::showTotal(const QString& text) { m_total->showText(text); }
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // Closing the window ends the program, even while the splash window stays loaded.
+    event->accept();
+    QCoreApplication::exit(0);
+}
+
+void MainWindow::Form_Load() { m_stepDice->showText(kStartDice); }
+
+void MainWindow::optStep_Click(int step) {
+    m_stepDice->showText(QString::fromStdString(StepTable::Step(step).diceLabel));
+}
+
+void MainWindow::Command1_Click() {
+    RollSelectedSteps(
+        m_random, [this](int step) { return isSelected(step); },
+        [this](const std::string& text) { showTotal(QString::fromStdString(text)); });
+}
+
+void MainWindow::cmdExit_Click() {
+    close();
+    QCoreApplication::exit(0);
+}
+
+}  // namespace dicewright

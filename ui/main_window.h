@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QWidget>
+
+class QButtonGroup;
+class QPushButton;
+class QRadioButton;
+
+namespace dicewright {
+
+class FittedLabel;
+class RandomSource;
+
+// The window where all rolling happens: 40 exclusive step options, the dice of the chosen step,
+// ROLL, EXIT and the total of the last roll.
+class MainWindow : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(MainWindow)
+
+public:
+    // The window rolls with the program's one random source, which outlives it.
+    explicit MainWindow(RandomSource& random, QWidget* parent = nullptr);
+
+    bool isSelected(int step) const;
+    void showTotal(const QString& text);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Form_Load();
+    void optStep_Click(int step);
+    void Command1_Click();
+    void cmdExit_Click();
+
+    void createStepOptions();
+    void setFocusOrder();
+
+    RandomSource& m_random;
+    QButtonGroup* m_steps = nullptr;
+    FittedLabel* m_stepDice = nullptr;
+    FittedLabel* m_total = nullptr;
+    QPushButton* m_roll = nullptr;
+    QPushButton* m_exit = nullptr;
+};
+
+}  // namespace dicewright
