@@ -1,10 +1,13 @@
 #include "app.h"
 
+#include <QDir>
+#include <QIcon>
 #include <QMessageBox>
 
 #include "app_info.h"
 #include "error_boundary.h"
 #include "main_window.h"
+#include "splash_window.h"
 
 namespace dicewright {
 
@@ -33,13 +36,31 @@ Application::Application(int& argc, char** argv)
     setApplicationVersion(QStringLiteral("%1.%2.%3").arg(AppInfo::major).arg(AppInfo::minor).arg(AppInfo::revision));
     setOrganizationName(QString::fromUtf8(AppInfo::company.data(), AppInfo::company.size()));
     setDesktopFileName(QString::fromUtf8(AppInfo::desktopId.data(), AppInfo::desktopId.size()));
+    QIcon icon;
+    for (const QFileInfo& picture : QDir(QStringLiteral(":/assets/icons")).entryInfoList(QDir::Files)) {
+        icon.addFile(picture.filePath());
+    }
+    setWindowIcon(icon);
+    // The program ends through its own paths: EXIT, closing the main window, or unloading the
+    // splash while it is the only window. A hidden splash never keeps it alive.
+    setQuitOnLastWindowClosed(false);
 }
 
 Application::~Application() = default;
 
 void Application::start() {
-    m_main = std::make_unique<MainWindow>(m_random);
-    m_main->show();
+    m_main.reset();
+    m_splash = std::make_unique<SplashWindow>([this]() -> QWidget& { return loadMainWindow(); });
+    // Unloading the splash before the main window exists leaves no window: the program ends.
+    connect(m_splash.get(), &SplashWindow::unloaded, this, [this] {
+        if (!m_main) exit(0);
+    });
+    m_splash->showCentred();
+}
+
+MainWindow& Application::loadMainWindow() {
+    if (!m_main) m_main = std::make_unique<MainWindow>(m_random);
+    return *m_main;
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {

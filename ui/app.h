@@ -9,6 +9,7 @@
 namespace dicewright {
 
 class MainWindow;
+class SplashWindow;
 
 // The program as a whole: its identity, its one random source, its windows, and the one place
 // where an error that escapes an event handler is reported before the program ends.
@@ -19,8 +20,13 @@ public:
     Application(int& argc, char** argv);
     ~Application() override;
 
-    // Shows the first window; the event loop then runs until the program ends.
+    // Loads and shows the first window, the splash; the main window is loaded only when the
+    // splash hands over. The event loop then runs until the program ends.
     void start();
+
+    // The program's windows, or null while not loaded.
+    SplashWindow* splashWindow() const { return m_splash.get(); }
+    MainWindow* mainWindow() const { return m_main.get(); }
 
     // Handlers are guarded where they are connected; this catches whatever still escapes an
     // event, so that every error reaches the user the same way.
@@ -33,7 +39,10 @@ public:
     // Reports the error, then ends the event loop with a failure status.
     void reportFatalError(const std::exception_ptr& error);
 
+    MainWindow& loadMainWindow();
+
     ClockRandomSource m_random;
+    std::unique_ptr<SplashWindow> m_splash;
     std::unique_ptr<MainWindow> m_main;
     ErrorReporter m_reportError;
     bool m_failed = false;

@@ -1,0 +1,140 @@
+#include "splash_window.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+
+#include "app_info.h"
+#include "error_boundary.h"
+#include "fonts.h"
+#include "twips.h"
+#include "wrapping_button.h"
+
+namespace dicewright {
+namespace {
+
+constexpr int kClientWidth = 7380;
+constexpr int kClientHeight = 4245;
+
+// Keys that produce a character: everything with text except Tab, which only moves the focus.
+bool IsCharacterKey(const QKeyEvent& key) {
+    return !key.text().isEmpty() && key.key() != Qt::Key_Tab && key.key() != Qt::Key_Backtab;
+}
+
+QLabel* MakeLabel(const QString& name, const QString& text, const QRect& geometry, const QFont& font,
+                  Qt::Alignment alignment, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    label->setFont(font);
+    label->setAlignment(alignment | Qt::AlignTop);
+    return label;
+}
+
+// Sizes a label to its text, keeping the edge its alignment anchors it to.
+void FitToText(QLabel& label) {
+    const QSize text = label.sizeHint();
+    const QRect old = label.geometry();
+    QRect fitted(old.topLeft(), text);
+    if (label.alignment() & Qt::AlignRight) fitted.moveRight(old.right());
+    label.setGeometry(fitted);
+}
+
+}  // namespace
+
+SplashWindow::SplashWindow(MainWindowLoader loadMainWindow, QWidget* parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
+      m_loadMainWindow(std::move(loadMainWindow)) {
+    setObjectName(QStringLiteral("frmSplash"));
+    setFixedSize(FromTwips(kClientWidth), FromTwips(kClientHeight));
+
+    m_frame = new QFrame(this);
+    m_frame->setObjectName(QStringLiteral("Frame1"));
+    m_frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    m_frame->setGeometry(TwipsRect(120, 135, 7080, 4050));
+
+    auto* logo = new QLabel(m_frame);
+    logo->setObjectName(QStringLiteral("imgLogo"));
+    logo->setGeometry(TwipsRect(360, 795, 1815, 2385));
+    logo->setPixmap(QPixmap(QStringLiteral(":/assets/logo.jpg")));
+    logo->setScaledContents(true);
+    logo->setAccessibleName(tr("Dicewright logo"));
+
+    m_productName = MakeLabel(QStringLiteral("lblProductName"), QStringLiteral("Dicewright"),
+                              TwipsRect(2520, 1140, 3405, 765), Arial(32.25, QFont::Bold), Qt::AlignLeft, m_frame);
+    auto* platform = MakeLabel(QStringLiteral("lblPlatform"), QStringLiteral("Windows 95/98"),
+                               TwipsRect(4950, 2340, 1905, 375), ArialNarrow(15.75, QFont::Bold), Qt::AlignRight,
+                               m_frame);
+    FitToText(*platform);
+    m_version = MakeLabel(QStringLiteral("lblVersion"), QStringLiteral("Version 1.0"),
+                          TwipsRect(5580, 2700, 1275, 285), Arial(12, QFont::Bold), Qt::AlignRight, m_frame);
+    MakeLabel(QStringLiteral("lblCopyright"), QStringLiteral("Copyright"), TwipsRect(4560, 3060, 2415, 255),
+              Arial(8.25), Qt::AlignLeft, m_frame);
+    MakeLabel(QStringLiteral("lblCompany"), QStringLiteral("Company"), TwipsRect(4560, 3270, 2415, 255),
+              Arial(8.25), Qt::AlignLeft, m_frame);
+
+    m_start = new WrappingButton(QStringLiteral("TIME TO ROLL THE DICE"), m_frame);
+    m_start->setObjectName(QStringLiteral("Command1"));
+    m_start->setGeometry(TwipsRect(2550, 2820, 1485, 525));
+    m_start->setFocus();
+    connect(m_start, &QPushButton::clicked, this, Guarded([this] { Command1_Click(); }));
+
+    // Key preview: the window sees every key before the control that has the focus, and the
+    // frame reports clicks that land on its own surface.
+    for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
+    installEventFilter(this);
+
+    Form_Load();
+}
+
+void SplashWindow::showCentred() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen != nullptr) move(screen->geometry().center() - rect().center());
+    show();
+    activateWindow();
+}
+
+bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && IsCharacterKey(*static_cast<QKeyEvent*>(event))) {
+        Guarded([this] { Form_KeyPress(); })();
+        return true;
+    }
+    if (watched == m_frame && event->type() == QEvent::MouseButtonRelease) {
+        const auto* click = static_cast<QMouseEvent*>(event);
+        // Clicks on the logo, a label or the button reach the frame too when those ignore them.
+        if (click->button() == Qt::LeftButton && m_frame->rect().contains(click->position().toPoint()) &&
+            m_frame->childAt(click->position().toPoint()) == nullptr) {
+            Guarded([this] { Frame1_Click(); })();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void SplashWindow::Form_Load() {
+    m_version->setText(QStringLiteral("Version %1.%2.%3").arg(AppInfo::major).arg(AppInfo::minor).arg(AppInfo::revision));
+    FitToText(*m_version);
+    m_productName->setText(QString::fromUtf8(AppInfo::title.data(), AppInfo::title.size()));
+    FitToText(*m_productName);
+}
+
+void SplashWindow::Form_KeyPress() { unload(); }
+
+void SplashWindow::Frame1_Click() { unload(); }
+
+void SplashWindow::Command1_Click() {
+    QWidget& main = m_loadMainWindow();
+    hide();
+    main.show();
+}
+
+void SplashWindow::unload() {
+    close();
+    emit unloaded();
+}
+
+}  // namespace dicewright
