@@ -1,0 +1,149 @@
+#!/usr/bin/env bash
+# Whole-process tests: the real program on a virtual X screen with a window manager, driven by
+# real X input (XTEST through xdotool).
+#   process_test.sh BINARY        (starts its own Xvfb when there is no display)
+set -u
+binary=$(realpath "$1")
+if [ -z "${DISPLAY:-}" ]; then
+    exec xvfb-run -a -s '-screen 0 1024x768x24' "$0" "$@"
+fi
+readonly SCREEN_W=1024 SCREEN_H=768
+
+openbox --sm-disable >/dev/null 2>&1 &
+wm=$!
+trap 'kill $wm 2>/dev/null' EXIT
+sleep 1
+
+passed=0
+failed=0
+pid=
+fail() {
+    echo "FAIL: $current: $*"
+    failed=$((failed + 1))
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null
+    pid=
+    return 1
+}
+
+# Visible top-level windows of the program, by kind: splash or main.
+window_of_kind() {
+    local kind=$1 id type
+    for id in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
+        type=$(xprop -id "$id" _NET_WM_WINDOW_TYPE 2>/dev/null)
+        case "$kind:$type" in
+            splash:*SPLASH*) echo "$id"; return 0 ;;
+            main:*SPLASH*) ;;
+            main:*NORMAL*) echo "$id"; return 0 ;;
+        esac
+    done
+    return 1
+}
+wait_for_window() {
+    local kind=$1 tries
+    for tries in $(seq 100); do
+        window_of_kind "$kind" && return 0
+        sleep 0.05
+    done
+    return 1
+}
+# Waits up to five seconds for the program to end and sets $status to its exit status.
+wait_for_exit() {
+    local tries
+    for tries in $(seq 100); do
+        if ! kill -0 "$pid" 2>/dev/null; then
+            wait "$pid"
+            status=$?
+            return 0
+        fi
+        sleep 0.05
+    done
+    return 1
+}
+# Sets X, Y, WIDTH and HEIGHT of a window's client area on the screen. (xdotool's own
+# getwindowgeometry counts a reparenting window manager's frame twice.)
+geometry() {
+    eval "$(xwininfo -id "$1" | awk '/Absolute upper-left X/ {print "X=" $NF} /Absolute upper-left Y/ {print "Y=" $NF}
+                                   /^ *Width/ {print "WIDTH=" $NF} /^ *Height/ {print "HEIGHT=" $NF}')"
+}
+click_at() { xdotool mousemove --sync "$1" "$2" click 1; }
+start() {
+    current=$1
+    "$binary" &
+    pid=$!
+    splash=$(wait_for_window splash) || fail "the splash window never appeared"
+}
+pass() {
+    echo "PASS: $current"
+    passed=$((passed + 1))
+    pid=
+}
+
+test_splash_is_centred_and_undecorated() {
+    start "splash is centred and undecorated" || return
+    geometry "$splash"
+    [ "$WIDTH" = 492 ] && [ "$HEIGHT" = 283 ] || { fail "size ${WIDTH}x$HEIGHT"; return; }
+    [ $((X - (SCREEN_W - 492) / 2)) -ge -1 ] && [ $((X - (SCREEN_W - 492) / 2)) -le 1 ] || { fail "x $X"; return; }
+    [ $((Y - (SCREEN_H - 283) / 2)) -ge -1 ] && [ $((Y - (SCREEN_H - 283) / 2)) -le 1 ] || { fail "y $Y"; return; }
+    xprop -id "$splash" _NET_FRAME_EXTENTS | grep -q '= 0, 0, 0, 0' || { fail "it has a frame"; return; }
+    window_of_kind main >/dev/null && { fail "the main window is already shown"; return; }
+    kill "$pid"
+    wait "$pid" 2>/dev/null
+    pass
+}
+
+test_letter_key_ends_without_main_window() {
+    start "a letter key ends the program without a main window" || return
+    # Watch for a main window for as long as the program runs.
+    local seen
+    seen=$(mktemp)
+    (while kill -0 "$pid" 2>/dev/null; do window_of_kind main >/dev/null && echo seen >"$seen"; sleep 0.02; done) &
+    local watcher=$!
+    xdotool windowactivate --sync "$splash" >/dev/null 2>&1
+    xdotool key q
+    wait_for_exit || { fail "still running after the key"; return; }
+    wait "$watcher"
+    [ "$status" = 0 ] || { fail "exit status $status"; return; }
+    [ -s "$seen" ] && { fail "a main window was mapped"; return; }
+    rm -f "$seen"
+    pass
+}
+
+# Presses the splash's button; sets $main to the main window.
+hand_over() {
+    geometry "$splash"
+    click_at $((X + 8 + 170 + 49)) $((Y + 9 + 188 + 17))
+    main=$(wait_for_window main) || { fail "no main window after the button"; return 1; }
+    local tries
+    for tries in $(seq 100); do
+        xwininfo -id "$splash" 2>/dev/null | grep -q 'Map State: IsViewable' || return 0
+        sleep 0.05
+    done
+    fail "the splash window is still mapped"
+}
+
+test_button_hands_over_and_exit_ends() {
+    start "the button opens the main window and EXIT ends the program" || return
+    hand_over || return
+    geometry "$main"
+    click_at $((X + 296 + 40)) $((Y + 488 + 16))
+    wait_for_exit || { fail "still running after EXIT"; return; }
+    [ "$status" = 0 ] || { fail "exit status $status"; return; }
+    pass
+}
+
+test_closing_main_window_ends() {
+    start "closing the main window through the window manager ends the program" || return
+    hand_over || return
+    wmctrl -i -c "$main"
+    wait_for_exit || { fail "still running after closing the main window"; return; }
+    [ "$status" = 0 ] || { fail "exit status $status"; return; }
+    pass
+}
+
+test_splash_is_centred_and_undecorated
+test_letter_key_ends_without_main_window
+test_button_hands_over_and_exit_ends
+test_closing_main_window_ends
+
+echo "$passed passed, $failed failed"
+[ "$failed" = 0 ]
