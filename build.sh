@@ -59,6 +59,7 @@ case "${1:-}" in
         install_packages "${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
         build build/release -DCMAKE_BUILD_TYPE=Release -DDICEWRIGHT_BENCH=ON
         build/release/bench/engine_bench
+        bench/startup_bench.sh build/release/ui/dicewright build/release/bench/bare_window
         ;;
     *)
         sed -n '2,6s/^# \{0,1\}//p' "$0"

@@ -5,7 +5,7 @@
 set -u
 binary=$(realpath "$1")
 if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s '-screen 0 1024x768x24' "$0" "$@"
+    exec xvfb-run -a -s '-screen 0 1024x768x24 -noreset' "$0" "$@"
 fi
 readonly SCREEN_W=1024 SCREEN_H=768
 

@@ -1,6 +1,5 @@
 #include "app.h"
 
-#include <QDir>
 #include <QIcon>
 #include <QMessageBox>
 
@@ -26,6 +25,16 @@ QString ErrorText(const std::exception_ptr& error) {
     }
 }
 
+// The sizes a window manager draws in title bars and task switchers; the larger pictures are
+// for the desktop's icon theme and would only slow down the first window.
+QIcon WindowIcon() {
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64}) {
+        icon.addFile(QStringLiteral(":/assets/icons/dicewright-%1.png").arg(size), QSize(size, size));
+    }
+    return icon;
+}
+
 void ShowInMessageBox(const QString& text) { QMessageBox::critical(nullptr, Title(), text); }
 
 }  // namespace
@@ -36,11 +45,7 @@ Application::Application(int& argc, char** argv)
     setApplicationVersion(QStringLiteral("%1.%2.%3").arg(AppInfo::major).arg(AppInfo::minor).arg(AppInfo::revision));
     setOrganizationName(QString::fromUtf8(AppInfo::company.data(), AppInfo::company.size()));
     setDesktopFileName(QString::fromUtf8(AppInfo::desktopId.data(), AppInfo::desktopId.size()));
-    QIcon icon;
-    for (const QFileInfo& picture : QDir(QStringLiteral(":/assets/icons")).entryInfoList(QDir::Files)) {
-        icon.addFile(picture.filePath());
-    }
-    setWindowIcon(icon);
+    setWindowIcon(WindowIcon());
     // The program ends through its own paths: EXIT, closing the main window, or unloading the
     // splash while it is the only window. A hidden splash never keeps it alive.
     setQuitOnLastWindowClosed(false);
