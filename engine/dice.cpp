@@ -30,14 +30,16 @@ const char* KindText(FloatingPointError::Kind kind) {
 
 }  // namespace
 
-FloatingPointError::FloatingPointError(Kind kind) : std::runtime_error(KindText(kind)), m_kind(kind) {}
+FloatingPointError::FloatingPointError(Kind kind)
+    : std::runtime_error(KindText(kind)), m_kind(kind) {}
 
 ClockRandomSource::ClockRandomSource() : ClockRandomSource(ClockReading()) {}
 
 ClockRandomSource::ClockRandomSource(std::uint64_t seed) : ClockRandomSource(seed, ClockReading) {}
 
 ClockRandomSource::ClockRandomSource(std::uint64_t seed, Clock clock) : m_clock(clock) {
-    std::seed_seq sequence{static_cast<std::uint32_t>(seed), static_cast<std::uint32_t>(seed >> 32)};
+    std::seed_seq sequence{static_cast<std::uint32_t>(seed),
+                           static_cast<std::uint32_t>(seed >> 32)};
     m_engine.seed(sequence);
 }
 
@@ -45,9 +47,10 @@ void ClockRandomSource::Reseed() {
     // The new state depends on the old one as well as on the clock: a repeated clock reading
     // cannot bring back a sequence that was already thrown.
     const std::uint64_t now = m_clock();
-    std::seed_seq sequence{static_cast<std::uint32_t>(now), static_cast<std::uint32_t>(now >> 32),
-                           static_cast<std::uint32_t>(m_engine()), static_cast<std::uint32_t>(m_engine()),
-                           static_cast<std::uint32_t>(m_engine()), static_cast<std::uint32_t>(m_engine())};
+    std::seed_seq sequence{
+        static_cast<std::uint32_t>(now),        static_cast<std::uint32_t>(now >> 32),
+        static_cast<std::uint32_t>(m_engine()), static_cast<std::uint32_t>(m_engine()),
+        static_cast<std::uint32_t>(m_engine()), static_cast<std::uint32_t>(m_engine())};
     m_engine.seed(sequence);
 }
 

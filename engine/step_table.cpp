@@ -96,6 +96,8 @@ const StepDefinition& StepTable::Step(int number) {
     return Table()[static_cast<std::size_t>(number - kFirstStep)];
 }
 
-std::span<const StepDefinition, StepTable::kStepCount> StepTable::All() { return Table(); }
+std::span<const StepDefinition, StepTable::kStepCount> StepTable::All() {
+    return Table();
+}
 
 }  // namespace dicewright

@@ -11,9 +11,9 @@ namespace dicewright {
 // which dice a roll of it throws.
 struct StepDefinition {
     int number = 0;
-    std::string optionName;  // objectName of the step's option button
-    std::string caption;     // "STEP n"
-    std::string diceLabel;   // shown exactly as stored, blanks included
+    std::string optionName;     // objectName of the step's option button
+    std::string caption;        // "STEP n"
+    std::string diceLabel;      // shown exactly as stored, blanks included
     std::span<const int> dice;  // face counts, in the order the dice are thrown
     int modifier = 0;           // added to the single die of the non-exploding steps
     bool exploding = true;

@@ -39,7 +39,9 @@ public:
         for (std::uint16_t c = u16(); c != 0; c = u16()) text.push_back(static_cast<char>(c));
         return text;
     }
-    void alignTo4(std::size_t origin = 0) { m_at = origin + ((m_at - origin + 3) & ~std::size_t{3}); }
+    void alignTo4(std::size_t origin = 0) {
+        m_at = origin + ((m_at - origin + 3) & ~std::size_t{3});
+    }
     void skip(std::size_t count) { need(count); }
     void seek(std::size_t position) {
         if (position > m_end) throw std::out_of_range("seek past the end of the data");

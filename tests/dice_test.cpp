@@ -25,7 +25,9 @@ struct FaceCase {
     float face;
 };
 
-void PrintTo(const FaceCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const FaceCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class FaceBoundary : public ::testing::TestWithParam<FaceCase> {};
 
@@ -36,19 +38,17 @@ TEST_P(FaceBoundary, GivesTheExpectedFace) {
 
 INSTANTIATE_TEST_SUITE_P(
     Dice, FaceBoundary,
-    ::testing::Values(FaceCase{"D4_zero", 4, 0.0f, 1}, FaceCase{"D6_zero", 6, 0.0f, 1},
-                      FaceCase{"D8_zero", 8, 0.0f, 1}, FaceCase{"D10_zero", 10, 0.0f, 1},
-                      FaceCase{"D12_zero", 12, 0.0f, 1}, FaceCase{"D20_zero", 20, 0.0f, 1},
-                      FaceCase{"D4_below_one", 4, kBelowOne, 4},
-                      FaceCase{"D6_below_one", 6, kBelowOne, 6},
-                      FaceCase{"D8_below_one", 8, kBelowOne, 8},
-                      FaceCase{"D10_below_one", 10, kBelowOne, 10},
-                      FaceCase{"D12_below_one", 12, kBelowOne, 12},
-                      FaceCase{"D20_below_one", 20, kBelowOne, 20},
-                      FaceCase{"D6_below_a_third", 6, std::nextafter(1.0f / 3, 0.0f), 2},
-                      FaceCase{"D6_below_two_thirds", 6, std::nextafter(2.0f / 3, 0.0f), 4},
-                      FaceCase{"D10_below_a_fifth", 10, std::nextafter(0.2f, 0.0f), 2},
-                      FaceCase{"D6_at_a_half", 6, 0.5f, 4}),
+    ::testing::Values(
+        FaceCase{"D4_zero", 4, 0.0f, 1}, FaceCase{"D6_zero", 6, 0.0f, 1},
+        FaceCase{"D8_zero", 8, 0.0f, 1}, FaceCase{"D10_zero", 10, 0.0f, 1},
+        FaceCase{"D12_zero", 12, 0.0f, 1}, FaceCase{"D20_zero", 20, 0.0f, 1},
+        FaceCase{"D4_below_one", 4, kBelowOne, 4}, FaceCase{"D6_below_one", 6, kBelowOne, 6},
+        FaceCase{"D8_below_one", 8, kBelowOne, 8}, FaceCase{"D10_below_one", 10, kBelowOne, 10},
+        FaceCase{"D12_below_one", 12, kBelowOne, 12}, FaceCase{"D20_below_one", 20, kBelowOne, 20},
+        FaceCase{"D6_below_a_third", 6, std::nextafter(1.0f / 3, 0.0f), 2},
+        FaceCase{"D6_below_two_thirds", 6, std::nextafter(2.0f / 3, 0.0f), 4},
+        FaceCase{"D10_below_a_fifth", 10, std::nextafter(0.2f, 0.0f), 2},
+        FaceCase{"D6_at_a_half", 6, 0.5f, 4}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Dice, EveryFloatBelowOneGivesAFaceOneToN) {
@@ -73,7 +73,9 @@ struct ChainCase {
     DieRoll value;
 };
 
-void PrintTo(const ChainCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const ChainCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class ExplosionChain : public ::testing::TestWithParam<ChainCase> {};
 
@@ -91,8 +93,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ChainCase{"D6_one", 6, {1}, 1}, ChainCase{"D6_six_one", 6, {6, 1}, 7},
                       ChainCase{"D6_six_six_three", 6, {6, 6, 3}, 15},
                       ChainCase{"D4_four_four_four_two", 4, {4, 4, 4, 2}, 14},
-                      ChainCase{"D8_seven", 8, {7}, 7}, ChainCase{"D10_ten_ten_seven", 10, {10, 10, 7}, 27},
-                      ChainCase{"D12_eleven", 12, {11}, 11}, ChainCase{"D12_twelve_one", 12, {12, 1}, 13},
+                      ChainCase{"D8_seven", 8, {7}, 7},
+                      ChainCase{"D10_ten_ten_seven", 10, {10, 10, 7}, 27},
+                      ChainCase{"D12_eleven", 12, {11}, 11},
+                      ChainCase{"D12_twelve_one", 12, {12, 1}, 13},
                       ChainCase{"D20_twenty_twenty_five", 20, {20, 20, 5}, 45}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -114,9 +118,9 @@ TEST(Dice, ModifiedDieAddsItsModifierAndNeverExplodes) {
         float r;
         std::int16_t value;
     };
-    for (const Case& c : {Case{-2, 0.0f, -1}, Case{-2, 0.2499999f, -1}, Case{-2, 0.25f, 0},
-                          Case{-2, 0.5f, 1}, Case{-2, 0.75f, 2}, Case{-2, kBelowOne, 2},
-                          Case{-1, 0.0f, 0}, Case{-1, kBelowOne, 3}}) {
+    for (const Case& c :
+         {Case{-2, 0.0f, -1}, Case{-2, 0.2499999f, -1}, Case{-2, 0.25f, 0}, Case{-2, 0.5f, 1},
+          Case{-2, 0.75f, 2}, Case{-2, kBelowOne, 2}, Case{-1, 0.0f, 0}, Case{-1, kBelowOne, 3}}) {
         ScriptedRandomSource source{c.r, 0.0f};
         EXPECT_EQ(RollModifiedDie(c.modifier, source), c.value) << c.modifier << " " << c.r;
         EXPECT_EQ(source.DrawsLeft(), 1u) << "a 4 must not be thrown again";
@@ -184,8 +188,10 @@ TEST(Dice, DrawOutsideTheUnitIntervalIsAnInvalidOperation) {
 
 TEST(Dice, ErrorTextsAreWhatTheUserReads) {
     EXPECT_STREQ(OverflowError().what(), "Overflow");
-    EXPECT_STREQ(FloatingPointError(FloatingPointError::Kind::DivisionByZero).what(), "Division by zero");
-    EXPECT_STREQ(FloatingPointError(FloatingPointError::Kind::Overflow).what(), "Floating-point overflow");
+    EXPECT_STREQ(FloatingPointError(FloatingPointError::Kind::DivisionByZero).what(),
+                 "Division by zero");
+    EXPECT_STREQ(FloatingPointError(FloatingPointError::Kind::Overflow).what(),
+                 "Floating-point overflow");
     EXPECT_STREQ(FloatingPointError(FloatingPointError::Kind::InvalidOperation).what(),
                  "Invalid floating-point operation");
     const std::runtime_error& asRuntime = OverflowError();

@@ -89,7 +89,8 @@ void ExpectFits(const Distribution& exact, const std::map<int, long>& observed, 
         }
     }
     if (pooledExpected > 0.0) {
-        statistic += (pooledObserved - pooledExpected) * (pooledObserved - pooledExpected) / pooledExpected;
+        statistic +=
+            (pooledObserved - pooledExpected) * (pooledObserved - pooledExpected) / pooledExpected;
         ++bins;
     }
     ASSERT_GE(bins, 2) << what;

@@ -49,7 +49,8 @@ bool CanGive(int step, const QString& text) {
     bool isNumber = false;
     const int total = text.toInt(&isNumber);
     if (!isNumber || text != QString::number(total)) return false;
-    if (!definition.exploding) return total >= 1 + definition.modifier && total <= 4 + definition.modifier;
+    if (!definition.exploding)
+        return total >= 1 + definition.modifier && total <= 4 + definition.modifier;
     if (definition.dice.size() == 1) return total >= 1 && total % definition.dice[0] != 0;
     return total > static_cast<int>(definition.dice.size());
 }
@@ -85,7 +86,9 @@ private:
         m_scripted = source.get();
         openWith(std::move(source));
     }
-    void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(8, widget->height() / 2)); }
+    void click(QWidget* widget) {
+        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(8, widget->height() / 2));
+    }
     int checkedCount() {
         int count = 0;
         for (int step = 1; step <= 40; ++step) count += option(step)->isChecked() ? 1 : 0;
@@ -105,7 +108,8 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRect>("rect");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("StepDiceLabel") << "StepDiceLabel" << Twips(2160, 480, 1335, 375) << "STEP DICE";
+        QTest::newRow("StepDiceLabel")
+            << "StepDiceLabel" << Twips(2160, 480, 1335, 375) << "STEP DICE";
         QTest::newRow("Label1") << "Label1" << Twips(3000, 6360, 1335, 375) << "TOTAL";
         QTest::newRow("Command1") << "Command1" << Twips(2880, 7320, 1215, 495) << "ROLL";
         QTest::newRow("cmdExit") << "cmdExit" << Twips(4440, 7320, 1215, 495) << "EXIT";
@@ -113,7 +117,8 @@ private slots:
             const int left = 1200 + 1800 * ((step - 1) / 10);
             const int top = 1320 + 480 * ((step - 1) % 10);
             QTest::newRow(qPrintable(OptionName(step)))
-                << OptionName(step) << Twips(left, top, 1455, 255) << QStringLiteral("STEP %1").arg(step);
+                << OptionName(step) << Twips(left, top, 1455, 255)
+                << QStringLiteral("STEP %1").arg(step);
         }
     }
     void geometry() {
@@ -132,7 +137,8 @@ private slots:
         QCOMPARE(m_window->size(), QSize(602, 579));
         const QColor green(0, 64, 0), olive(192, 192, 0);
         QCOMPARE(m_window->palette().color(QPalette::Window), green);
-        for (const char* name : {"StepDiceLabel", "lblStepDice", "Label1", "lblTotal", "optStep7"}) {
+        for (const char* name :
+             {"StepDiceLabel", "lblStepDice", "Label1", "lblTotal", "optStep7"}) {
             QCOMPARE(control(name)->palette().color(QPalette::WindowText), olive);
         }
         // The buttons keep the platform's look rather than the window's colours.
@@ -148,7 +154,8 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("points");
         QTest::addColumn<bool>("bold");
-        for (const char* name : {"StepDiceLabel", "lblStepDice", "Label1", "lblTotal", "optStep1", "optstep25", "optStep40"}) {
+        for (const char* name : {"StepDiceLabel", "lblStepDice", "Label1", "lblTotal", "optStep1",
+                                 "optstep25", "optStep40"}) {
             QTest::newRow(name) << name << 12 << false;
         }
         QTest::newRow("Command1") << "Command1" << 18 << true;
@@ -162,7 +169,8 @@ private slots:
         QVERIFY2(shown.family().contains(QLatin1String("Narrow")), qPrintable(shown.family()));
         QCOMPARE(shown.pointSize(), points);
         QCOMPARE(shown.bold(), bold);
-        QFont regular(QStringLiteral("Liberation Sans"), points, bold ? QFont::Bold : QFont::Normal);
+        QFont regular(QStringLiteral("Liberation Sans"), points,
+                      bold ? QFont::Bold : QFont::Normal);
         QVERIFY(QFontMetrics(control(name)->font()).horizontalAdvance("STEP 40") <
                 QFontMetrics(regular).horizontalAdvance("STEP 40"));
     }
@@ -173,7 +181,10 @@ private slots:
         QStringList expected;
         for (int step = 1; step <= 28; ++step) expected << OptionName(step);
         for (int step = 31; step <= 40; ++step) expected << OptionName(step);
-        expected << "Command1" << "optStep29" << "optStep30" << "cmdExit";
+        expected << "Command1"
+                 << "optStep29"
+                 << "optStep30"
+                 << "cmdExit";
         QStringList chain;
         QWidget* widget = option(1);
         do {
@@ -256,13 +267,16 @@ private slots:
             QCOMPARE(display->role(), QAccessible::StaticText);
             QVERIFY(!display->text(QAccessible::Description).isEmpty());
         }
-        QCOMPARE(QAccessible::queryAccessibleInterface(control("lblStepDice"))->text(QAccessible::Name), kStartDice);
+        QCOMPARE(
+            QAccessible::queryAccessibleInterface(control("lblStepDice"))->text(QAccessible::Name),
+            kStartDice);
         QAccessibleInterface* step = QAccessible::queryAccessibleInterface(option(26));
         QCOMPARE(step->role(), QAccessible::RadioButton);
         QCOMPARE(step->text(QAccessible::Name), QStringLiteral("STEP 26"));
         QCOMPARE(step->text(QAccessible::Description), QStringLiteral("D20+D10+D8+D6"));
-        QCOMPARE(QAccessible::queryAccessibleInterface(control("Command1"))->text(QAccessible::Name),
-                 QStringLiteral("ROLL"));
+        QCOMPARE(
+            QAccessible::queryAccessibleInterface(control("Command1"))->text(QAccessible::Name),
+            QStringLiteral("ROLL"));
     }
 
     // Thousands of random clicks and keys: the window's promises hold after every one.
@@ -275,8 +289,9 @@ private slots:
                 if (option(step)->isChecked()) rolledStep = step;
             }
         });
-        const Qt::Key keys[] = {Qt::Key_Up,  Qt::Key_Down,  Qt::Key_Left, Qt::Key_Right, Qt::Key_Tab,
-                                Qt::Key_Backtab, Qt::Key_Space, Qt::Key_Home, Qt::Key_End, Qt::Key_A};
+        const Qt::Key keys[] = {Qt::Key_Up,  Qt::Key_Down,    Qt::Key_Left,  Qt::Key_Right,
+                                Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Space, Qt::Key_Home,
+                                Qt::Key_End, Qt::Key_A};
         QWidget* exitButton = control("cmdExit");
         for (int event = 0; event < 3000; ++event) {
             switch (random() % 4) {
@@ -294,11 +309,13 @@ private slots:
                     break;
                 }
                 default: {
-                    const QPoint at(static_cast<int>(random() % 602), static_cast<int>(random() % 579));
+                    const QPoint at(static_cast<int>(random() % 602),
+                                    static_cast<int>(random() % 579));
                     if (exitButton->geometry().contains(at)) break;
                     QWidget* target = m_window->childAt(at);
                     if (target == nullptr) target = m_window.get();
-                    QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(m_window.get(), at));
+                    QTest::mouseClick(target, Qt::LeftButton, {},
+                                      target->mapFrom(m_window.get(), at));
                 }
             }
             QVERIFY(checkedCount() <= 1);
@@ -306,9 +323,12 @@ private slots:
             for (int step = 1; step <= 40; ++step) {
                 if (option(step)->isChecked()) selected = step;
             }
-            QCOMPARE(dice(), selected ? QString::fromStdString(StepTable::Step(selected).diceLabel) : kStartDice);
-            if (rolledStep != 0) QVERIFY2(CanGive(rolledStep, total()), qPrintable(total()));
-            else QCOMPARE(total(), QString());
+            QCOMPARE(dice(), selected ? QString::fromStdString(StepTable::Step(selected).diceLabel)
+                                      : kStartDice);
+            if (rolledStep != 0)
+                QVERIFY2(CanGive(rolledStep, total()), qPrintable(total()));
+            else
+                QCOMPARE(total(), QString());
         }
     }
 
@@ -332,7 +352,8 @@ private slots:
         click(option(3));
         m_window->showTotal(QStringLiteral("12"));
         QStringList reported;
-        static_cast<Application*>(qApp)->setErrorReporter([&](const QString& text) { reported << text; });
+        static_cast<Application*>(qApp)->setErrorReporter(
+            [&](const QString& text) { reported << text; });
         QCOMPARE(RunProgramLoop([this] { click(control("Command1")); }), EXIT_FAILURE);
         QCOMPARE(reported, QStringList{QStringLiteral("Overflow")});
         QCOMPARE(total(), QStringLiteral("12"));

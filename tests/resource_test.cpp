@@ -121,11 +121,15 @@ TEST_F(CompiledResource, StringTableAndTranslation) {
     ASSERT_EQ(strings.children.size(), 1u);
     EXPECT_EQ(strings.children[0].key, "040904B0");
     std::vector<std::pair<std::string, std::string>> entries;
-    for (const VersionNode& entry : strings.children[0].children) entries.emplace_back(entry.key, entry.text);
+    for (const VersionNode& entry : strings.children[0].children)
+        entries.emplace_back(entry.key, entry.text);
     const std::vector<std::pair<std::string, std::string>> expected{
-        {"CompanyName", "Dicewright Workshop"}, {"ProductName", "Dicewright"},
-        {"FileVersion", "1.00"},                {"ProductVersion", "1.00"},
-        {"InternalName", "Dicewright"},         {"OriginalFilename", "Dicewright.exe"}};
+        {"CompanyName", "Dicewright Workshop"},
+        {"ProductName", "Dicewright"},
+        {"FileVersion", "1.00"},
+        {"ProductVersion", "1.00"},
+        {"InternalName", "Dicewright"},
+        {"OriginalFilename", "Dicewright.exe"}};
     EXPECT_EQ(entries, expected);
 
     const VersionNode& variables = root.children[1];

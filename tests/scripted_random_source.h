@@ -37,6 +37,8 @@ private:
 };
 
 // A draw that gives the wanted face on an N-sided die: the middle of its interval.
-inline float DrawFor(int face, int faces) { return (static_cast<float>(face) - 0.5f) / faces; }
+inline float DrawFor(int face, int faces) {
+    return (static_cast<float>(face) - 0.5f) / faces;
+}
 
 }  // namespace dicewright::testing

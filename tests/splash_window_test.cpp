@@ -18,7 +18,9 @@ QRect Twips(int left, int top, int width, int height) {
     return {left / 15, top / 15, width / 15, height / 15};
 }
 
-Application& App() { return *qobject_cast<Application*>(qApp); }
+Application& App() {
+    return *qobject_cast<Application*>(qApp);
+}
 
 }  // namespace
 
@@ -60,12 +62,16 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QPoint>("topLeft");
         QTest::addColumn<QString>("text");
-        QTest::newRow("lblProductName") << "lblProductName" << Twips(2520, 1140, 0, 0).topLeft() << "Dicewright";
+        QTest::newRow("lblProductName")
+            << "lblProductName" << Twips(2520, 1140, 0, 0).topLeft() << "Dicewright";
         QTest::newRow("lblVersion") << "lblVersion" << QPoint() << "Version 1.0.0";
         QTest::newRow("lblPlatform") << "lblPlatform" << QPoint() << "Windows 95/98";
-        QTest::newRow("lblCopyright") << "lblCopyright" << Twips(4560, 3060, 0, 0).topLeft() << "Copyright";
-        QTest::newRow("lblCompany") << "lblCompany" << Twips(4560, 3270, 0, 0).topLeft() << "Company";
-        QTest::newRow("Command1") << "Command1" << Twips(2550, 2820, 0, 0).topLeft() << "TIME TO ROLL THE DICE";
+        QTest::newRow("lblCopyright")
+            << "lblCopyright" << Twips(4560, 3060, 0, 0).topLeft() << "Copyright";
+        QTest::newRow("lblCompany")
+            << "lblCompany" << Twips(4560, 3270, 0, 0).topLeft() << "Company";
+        QTest::newRow("Command1") << "Command1" << Twips(2550, 2820, 0, 0).topLeft()
+                                  << "TIME TO ROLL THE DICE";
     }
     void controls() {
         QFETCH(QString, name);
@@ -89,11 +95,16 @@ private slots:
         QTest::addColumn<QString>("face");
         QTest::addColumn<qreal>("points");
         QTest::addColumn<bool>("bold");
-        QTest::newRow("lblProductName") << "lblProductName" << "Sans" << 32.25 << true;
-        QTest::newRow("lblPlatform") << "lblPlatform" << "Narrow" << 15.75 << true;
-        QTest::newRow("lblVersion") << "lblVersion" << "Sans" << 12.0 << true;
-        QTest::newRow("lblCopyright") << "lblCopyright" << "Sans" << 8.25 << false;
-        QTest::newRow("lblCompany") << "lblCompany" << "Sans" << 8.25 << false;
+        QTest::newRow("lblProductName") << "lblProductName"
+                                        << "Sans" << 32.25 << true;
+        QTest::newRow("lblPlatform") << "lblPlatform"
+                                     << "Narrow" << 15.75 << true;
+        QTest::newRow("lblVersion") << "lblVersion"
+                                    << "Sans" << 12.0 << true;
+        QTest::newRow("lblCopyright") << "lblCopyright"
+                                      << "Sans" << 8.25 << false;
+        QTest::newRow("lblCompany") << "lblCompany"
+                                    << "Sans" << 8.25 << false;
     }
     void fonts() {
         QFETCH(QString, name);

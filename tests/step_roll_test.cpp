@@ -32,7 +32,9 @@ struct StepCase {
     const char* text;
 };
 
-void PrintTo(const StepCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const StepCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class StepOutcome : public ::testing::TestWithParam<StepCase> {};
 

@@ -62,7 +62,12 @@ TEST(StepTable, NamesCaptionsAndKinds) {
 TEST(StepTable, DiceCountGrowsWithTheStep) {
     const auto count = [](int step) { return StepTable::Step(step).dice.size(); };
     for (int step = 1; step <= 40; ++step) {
-        const std::size_t expected = step <= 7 ? 1 : step <= 18 ? 2 : step <= 24 ? 3 : step <= 29 ? 4 : step <= 39 ? 5 : 6;
+        const std::size_t expected = step <= 7    ? 1
+                                     : step <= 18 ? 2
+                                     : step <= 24 ? 3
+                                     : step <= 29 ? 4
+                                     : step <= 39 ? 5
+                                                  : 6;
         EXPECT_EQ(count(step), expected) << step;
     }
 }

@@ -12,7 +12,9 @@ namespace dicewright {
 
 namespace {
 
-QString Title() { return QString::fromUtf8(AppInfo::title.data(), AppInfo::title.size()); }
+QString Title() {
+    return QString::fromUtf8(AppInfo::title.data(), AppInfo::title.size());
+}
 
 // The error's own text: what the user reads in the message box.
 QString ErrorText(const std::exception_ptr& error) {
@@ -30,19 +32,23 @@ QString ErrorText(const std::exception_ptr& error) {
 QIcon WindowIcon() {
     QIcon icon;
     for (const int size : {16, 24, 32, 48, 64}) {
-        icon.addFile(QStringLiteral(":/assets/icons/dicewright-%1.png").arg(size), QSize(size, size));
+        icon.addFile(QStringLiteral(":/assets/icons/dicewright-%1.png").arg(size),
+                     QSize(size, size));
     }
     return icon;
 }
 
-void ShowInMessageBox(const QString& text) { QMessageBox::critical(nullptr, Title(), text); }
+void ShowInMessageBox(const QString& text) {
+    QMessageBox::critical(nullptr, Title(), text);
+}
 
 }  // namespace
 
 Application::Application(int& argc, char** argv)
     : QApplication(argc, argv), m_reportError(ShowInMessageBox) {
     setApplicationName(Title());
-    setApplicationVersion(QStringLiteral("%1.%2.%3").arg(AppInfo::major).arg(AppInfo::minor).arg(AppInfo::revision));
+    setApplicationVersion(
+        QStringLiteral("%1.%2.%3").arg(AppInfo::major).arg(AppInfo::minor).arg(AppInfo::revision));
     setOrganizationName(QString::fromUtf8(AppInfo::company.data(), AppInfo::company.size()));
     setDesktopFileName(QString::fromUtf8(AppInfo::desktopId.data(), AppInfo::desktopId.size()));
     setWindowIcon(WindowIcon());
@@ -77,7 +83,9 @@ bool Application::notify(QObject* receiver, QEvent* event) {
     return true;
 }
 
-void Application::setErrorReporter(ErrorReporter reporter) { m_reportError = std::move(reporter); }
+void Application::setErrorReporter(ErrorReporter reporter) {
+    m_reportError = std::move(reporter);
+}
 
 void Application::reportFatalError(const std::exception_ptr& error) {
     // A second error raised while the first is on screen ends the program all the same.

@@ -15,9 +15,8 @@ void ReportFatalError(std::exception_ptr error);
 // through this; no handler catches anything itself.
 template <typename Handler>
 auto Guarded(Handler handler) {
-    return [handler = std::move(handler)]<typename... Args>(Args&&... args)
-        requires std::invocable<Handler&, Args...>
-    {
+    return [handler = std::move(handler)]<typename... Args>(
+        Args && ... args) requires std::invocable<Handler&, Args...> {
         try {
             std::invoke(handler, std::forward<Args>(args)...);
         } catch (...) {

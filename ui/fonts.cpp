@@ -16,8 +16,9 @@ QFont Face(const QStringList& families, qreal pointSize, QFont::Weight weight) {
 }  // namespace
 
 QFont ArialNarrow(qreal pointSize, QFont::Weight weight) {
-    return Face({"Arial Narrow", "Liberation Sans Narrow", "Nimbus Sans Narrow", "DejaVu Sans Condensed"},
-                pointSize, weight);
+    return Face(
+        {"Arial Narrow", "Liberation Sans Narrow", "Nimbus Sans Narrow", "DejaVu Sans Condensed"},
+        pointSize, weight);
 }
 
 QFont Arial(qreal pointSize, QFont::Weight weight) {

@@ -39,7 +39,8 @@ QRect StepOptionRect(int step) {
     return TwipsRect(kColumnLeft[column], kGridTop + kRowPitch * row, kOptionWidth, kOptionHeight);
 }
 
-QLabel* MakeCaption(const QString& name, const QString& text, const QRect& geometry, QWidget* parent) {
+QLabel* MakeCaption(const QString& name, const QString& text, const QRect& geometry,
+                    QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
     label->setGeometry(geometry);
@@ -66,7 +67,8 @@ QPushButton* MakeButton(const QString& name, const QString& caption, const QRect
     // Buttons keep the platform's own colours rather than inherit the window's.
     const QPalette platform = QApplication::palette(button);
     QPalette own = button->palette();
-    for (const auto role : {QPalette::Window, QPalette::WindowText}) own.setColor(role, platform.color(role));
+    for (const auto role : {QPalette::Window, QPalette::WindowText})
+        own.setColor(role, platform.color(role));
     button->setPalette(own);
     return button;
 }
@@ -84,17 +86,20 @@ MainWindow::MainWindow(RandomSource& random, QWidget* parent) : QWidget(parent),
     setPalette(colours);
     setFont(ArialNarrow(12));
 
-    MakeCaption(QStringLiteral("StepDiceLabel"), QStringLiteral("STEP DICE"), TwipsRect(2160, 480, 1335, 375),
-                this);
+    MakeCaption(QStringLiteral("StepDiceLabel"), QStringLiteral("STEP DICE"),
+                TwipsRect(2160, 480, 1335, 375), this);
     m_stepDice = MakeDisplay(QStringLiteral("lblStepDice"), TwipsRect(4350, 480, 75, 300),
                              tr("Dice of the chosen step"), this);
     createStepOptions();
-    MakeCaption(QStringLiteral("Label1"), QStringLiteral("TOTAL"), TwipsRect(3000, 6360, 1335, 375), this);
+    MakeCaption(QStringLiteral("Label1"), QStringLiteral("TOTAL"), TwipsRect(3000, 6360, 1335, 375),
+                this);
     m_total = MakeDisplay(QStringLiteral("lblTotal"), TwipsRect(5190, 6360, 75, 300),
                           tr("Total of the last roll"), this);
-    m_roll = MakeButton(QStringLiteral("Command1"), QStringLiteral("ROLL"), TwipsRect(2880, 7320, 1215, 495), this);
+    m_roll = MakeButton(QStringLiteral("Command1"), QStringLiteral("ROLL"),
+                        TwipsRect(2880, 7320, 1215, 495), this);
     m_roll->setAccessibleDescription(tr("Roll the dice of the chosen step"));
-    m_exit = MakeButton(QStringLiteral("cmdExit"), QStringLiteral("EXIT"), TwipsRect(4440, 7320, 1215, 495), this);
+    m_exit = MakeButton(QStringLiteral("cmdExit"), QStringLiteral("EXIT"),
+                        TwipsRect(4440, 7320, 1215, 495), this);
     m_exit->setAccessibleDescription(tr("End the program"));
 
     setFocusOrder();
@@ -138,7 +143,9 @@ bool MainWindow::isSelected(int step) const {
     return option->isChecked();
 }
 
-void MainWindow::showTotal(const QString& text) { m_total->showText(text); }
+void MainWindow::showTotal(const QString& text) {
+    m_total->showText(text);
+}
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     // Closing the window ends the program, even while the splash window stays loaded.
@@ -146,7 +153,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     QCoreApplication::exit(0);
 }
 
-void MainWindow::Form_Load() { m_stepDice->showText(kStartDice); }
+void MainWindow::Form_Load() {
+    m_stepDice->showText(kStartDice);
+}
 
 void MainWindow::optStep_Click(int step) {
     m_stepDice->showText(QString::fromStdString(StepTable::Step(step).diceLabel));

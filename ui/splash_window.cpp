@@ -25,8 +25,8 @@ bool IsCharacterKey(const QKeyEvent& key) {
     return !key.text().isEmpty() && key.key() != Qt::Key_Tab && key.key() != Qt::Key_Backtab;
 }
 
-QLabel* MakeLabel(const QString& name, const QString& text, const QRect& geometry, const QFont& font,
-                  Qt::Alignment alignment, QWidget* parent) {
+QLabel* MakeLabel(const QString& name, const QString& text, const QRect& geometry,
+                  const QFont& font, Qt::Alignment alignment, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
     label->setGeometry(geometry);
@@ -65,17 +65,19 @@ SplashWindow::SplashWindow(MainWindowLoader loadMainWindow, QWidget* parent)
     logo->setAccessibleName(tr("Dicewright logo"));
 
     m_productName = MakeLabel(QStringLiteral("lblProductName"), QStringLiteral("Dicewright"),
-                              TwipsRect(2520, 1140, 3405, 765), Arial(32.25, QFont::Bold), Qt::AlignLeft, m_frame);
+                              TwipsRect(2520, 1140, 3405, 765), Arial(32.25, QFont::Bold),
+                              Qt::AlignLeft, m_frame);
     auto* platform = MakeLabel(QStringLiteral("lblPlatform"), QStringLiteral("Windows 95/98"),
-                               TwipsRect(4950, 2340, 1905, 375), ArialNarrow(15.75, QFont::Bold), Qt::AlignRight,
-                               m_frame);
+                               TwipsRect(4950, 2340, 1905, 375), ArialNarrow(15.75, QFont::Bold),
+                               Qt::AlignRight, m_frame);
     FitToText(*platform);
     m_version = MakeLabel(QStringLiteral("lblVersion"), QStringLiteral("Version 1.0"),
-                          TwipsRect(5580, 2700, 1275, 285), Arial(12, QFont::Bold), Qt::AlignRight, m_frame);
-    MakeLabel(QStringLiteral("lblCopyright"), QStringLiteral("Copyright"), TwipsRect(4560, 3060, 2415, 255),
-              Arial(8.25), Qt::AlignLeft, m_frame);
-    MakeLabel(QStringLiteral("lblCompany"), QStringLiteral("Company"), TwipsRect(4560, 3270, 2415, 255),
-              Arial(8.25), Qt::AlignLeft, m_frame);
+                          TwipsRect(5580, 2700, 1275, 285), Arial(12, QFont::Bold), Qt::AlignRight,
+                          m_frame);
+    MakeLabel(QStringLiteral("lblCopyright"), QStringLiteral("Copyright"),
+              TwipsRect(4560, 3060, 2415, 255), Arial(8.25), Qt::AlignLeft, m_frame);
+    MakeLabel(QStringLiteral("lblCompany"), QStringLiteral("Company"),
+              TwipsRect(4560, 3270, 2415, 255), Arial(8.25), Qt::AlignLeft, m_frame);
 
     m_start = new WrappingButton(QStringLiteral("TIME TO ROLL THE DICE"), m_frame);
     m_start->setObjectName(QStringLiteral("Command1"));
@@ -106,7 +108,8 @@ bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_frame && event->type() == QEvent::MouseButtonRelease) {
         const auto* click = static_cast<QMouseEvent*>(event);
         // Clicks on the logo, a label or the button reach the frame too when those ignore them.
-        if (click->button() == Qt::LeftButton && m_frame->rect().contains(click->position().toPoint()) &&
+        if (click->button() == Qt::LeftButton &&
+            m_frame->rect().contains(click->position().toPoint()) &&
             m_frame->childAt(click->position().toPoint()) == nullptr) {
             Guarded([this] { Frame1_Click(); })();
             return true;
@@ -116,15 +119,22 @@ bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void SplashWindow::Form_Load() {
-    m_version->setText(QStringLiteral("Version %1.%2.%3").arg(AppInfo::major).arg(AppInfo::minor).arg(AppInfo::revision));
+    m_version->setText(QStringLiteral("Version %1.%2.%3")
+                           .arg(AppInfo::major)
+                           .arg(AppInfo::minor)
+                           .arg(AppInfo::revision));
     FitToText(*m_version);
     m_productName->setText(QString::fromUtf8(AppInfo::title.data(), AppInfo::title.size()));
     FitToText(*m_productName);
 }
 
-void SplashWindow::Form_KeyPress() { unload(); }
+void SplashWindow::Form_KeyPress() {
+    unload();
+}
 
-void SplashWindow::Frame1_Click() { unload(); }
+void SplashWindow::Frame1_Click() {
+    unload();
+}
 
 void SplashWindow::Command1_Click() {
     QWidget& main = m_loadMainWindow();

@@ -29,7 +29,8 @@ void PaintDie(QPainter& painter, QPointF centre, qreal radius, bool withNumber) 
     std::array<QPointF, 6> rim;
     for (int i = 0; i < 6; ++i) {
         const qreal angle = M_PI / 180.0 * (-90 + 60 * i);
-        rim[static_cast<std::size_t>(i)] = centre + QPointF(std::cos(angle), std::sin(angle)) * radius;
+        rim[static_cast<std::size_t>(i)] =
+            centre + QPointF(std::cos(angle), std::sin(angle)) * radius;
     }
     const qreal inner = radius * 0.52;
     const QPointF a = centre + QPointF(0, -inner);
@@ -46,8 +47,8 @@ void PaintDie(QPainter& painter, QPointF centre, qreal radius, bool withNumber) 
         {{c, rim[3], rim[4]}, 1}, {{c, rim[4], rim[5]}, 3}, {{c, rim[5], a}, 4},
         {{a, b, c}, 4},
     };
-    const QColor shades[] = {QColor(92, 62, 16), QColor(150, 110, 36), kDarkGold.lighter(190), kGold,
-                             kIvory};
+    const QColor shades[] = {QColor(92, 62, 16), QColor(150, 110, 36), kDarkGold.lighter(190),
+                             kGold, kIvory};
     painter.setPen(QPen(QColor(40, 24, 4), std::max<qreal>(1.0, radius / 40), Qt::SolidLine,
                         Qt::RoundCap, Qt::RoundJoin));
     for (const Face& face : faces) {
@@ -96,8 +97,13 @@ QImage Logo() {
     night.setColorAt(0, QColor(18, 52, 30));
     night.setColorAt(1, QColor(4, 10, 6));
     painter.fillRect(image.rect(), night);
-    for (const auto& [x, y, size] : {std::array<qreal, 3>{22, 24, 5}, {190, 34, 4}, {30, 150, 3},
-                                      {196, 170, 4}, {176, 14, 2.5}, {44, 226, 3}, {170, 236, 2.5}}) {
+    for (const auto& [x, y, size] : {std::array<qreal, 3>{22, 24, 5},
+                                     {190, 34, 4},
+                                     {30, 150, 3},
+                                     {196, 170, 4},
+                                     {176, 14, 2.5},
+                                     {44, 226, 3},
+                                     {170, 236, 2.5}}) {
         PaintStar(painter, QPointF(x, y), size);
     }
 
@@ -294,8 +300,9 @@ int main(int argc, char** argv) {
     for (int y = 0; y < mono.height(); ++y) {
         for (int x = 0; x < mono.width(); ++x) {
             const QRgb pixel = mono.pixel(x, y);
-            mono.setPixel(x, y, qGray(pixel) > 100 ? qRgba(255, 255, 255, qAlpha(pixel))
-                                                   : qRgba(0, 0, 0, qAlpha(pixel)));
+            mono.setPixel(x, y,
+                          qGray(pixel) > 100 ? qRgba(255, 255, 255, qAlpha(pixel))
+                                             : qRgba(0, 0, 0, qAlpha(pixel)));
         }
     }
     const std::vector<QRgb> blackAndWhite{qRgb(0, 0, 0), qRgb(255, 255, 255)};
