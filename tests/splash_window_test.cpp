@@ -119,6 +119,12 @@ private slots:
         QCOMPARE(shown.bold(), bold);
     }
 
+    void bothWindowsCarryTheApplicationIcon() {
+        QVERIFY(splash()->windowIcon().availableSizes().contains(QSize(32, 32)));
+        QTest::mouseClick(control("Command1"), Qt::LeftButton);
+        QVERIFY(App().mainWindow()->windowIcon().availableSizes().contains(QSize(16, 16)));
+    }
+
     void logoIsTheEmbeddedPictureStretched() {
         auto* logo = control<QLabel>("imgLogo");
         QCOMPARE(logo->geometry(), Twips(360, 795, 1815, 2385));
