@@ -13,7 +13,7 @@ namespace dicewright {
 namespace {
 
 QString Title() {
-    return QString::fromUtf8(AppInfo::title.data(), AppInfo::title.size());
+    return QString::fromUtf8(AppInfo::title);
 }
 
 // The error's own text: what the user reads in the message box.
@@ -49,8 +49,8 @@ Application::Application(int& argc, char** argv)
     setApplicationName(Title());
     setApplicationVersion(
         QStringLiteral("%1.%2.%3").arg(AppInfo::major).arg(AppInfo::minor).arg(AppInfo::revision));
-    setOrganizationName(QString::fromUtf8(AppInfo::company.data(), AppInfo::company.size()));
-    setDesktopFileName(QString::fromUtf8(AppInfo::desktopId.data(), AppInfo::desktopId.size()));
+    setOrganizationName(QString::fromUtf8(AppInfo::company));
+    setDesktopFileName(QString::fromUtf8(AppInfo::desktopId));
     setWindowIcon(WindowIcon());
     // The program ends through its own paths: EXIT, closing the main window, or unloading the
     // splash while it is the only window. A hidden splash never keeps it alive.

@@ -39,6 +39,7 @@ public:
     // Reports the error, then ends the event loop with a failure status.
     void reportFatalError(const std::exception_ptr& error);
 
+private:
     MainWindow& loadMainWindow();
 
     ClockRandomSource m_random;

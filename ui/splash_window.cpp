@@ -124,7 +124,7 @@ void SplashWindow::Form_Load() {
                            .arg(AppInfo::minor)
                            .arg(AppInfo::revision));
     FitToText(*m_version);
-    m_productName->setText(QString::fromUtf8(AppInfo::title.data(), AppInfo::title.size()));
+    m_productName->setText(QString::fromUtf8(AppInfo::title));
     FitToText(*m_productName);
 }
 
