@@ -13,6 +13,7 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <numbers>
 #include <vector>
 
 namespace {
@@ -28,14 +29,14 @@ const QColor kCrimson(112, 16, 24);
 void PaintDie(QPainter& painter, QPointF centre, qreal radius, bool withNumber) {
     std::array<QPointF, 6> rim;
     for (int i = 0; i < 6; ++i) {
-        const qreal angle = M_PI / 180.0 * (-90 + 60 * i);
+        const qreal angle = std::numbers::pi / 180.0 * (-90 + 60 * i);
         rim[static_cast<std::size_t>(i)] =
             centre + QPointF(std::cos(angle), std::sin(angle)) * radius;
     }
     const qreal inner = radius * 0.52;
     const QPointF a = centre + QPointF(0, -inner);
-    const QPointF b = centre + QPointF(inner * std::cos(M_PI / 6), inner * 0.5);
-    const QPointF c = centre + QPointF(-inner * std::cos(M_PI / 6), inner * 0.5);
+    const QPointF b = centre + QPointF(inner * std::cos(std::numbers::pi / 6), inner * 0.5);
+    const QPointF c = centre + QPointF(-inner * std::cos(std::numbers::pi / 6), inner * 0.5);
 
     struct Face {
         std::array<QPointF, 3> corners;
