@@ -9,7 +9,7 @@ cd "$(dirname "$0")"
 
 readonly RUN_PACKAGES=(build-essential cmake qt6-base-dev libgl-dev fonts-liberation)
 readonly TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool x11-utils
-    openbox wmctrl binutils-mingw-w64-i686 gcc-mingw-w64-i686 desktop-file-utils appstream dpkg-dev file)
+    openbox wmctrl dbus at-spi2-core python3-pyatspi binutils-mingw-w64-i686 gcc-mingw-w64-i686 desktop-file-utils appstream dpkg-dev file)
 
 install_packages() {
     local missing=() package
