@@ -1,19 +1,26 @@
 #include "fitted_label.h"
 
-#include <algorithm>
-
 namespace dicewright {
 
-FittedLabel::FittedLabel(const QRect& geometry, QWidget* parent)
-    : QLabel(parent), m_minimumWidth(geometry.width()) {
+FittedLabel::FittedLabel(const QRect& geometry, Qt::Alignment alignment, QWidget* parent)
+    : QLabel(parent), m_emptyWidth(geometry.width()) {
     setGeometry(geometry);
-    setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    setAlignment(alignment | Qt::AlignTop);
 }
 
 void FittedLabel::showText(const QString& text) {
     setText(text);
-    const int textWidth = fontMetrics().horizontalAdvance(text) + 2 * (margin() + frameWidth());
-    resize(std::max(textWidth, m_minimumWidth), height());
+    // horizontalAdvance counts trailing blanks, which a dice label may have.
+    const int width = text.isEmpty()
+                          ? m_emptyWidth
+                          : fontMetrics().horizontalAdvance(text) + 2 * (margin() + frameWidth());
+    QRect fitted = geometry();
+    if (alignment() & Qt::AlignRight) {
+        fitted.setLeft(fitted.right() - width + 1);
+    } else {
+        fitted.setWidth(width);
+    }
+    setGeometry(fitted);
 }
 
 }  // namespace dicewright

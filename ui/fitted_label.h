@@ -4,18 +4,19 @@
 
 namespace dicewright {
 
-// A label that takes the width of its text, trailing blanks included, whenever the text is
-// shown through showText(). Its left edge stays put; it never gets narrower than it was made.
+// A label that takes the width of its text, blanks included, whenever the text is shown through
+// showText(). A right-aligned label keeps its right edge, any other its left edge. With no text
+// it keeps the width it was made with, so that it still has a place on screen.
 class FittedLabel : public QLabel {
     Q_OBJECT
 
 public:
-    FittedLabel(const QRect& geometry, QWidget* parent);
+    FittedLabel(const QRect& geometry, Qt::Alignment alignment, QWidget* parent);
 
     void showText(const QString& text);
 
 private:
-    int m_minimumWidth = 0;
+    int m_emptyWidth = 0;
 };
 
 }  // namespace dicewright

@@ -50,7 +50,7 @@ QLabel* MakeCaption(const QString& name, const QString& text, const QRect& geome
 
 FittedLabel* MakeDisplay(const QString& name, const QRect& geometry, const QString& description,
                          QWidget* parent) {
-    auto* display = new FittedLabel(geometry, parent);
+    auto* display = new FittedLabel(geometry, Qt::AlignHCenter, parent);
     display->setObjectName(name);
     // The accessible name stays the text itself, so a screen reader reads the value and hears
     // it change; the description says what the value is.

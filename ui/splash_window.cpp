@@ -10,6 +10,7 @@
 
 #include "app_info.h"
 #include "error_boundary.h"
+#include "fitted_label.h"
 #include "fonts.h"
 #include "twips.h"
 #include "wrapping_button.h"
@@ -26,22 +27,23 @@ bool IsCharacterKey(const QKeyEvent& key) {
 }
 
 QLabel* MakeLabel(const QString& name, const QString& text, const QRect& geometry,
-                  const QFont& font, Qt::Alignment alignment, QWidget* parent) {
+                  const QFont& font, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
     label->setGeometry(geometry);
     label->setFont(font);
-    label->setAlignment(alignment | Qt::AlignTop);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
 
-// Sizes a label to its text, keeping the edge its alignment anchors it to.
-void FitToText(QLabel& label) {
-    const QSize text = label.sizeHint();
-    const QRect old = label.geometry();
-    QRect fitted(old.topLeft(), text);
-    if (label.alignment() & Qt::AlignRight) fitted.moveRight(old.right());
-    label.setGeometry(fitted);
+// A label sized to its text, showing its design text until the window's load sets another.
+FittedLabel* MakeFittedLabel(const QString& name, const QString& text, const QRect& geometry,
+                             const QFont& font, Qt::Alignment alignment, QWidget* parent) {
+    auto* label = new FittedLabel(geometry, alignment, parent);
+    label->setObjectName(name);
+    label->setFont(font);
+    label->showText(text);
+    return label;
 }
 
 }  // namespace
@@ -64,20 +66,19 @@ SplashWindow::SplashWindow(MainWindowLoader loadMainWindow, QWidget* parent)
     logo->setScaledContents(true);
     logo->setAccessibleName(tr("Dicewright logo"));
 
-    m_productName = MakeLabel(QStringLiteral("lblProductName"), QStringLiteral("Dicewright"),
-                              TwipsRect(2520, 1140, 3405, 765), Arial(32.25, QFont::Bold),
-                              Qt::AlignLeft, m_frame);
-    auto* platform = MakeLabel(QStringLiteral("lblPlatform"), QStringLiteral("Windows 95/98"),
-                               TwipsRect(4950, 2340, 1905, 375), ArialNarrow(15.75, QFont::Bold),
-                               Qt::AlignRight, m_frame);
-    FitToText(*platform);
-    m_version = MakeLabel(QStringLiteral("lblVersion"), QStringLiteral("Version 1.0"),
-                          TwipsRect(5580, 2700, 1275, 285), Arial(12, QFont::Bold), Qt::AlignRight,
-                          m_frame);
+    m_productName = MakeFittedLabel(QStringLiteral("lblProductName"), QStringLiteral("Dicewright"),
+                                    TwipsRect(2520, 1140, 3405, 765), Arial(32.25, QFont::Bold),
+                                    Qt::AlignLeft, m_frame);
+    MakeFittedLabel(QStringLiteral("lblPlatform"), QStringLiteral("Windows 95/98"),
+                    TwipsRect(4950, 2340, 1905, 375), ArialNarrow(15.75, QFont::Bold),
+                    Qt::AlignRight, m_frame);
+    m_version = MakeFittedLabel(QStringLiteral("lblVersion"), QStringLiteral("Version 1.0"),
+                                TwipsRect(5580, 2700, 1275, 285), Arial(12, QFont::Bold),
+                                Qt::AlignRight, m_frame);
     MakeLabel(QStringLiteral("lblCopyright"), QStringLiteral("Copyright"),
-              TwipsRect(4560, 3060, 2415, 255), Arial(8.25), Qt::AlignLeft, m_frame);
+              TwipsRect(4560, 3060, 2415, 255), Arial(8.25), m_frame);
     MakeLabel(QStringLiteral("lblCompany"), QStringLiteral("Company"),
-              TwipsRect(4560, 3270, 2415, 255), Arial(8.25), Qt::AlignLeft, m_frame);
+              TwipsRect(4560, 3270, 2415, 255), Arial(8.25), m_frame);
 
     m_start = new WrappingButton(QStringLiteral("TIME TO ROLL THE DICE"), m_frame);
     m_start->setObjectName(QStringLiteral("Command1"));
@@ -119,13 +120,11 @@ bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void SplashWindow::Form_Load() {
-    m_version->setText(QStringLiteral("Version %1.%2.%3")
-                           .arg(AppInfo::major)
-                           .arg(AppInfo::minor)
-                           .arg(AppInfo::revision));
-    FitToText(*m_version);
-    m_productName->setText(QString::fromUtf8(AppInfo::title));
-    FitToText(*m_productName);
+    m_version->showText(QStringLiteral("Version %1.%2.%3")
+                            .arg(AppInfo::major)
+                            .arg(AppInfo::minor)
+                            .arg(AppInfo::revision));
+    m_productName->showText(QString::fromUtf8(AppInfo::title));
 }
 
 void SplashWindow::Form_KeyPress() {

@@ -4,10 +4,11 @@
 #include <functional>
 
 class QFrame;
-class QLabel;
 class QPushButton;
 
 namespace dicewright {
+
+class FittedLabel;
 
 // The greeting before the main window: logo, title, version and one button that opens the main
 // window. Any character key, or a click on the frame's own surface, unloads it instead.
@@ -40,8 +41,8 @@ private:
 
     MainWindowLoader m_loadMainWindow;
     QFrame* m_frame = nullptr;
-    QLabel* m_productName = nullptr;
-    QLabel* m_version = nullptr;
+    FittedLabel* m_productName = nullptr;
+    FittedLabel* m_version = nullptr;
     QPushButton* m_start = nullptr;
 };
 
