@@ -47,8 +47,7 @@ void ShowInMessageBox(const QString& text) {
 Application::Application(int& argc, char** argv)
     : QApplication(argc, argv), m_reportError(ShowInMessageBox) {
     setApplicationName(Title());
-    setApplicationVersion(
-        QStringLiteral("%1.%2.%3").arg(AppInfo::major).arg(AppInfo::minor).arg(AppInfo::revision));
+    setApplicationVersion(QString::fromStdString(AppInfo::version()));
     setOrganizationName(QString::fromUtf8(AppInfo::company));
     setDesktopFileName(QString::fromUtf8(AppInfo::desktopId));
     setWindowIcon(WindowIcon());

@@ -120,10 +120,7 @@ bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void SplashWindow::Form_Load() {
-    m_version->showText(QStringLiteral("Version %1.%2.%3")
-                            .arg(AppInfo::major)
-                            .arg(AppInfo::minor)
-                            .arg(AppInfo::revision));
+    m_version->showText(QStringLiteral("Version ") + QString::fromStdString(AppInfo::version()));
     m_productName->showText(QString::fromUtf8(AppInfo::title));
 }
 
