@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 #include <variant>
+#include <vector>
 
 #include "dice.h"
 
@@ -20,6 +21,17 @@ using RollOutcome = std::variant<std::int16_t, RuleOfOne>;
 // Throws the dice of step 1 to 40 in the table's order and evaluates them. Does not reseed.
 RollOutcome RollStep(int step, RandomSource& source);
 
+// The dice of one roll of a step, in the order thrown.
+using StepThrows = std::vector<DieThrows>;
+
+// RollStep from the same draws, also telling which faces every die showed. `throws` is written
+// only when the roll succeeds.
+RollOutcome RollStep(int step, RandomSource& source, StepThrows& throws);
+
+// How a total came about, die by die: "D20: 20 + 20 + 5 = 45 · D10: 7", or "D4: 3 − 2" for the
+// die of steps 1 and 2. UTF-8.
+std::string ThrowsText(const StepThrows& throws);
+
 // "Rule of One", or the total in plain decimal ("-1", "0", "27").
 std::string OutcomeText(const RollOutcome& outcome);
 
@@ -28,5 +40,10 @@ std::string OutcomeText(const RollOutcome& outcome);
 // where it arises, with nothing more asked or written.
 void RollSelectedSteps(RandomSource& source, const std::function<bool(int)>& isSelected,
                        const std::function<void(const std::string&)>& showTotal);
+
+// The same press, also handing each rolled step's throws to showThrows right after its total.
+void RollSelectedSteps(RandomSource& source, const std::function<bool(int)>& isSelected,
+                       const std::function<void(const std::string&)>& showTotal,
+                       const std::function<void(const StepThrows&)>& showThrows);
 
 }  // namespace dicewright

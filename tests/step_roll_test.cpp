@@ -104,6 +104,58 @@ TEST(StepRoll, OutcomeTextForms) {
     EXPECT_EQ(OutcomeText(std::int16_t{-32768}), "-32768");
 }
 
+// The throw report: the same draws, the same outcome, and every face in the order thrown.
+struct ThrowsCase {
+    const char* name;
+    int step;
+    std::vector<std::vector<int>> faces;
+    const char* text;
+};
+
+void PrintTo(const ThrowsCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class StepThrowsReport : public ::testing::TestWithParam<ThrowsCase> {};
+
+TEST_P(StepThrowsReport, ListsEveryFaceAndChangesNothingElse) {
+    const ThrowsCase& c = GetParam();
+    ScriptedRandomSource plain(DrawsFor(c.step, c.faces));
+    ScriptedRandomSource reported(DrawsFor(c.step, c.faces));
+    StepThrows throws;
+    EXPECT_EQ(RollStep(c.step, reported, throws), RollStep(c.step, plain));
+    EXPECT_EQ(reported.DrawsLeft(), 0u);
+    EXPECT_EQ(ThrowsText(throws), c.text);
+    ASSERT_EQ(throws.size(), c.faces.size());
+    for (std::size_t die = 0; die < throws.size(); ++die) {
+        EXPECT_EQ(throws[die].faces, StepTable::Step(c.step).dice[die]);
+        EXPECT_EQ(throws[die].shown, c.faces[die]);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, StepThrowsReport,
+    ::testing::Values(
+        ThrowsCase{"Step26Explodes", 26, {{20, 20, 5}, {7}, {3}, {1}},
+                   "D20: 20 + 20 + 5 = 45 \u00b7 D10: 7 \u00b7 D8: 3 \u00b7 D6: 1"},
+        ThrowsCase{"Step8RuleOfOne", 8, {{1}, {1}}, "D6: 1 \u00b7 D6: 1"},
+        ThrowsCase{"Step1Modified", 1, {{3}}, "D4: 3 \u2212 2"},
+        ThrowsCase{"Step2FourNotRethrown", 2, {{4}}, "D4: 4 \u2212 1"},
+        ThrowsCase{"Step3SingleDie", 3, {{4, 1}}, "D4: 4 + 1 = 5"},
+        ThrowsCase{"Step40SixDice", 40, {{2}, {20, 1}, {9}, {8, 8, 3}, {6, 1}, {5}},
+                   "D20: 2 \u00b7 D20: 20 + 1 = 21 \u00b7 D10: 9 \u00b7 D8: 8 + 8 + 3 = 19 \u00b7 "
+                   "D6: 6 + 1 = 7 \u00b7 D6: 5"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(StepThrowsReport, AnErrorMidRollLeavesNoReport) {
+    // Step 12's second die fails after its first die was thrown; the earlier report stays.
+    ScriptedRandomSource source{DrawFor(3, 10), std::numeric_limits<float>::quiet_NaN()};
+    StepThrows throws{DieThrows{.faces = 6, .shown = {2}, .modifier = 0}};
+    const StepThrows before = throws;
+    EXPECT_THROW(RollStep(12, source, throws), FloatingPointError);
+    EXPECT_EQ(throws, before);
+}
+
 // The ROLL press: the order of its calls is part of what it does.
 struct Press {
     ScriptedRandomSource source;
@@ -112,16 +164,25 @@ struct Press {
 
     explicit Press(std::vector<float> draws) : source(std::move(draws)) {}
     void Run() {
-        RollSelectedSteps(
-            source,
-            [this](int step) {
-                source.calls.push_back("isSelected " + std::to_string(step));
-                return step == selected;
-            },
-            [this](const std::string& text) {
-                source.calls.push_back("showTotal " + text);
-                shown.push_back(text);
-            });
+        RollSelectedSteps(source, isSelected(), showTotal());
+    }
+    // The press that also reports the throws, which must ask and draw exactly as Run does.
+    void RunReporting() {
+        RollSelectedSteps(source, isSelected(), showTotal(), [this](const StepThrows& throws) {
+            source.calls.push_back("showThrows " + ThrowsText(throws));
+        });
+    }
+    std::function<bool(int)> isSelected() {
+        return [this](int step) {
+            source.calls.push_back("isSelected " + std::to_string(step));
+            return step == selected;
+        };
+    }
+    std::function<void(const std::string&)> showTotal() {
+        return [this](const std::string& text) {
+            source.calls.push_back("showTotal " + text);
+            shown.push_back(text);
+        };
     }
 };
 
@@ -150,6 +211,22 @@ TEST(RollSelectedSteps, ReseedsFirstRollsTheSelectedStepAndAsksOnToForty) {
     for (const auto& call : Asked(9, 40)) expected.push_back(call);
     EXPECT_EQ(press.source.calls, expected);
     EXPECT_EQ(press.shown, std::vector<std::string>{"11"});
+}
+
+TEST(RollSelectedSteps, ReportingThrowsKeepsTheCallOrder) {
+    for (const int selected : {0, 8}) {
+        Press plain(DrawsFor(8, {{6, 2}, {3}}));
+        Press reporting(DrawsFor(8, {{6, 2}, {3}}));
+        plain.selected = reporting.selected = selected;
+        plain.Run();
+        reporting.RunReporting();
+        std::vector<std::string> expected = plain.source.calls;
+        if (selected != 0) {
+            const auto total = std::find(expected.begin(), expected.end(), "showTotal 11");
+            expected.insert(total + 1, "showThrows D6: 6 + 2 = 8 \u00b7 D6: 3");
+        }
+        EXPECT_EQ(reporting.source.calls, expected) << "step " << selected;
+    }
 }
 
 TEST(RollSelectedSteps, EachPressReseedsAndReplacesTheText) {
