@@ -46,8 +46,7 @@ RollOutcome RollStep(int step, RandomSource& source) {
     if (!definition.exploding) {
         return RollModifiedDie(definition.modifier, source);
     }
-    return EvaluateStep(definition,
-                        [&](int faces, std::size_t) { return RollDie(faces, source); });
+    return EvaluateStep(definition, [&](int faces, std::size_t) { return RollDie(faces, source); });
 }
 
 RollOutcome RollStep(int step, RandomSource& source, StepThrows& throws) {

@@ -1,21 +1,31 @@
 """Drives the real program as a screen reader would, through AT-SPI: finds the controls by role
-and name, activates them through their accessible actions and reads the two displays."""
+and name, activates them through their accessible actions, reads the two displays and listens
+for the events that make a screen reader speak each total."""
 import subprocess
 import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 STEP_8_DICE = "2D6"
+
+
+def pump():
+    """Delivers the AT-SPI events that have arrived."""
+    context = GLib.MainContext.default()
+    while context.pending():
+        context.iteration(False)
 
 
 def wait_for(what, probe, timeout=15.0):
     deadline = time.monotonic() + timeout
     while time.monotonic() < deadline:
+        pump()
         found = probe()
         if found:
             return found
-        time.sleep(0.1)
+        time.sleep(0.05)
     raise AssertionError(f"timed out waiting for {what}")
 
 
@@ -42,7 +52,26 @@ def showing(node):
     return node.getState().contains(pyatspi.STATE_SHOWING)
 
 
+class Announcements:
+    """What a screen reader hears of the total display: the notifications that show themselves,
+    with the name each has when it does."""
+
+    def __init__(self):
+        self.shown = []
+        pyatspi.Registry.registerEventListener(self.on_showing, "object:state-changed:showing")
+        pyatspi.Registry.registerEventListener(self.on_renamed, "object:property-change:accessible-name")
+
+    def on_showing(self, event):
+        if event.detail1 == 1 and event.source.getRoleName() == "notification":
+            self.shown.append(event.source.name)
+
+    def on_renamed(self, event):
+        """Listening keeps the names current, as a screen reader's own listener does."""
+
+
 def main(binary):
+    # Listening starts before the program does, as with a screen reader that is already running.
+    announcements = Announcements()
     process = subprocess.Popen([binary])
     failures = []
     passes = []
@@ -59,20 +88,46 @@ def main(binary):
 
         dice = wait_for("the dice display", lambda: find(
             app, "label", lambda n: n.description == "Dice of the chosen step" and showing(n)))
-        total = find(app, "label", lambda n: n.description == "Total of the last roll")
-        check("the dice display reads the start text", dice.name == "D20+D10+D8+D6  ")
+        total = find(app, "notification", lambda n: n.description == "Total of the last roll")
         check("the total display is empty at start", total is not None and total.name == "")
+        check("the dice display reads the start text", dice.name == "D20+D10+D8+D6  ")
+        window = find(app, "frame", lambda n: n.name == "Dicewright" and showing(n))
+        check("the main window is a frame named Dicewright", window is not None)
 
         step8 = find(app, "radio button", lambda n: n.name == "STEP 8")
-        check("step options are announced with their dice", step8.description == STEP_8_DICE)
+        check("step options are announced with their dice and odds",
+              step8.description.startswith(STEP_8_DICE + "\n") and "1 in 36" in step8.description)
         press(step8)
         wait_for("step 8's dice", lambda: dice.name == STEP_8_DICE, timeout=5)
         check("selecting a step shows its dice", dice.name == STEP_8_DICE)
 
-        press(find(app, "push button", lambda n: n.name == "ROLL"))
+        # The display shows itself, still empty, with the window; only presses count from here.
+        wait_for("the total display shown with the window", lambda: "" in announcements.shown)
+        announcements.shown.clear()
+        roll = find(app, "push button", lambda n: n.name == "ROLL")
+        press(roll)
         rolled = wait_for("a total", lambda: total.name, timeout=5)
         check("ROLL shows a total step 8 can give",
               rolled == "Rule of One" or (rolled.isdigit() and int(rolled) >= 3))
+        check("the total display describes the dice behind the total",
+              total.description.startswith("D6: ") and total.description.count("D6: ") == 2)
+
+        # Step 1 has four totals, so presses soon give the same total twice in a row.
+        press(find(app, "radio button", lambda n: n.name == "STEP 1"))
+        wait_for("step 1's dice", lambda: dice.name == "d4-2", timeout=5)
+        wait_for("the first announcement", lambda: len(announcements.shown) == 1, timeout=5)
+        heard = [(rolled, announcements.shown[0])]
+        while len(heard) < 60 and not any(a[0] == b[0] for a, b in zip(heard[1:], heard[2:])):
+            press(roll)
+            expected = len(heard) + 1
+            wait_for(f"announcement {expected}", lambda: len(announcements.shown) >= expected, timeout=5)
+            heard.append((total.name, announcements.shown[expected - 1]))
+        pump()
+        check("one announcement per press", len(announcements.shown) == len(heard))
+        check("each announcement is the total just shown", all(t == said for t, said in heard))
+        check("a total equal to the one before is announced again",
+              any(a[0] == b[0] for a, b in zip(heard[1:], heard[2:])))
+        print("heard: " + ", ".join(said for _, said in heard))
 
         press(find(app, "push button", lambda n: n.name == "EXIT"))
         check("EXIT ends the program with status 0", process.wait(timeout=10) == 0)

@@ -136,13 +136,17 @@ TEST_P(StepThrowsReport, ListsEveryFaceAndChangesNothingElse) {
 INSTANTIATE_TEST_SUITE_P(
     Steps, StepThrowsReport,
     ::testing::Values(
-        ThrowsCase{"Step26Explodes", 26, {{20, 20, 5}, {7}, {3}, {1}},
+        ThrowsCase{"Step26Explodes",
+                   26,
+                   {{20, 20, 5}, {7}, {3}, {1}},
                    "D20: 20 + 20 + 5 = 45 \u00b7 D10: 7 \u00b7 D8: 3 \u00b7 D6: 1"},
         ThrowsCase{"Step8RuleOfOne", 8, {{1}, {1}}, "D6: 1 \u00b7 D6: 1"},
         ThrowsCase{"Step1Modified", 1, {{3}}, "D4: 3 \u2212 2"},
         ThrowsCase{"Step2FourNotRethrown", 2, {{4}}, "D4: 4 \u2212 1"},
         ThrowsCase{"Step3SingleDie", 3, {{4, 1}}, "D4: 4 + 1 = 5"},
-        ThrowsCase{"Step40SixDice", 40, {{2}, {20, 1}, {9}, {8, 8, 3}, {6, 1}, {5}},
+        ThrowsCase{"Step40SixDice",
+                   40,
+                   {{2}, {20, 1}, {9}, {8, 8, 3}, {6, 1}, {5}},
                    "D20: 2 \u00b7 D20: 20 + 1 = 21 \u00b7 D10: 9 \u00b7 D8: 8 + 8 + 3 = 19 \u00b7 "
                    "D6: 6 + 1 = 7 \u00b7 D6: 5"}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -163,9 +167,7 @@ struct Press {
     std::vector<std::string> shown;
 
     explicit Press(std::vector<float> draws) : source(std::move(draws)) {}
-    void Run() {
-        RollSelectedSteps(source, isSelected(), showTotal());
-    }
+    void Run() { RollSelectedSteps(source, isSelected(), showTotal()); }
     // The press that also reports the throws, which must ask and draw exactly as Run does.
     void RunReporting() {
         RollSelectedSteps(source, isSelected(), showTotal(), [this](const StepThrows& throws) {

@@ -4,14 +4,18 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "accessibility.h"
 #include "error_boundary.h"
 #include "fitted_label.h"
 #include "fonts.h"
+#include "odds_text.h"
 #include "step_roll.h"
 #include "step_table.h"
+#include "total_display.h"
 #include "twips.h"
 
 namespace dicewright {
@@ -48,9 +52,10 @@ QLabel* MakeCaption(const QString& name, const QString& text, const QRect& geome
     return label;
 }
 
-FittedLabel* MakeDisplay(const QString& name, const QRect& geometry, const QString& description,
-                         QWidget* parent) {
-    auto* display = new FittedLabel(geometry, Qt::AlignHCenter, parent);
+template <typename Display>
+Display* MakeDisplay(const QString& name, const QRect& geometry, const QString& description,
+                     QWidget* parent) {
+    auto* display = new Display(geometry, Qt::AlignHCenter, parent);
     display->setObjectName(name);
     // The accessible name stays the text itself, so a screen reader reads the value and hears
     // it change; the description says what the value is.
@@ -76,6 +81,7 @@ QPushButton* MakeButton(const QString& name, const QString& caption, const QRect
 }  // namespace
 
 MainWindow::MainWindow(RandomSource& random, QWidget* parent) : QWidget(parent), m_random(random) {
+    InstallAccessibleInterfaces();
     setObjectName(QStringLiteral("Dicewright"));
     setWindowTitle(QStringLiteral("Dicewright"));
     resize(FromTwips(kClientWidth), FromTwips(kClientHeight));
@@ -88,13 +94,14 @@ MainWindow::MainWindow(RandomSource& random, QWidget* parent) : QWidget(parent),
 
     MakeCaption(QStringLiteral("StepDiceLabel"), QStringLiteral("STEP DICE"),
                 TwipsRect(2160, 480, 1335, 375), this);
-    m_stepDice = MakeDisplay(QStringLiteral("lblStepDice"), TwipsRect(4350, 480, 75, 300),
-                             tr("Dice of the chosen step"), this);
+    m_stepDice =
+        MakeDisplay<FittedLabel>(QStringLiteral("lblStepDice"), TwipsRect(4350, 480, 75, 300),
+                                 tr("Dice of the chosen step"), this);
     createStepOptions();
     MakeCaption(QStringLiteral("Label1"), QStringLiteral("TOTAL"), TwipsRect(3000, 6360, 1335, 375),
                 this);
-    m_total = MakeDisplay(QStringLiteral("lblTotal"), TwipsRect(5190, 6360, 75, 300),
-                          tr("Total of the last roll"), this);
+    m_total = MakeDisplay<TotalDisplay>(QStringLiteral("lblTotal"), TwipsRect(5190, 6360, 75, 300),
+                                        tr("Total of the last roll"), this);
     m_roll = MakeButton(QStringLiteral("Command1"), QStringLiteral("ROLL"),
                         TwipsRect(2880, 7320, 1215, 495), this);
     m_roll->setAccessibleDescription(tr("Roll the dice of the chosen step"));
@@ -118,7 +125,9 @@ void MainWindow::createStepOptions() {
         auto* option = new QRadioButton(QString::fromStdString(step.caption), this);
         option->setObjectName(QString::fromStdString(step.optionName));
         option->setGeometry(StepOptionRect(step.number));
-        option->setAccessibleDescription(QString::fromStdString(step.diceLabel));
+        const QString odds = OddsText(step.number);
+        option->setToolTip(odds);
+        option->setAccessibleDescription(odds);
         m_steps->addButton(option, step.number);
     }
 }
@@ -144,13 +153,38 @@ bool MainWindow::isSelected(int step) const {
 }
 
 void MainWindow::showTotal(const QString& text) {
-    m_total->showText(text);
+    m_total->showTotal(text);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     // Closing the window ends the program, even while the splash window stays loaded.
     event->accept();
     QCoreApplication::exit(0);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    // The options and ROLL pass on the keys they do not use, so they arrive here.
+    QWidget* focus = focusWidget();
+    const bool onStepOrRoll =
+        focus == m_roll || m_steps->buttons().contains(qobject_cast<QAbstractButton*>(focus));
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && onStepOrRoll) {
+        m_roll->click();
+        return;
+    }
+    const QString text = event->text();
+    const bool digit = text.size() == 1 && text[0] >= QLatin1Char('0') &&
+                       text[0] <= QLatin1Char('9') &&
+                       (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (!digit) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (const int step = m_typeAhead.type(text[0]); step != 0) {
+        // As a click does: the option takes the focus and its handler runs.
+        QAbstractButton* option = m_steps->button(step);
+        option->setFocus(Qt::OtherFocusReason);
+        option->setChecked(true);
+    }
 }
 
 void MainWindow::Form_Load() {
@@ -164,7 +198,10 @@ void MainWindow::optStep_Click(int step) {
 void MainWindow::Command1_Click() {
     RollSelectedSteps(
         m_random, [this](int step) { return isSelected(step); },
-        [this](const std::string& text) { showTotal(QString::fromStdString(text)); });
+        [this](const std::string& text) { showTotal(QString::fromStdString(text)); },
+        [this](const StepThrows& throws) {
+            m_total->showThrows(QString::fromStdString(ThrowsText(throws)));
+        });
 }
 
 void MainWindow::cmdExit_Click() {

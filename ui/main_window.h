@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "step_type_ahead.h"
+
 class QButtonGroup;
 class QPushButton;
 class QRadioButton;
@@ -10,6 +12,7 @@ namespace dicewright {
 
 class FittedLabel;
 class RandomSource;
+class TotalDisplay;
 
 // The window where all rolling happens: 40 exclusive step options, the dice of the chosen step,
 // ROLL, EXIT and the total of the last roll.
@@ -26,6 +29,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A typed step number selects that step; Enter or Return on a step option or on ROLL rolls.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Form_Load();
@@ -39,9 +44,10 @@ private:
     RandomSource& m_random;
     QButtonGroup* m_steps = nullptr;
     FittedLabel* m_stepDice = nullptr;
-    FittedLabel* m_total = nullptr;
+    TotalDisplay* m_total = nullptr;
     QPushButton* m_roll = nullptr;
     QPushButton* m_exit = nullptr;
+    StepTypeAhead m_typeAhead;
 };
 
 }  // namespace dicewright

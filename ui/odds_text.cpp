@@ -1,0 +1,28 @@
+#include "odds_text.h"
+
+#include <QLocale>
+#include <QStringList>
+
+#include "step_odds.h"
+#include "step_table.h"
+
+namespace dicewright {
+
+QString OddsText(int step) {
+    const StepOdds odds = OddsOf(step);
+    // The program speaks English; digit groups make "1 in 1,152,000" readable.
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    QStringList lines{QString::fromStdString(StepTable::Step(step).diceLabel).trimmed()};
+    lines << QObject::tr("Average total: %1").arg(english.toString(odds.averageTotal, 'f', 2));
+    lines << (odds.ruleOfOneOneIn == 0
+                  ? QObject::tr("Rule of One: none")
+                  : QObject::tr("Rule of One: 1 in %1")
+                        .arg(english.toString(static_cast<qulonglong>(odds.ruleOfOneOneIn))));
+    lines << (odds.explosionChance == 0.0
+                  ? QObject::tr("Explosion: never")
+                  : QObject::tr("Explosion: %1% of rolls")
+                        .arg(english.toString(100.0 * odds.explosionChance, 'f', 1)));
+    return lines.join(QLatin1Char('\n'));
+}
+
+}  // namespace dicewright

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+namespace dicewright {
+
+// A step's dice and its exact odds, one fact a line, for its option's tooltip and description:
+// "2D6", "Average total: 8.58", "Rule of One: 1 in 36", "Explosion: 30.6% of rolls".
+QString OddsText(int step);
+
+}  // namespace dicewright
