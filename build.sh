@@ -5,6 +5,7 @@
 #   ./build.sh sanitize   the test suite again under AddressSanitizer and UBSan
 #   ./build.sh bench      build and run the benchmarks
 #   ./build.sh package    the Debian package, reproducibly, in build/release
+#   ./build.sh windows    the Windows program, installer and zip in build/windows, tested under Wine
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -13,6 +14,8 @@ readonly TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xd
     openbox wmctrl dbus at-spi2-core python3-pyatspi binutils-mingw-w64-i686 gcc-mingw-w64-i686 desktop-file-utils appstream dpkg-dev file
     lintian devscripts)
 readonly PACKAGE_PACKAGES=(dpkg-dev file)
+readonly WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 ninja-build nsis
+    wine wine64 libgtest-dev xvfb xauth xdotool x11-utils imagemagick icoutils unzip dpkg-dev)
 
 install_packages() {
     local missing=() package
@@ -87,8 +90,20 @@ case "${1:-}" in
         (cd build/release && cpack -G DEB >/dev/null)
         ls build/release/*.deb
         ;;
+    windows)
+        install_packages "${RUN_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}"
+        qt=$(tools/build_windows_qt.sh | tail -n 1)
+        cmake -S . -B build/windows -G Ninja -Wno-dev -DCMAKE_BUILD_TYPE=Release \
+            -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" \
+            -DCMAKE_PREFIX_PATH="$qt" -DCMAKE_FIND_ROOT_PATH="$qt" \
+            -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+            -DDICEWRIGHT_TESTS=ON >/dev/null
+        cmake --build build/windows
+        (cd build/windows && cpack >/dev/null && ls -l ./*-win64.exe ./*-win64.zip)
+        ctest --test-dir build/windows --output-on-failure
+        ;;
     *)
-        sed -n '2,7s/^# \{0,1\}//p' "$0"
+        sed -n '2,8s/^# \{0,1\}//p' "$0"
         exit 2
         ;;
 esac

@@ -5,6 +5,7 @@
 
 #include "app_info.h"
 #include "error_boundary.h"
+#include "fonts.h"
 #include "main_window.h"
 #include "splash_window.h"
 
@@ -51,6 +52,7 @@ Application::Application(int& argc, char** argv)
     setOrganizationName(QString::fromUtf8(AppInfo::company));
     setDesktopFileName(QString::fromUtf8(AppInfo::desktopId));
     setWindowIcon(WindowIcon());
+    AddBundledFonts();
     // The program ends through its own paths: EXIT, closing the main window, or unloading the
     // splash while it is the only window. A hidden splash never keeps it alive.
     setQuitOnLastWindowClosed(false);

@@ -1,0 +1,43 @@
+# Windows: one self-contained Dicewright.exe (Qt, its plugins and the MinGW runtime linked in),
+# an installer made by NSIS and a portable zip, each with the licences of what it carries.
+set(CPACK_PACKAGE_NAME ${PROJECT_NAME})
+set(CPACK_PACKAGE_VENDOR "${DICEWRIGHT_COMPANY}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+set(CPACK_PACKAGE_FILE_NAME "${PROJECT_NAME}-${PROJECT_VERSION}-win64")
+set(CPACK_PACKAGE_INSTALL_DIRECTORY ${PROJECT_NAME})
+set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY ${PROJECT_NAME})
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+set(CPACK_GENERATOR NSIS ZIP)
+# Our own installer script: per-user, 64-bit, upgrades in place (NSIS.template.in here).
+set(CPACK_MODULE_PATH ${CMAKE_CURRENT_LIST_DIR})
+set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
+set(CPACK_DICEWRIGHT_ICON ${PROJECT_SOURCE_DIR}/assets/dicewright.ico)
+set(CPACK_DICEWRIGHT_EXE ${PROJECT_NAME}.exe)
+set(CPACK_DICEWRIGHT_VERSION_QUAD ${PROJECT_VERSION}.0)
+
+# The third-party licences: Qt (LGPL-3.0, with the libraries it bundles, from Debian's
+# copyright file of qt6-base), the Liberation fonts, and the GCC and MinGW-w64 runtime.
+set(licence_dir ${CMAKE_CURRENT_BINARY_DIR}/packaging/windows/licenses)
+set(licences
+    /usr/share/common-licenses/LGPL-3:LGPL-3.0.txt
+    /usr/share/common-licenses/GPL-3:GPL-3.0.txt
+    /usr/share/common-licenses/GPL-2:GPL-2.0.txt
+    /usr/share/doc/libqt6core6/copyright:Qt-copyright.txt
+    /usr/share/doc/fonts-liberation/copyright:Liberation-fonts-copyright.txt
+    /usr/share/doc/gcc-mingw-w64-base/copyright:GCC-runtime-copyright.txt
+    /usr/share/doc/mingw-w64-common/copyright:MinGW-w64-copyright.txt)
+foreach(entry IN LISTS licences)
+    string(REPLACE ":" ";" pair ${entry})
+    list(GET pair 0 from)
+    list(GET pair 1 to)
+    configure_file(${from} ${licence_dir}/${to} COPYONLY)
+endforeach()
+find_package(Qt6 REQUIRED COMPONENTS Core)
+set(DICEWRIGHT_QT_VERSION ${Qt6_VERSION})
+execute_process(COMMAND dpkg-query -W -f=\${source:Version} libqt6core6
+    OUTPUT_VARIABLE DICEWRIGHT_QT_SOURCE_VERSION)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/THIRD-PARTY.txt.in ${licence_dir}/THIRD-PARTY.txt @ONLY)
+
+install(TARGETS dicewright RUNTIME DESTINATION .)
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
+install(DIRECTORY ${licence_dir}/ DESTINATION licenses)
