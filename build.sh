@@ -15,7 +15,7 @@ readonly TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xd
     lintian devscripts)
 readonly PACKAGE_PACKAGES=(dpkg-dev file)
 readonly WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 ninja-build nsis
-    wine wine64 libgtest-dev xvfb xauth xdotool x11-utils imagemagick icoutils unzip dpkg-dev)
+    wine wine64 fonts-wine libgtest-dev xvfb xauth xdotool x11-utils imagemagick icoutils unzip dpkg-dev)
 
 install_packages() {
     local missing=() package

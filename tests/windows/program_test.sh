@@ -1,0 +1,171 @@
+#!/usr/bin/env bash
+# The Windows program as a Windows user meets it, under Wine on a virtual screen, through Qt's
+# real Windows platform plugin: the installer installs silently, the installed program starts
+# with its splash window, hands over to the main window, rolls and ends with EXIT, and the
+# uninstaller leaves nothing behind; then the same start from the portable zip, unpacked into a
+# folder whose path has blanks and non-ASCII letters. Screenshots of each window are kept.
+#   program_test.sh INSTALLER ZIP WORK_DIR
+set -u
+installer=$(realpath "$1")
+zip=$(realpath "$2")
+work=$3
+if [ -z "${DISPLAY:-}" ]; then
+    exec xvfb-run -a -s '-screen 0 1024x768x24 -noreset' "$0" "$@"
+fi
+wine_run=$(dirname "$(realpath "$0")")/../../cmake/wine_run.sh
+readonly SCREEN_W=1024 SCREEN_H=768
+
+rm -rf "$work"
+mkdir -p "$work/shots"
+export WINE_RUN_KEEP_PREFIX=$work/prefix WINE_RUN_TIMEOUT=120
+openbox --sm-disable >/dev/null 2>&1 &
+wm=$!
+trap 'kill $wm 2>/dev/null; WINEPREFIX=$WINE_RUN_KEEP_PREFIX wineserver -k 2>/dev/null' EXIT
+
+passed=0
+failed=0
+check() {
+    local what=$1
+    shift
+    if "$@"; then
+        echo "PASS: $what"
+        passed=$((passed + 1))
+    else
+        echo "FAIL: $what"
+        failed=$((failed + 1))
+    fi
+}
+wine_in_prefix() { WINEPREFIX=$WINE_RUN_KEEP_PREFIX WINEDEBUG=-all wine "$@" 2>/dev/null; }
+# The Unix path of a Windows path in the prefix.
+unix_path() { wine_in_prefix winepath -u "$1" | tr -d '\r'; }
+
+# Waits (bounded) for a visible window of the program with a client area of this size (both
+# windows carry the program's name as their title on Windows) and prints its id.
+wait_for_window() {
+    local size=$1 tries id
+    for tries in $(seq 200); do
+        for id in $(xdotool search --onlyvisible --classname 'dicewright.exe' 2>/dev/null); do
+            if [ "$(xwininfo -id "$id" | awk '/^ *Width/ {w=$NF} /^ *Height/ {h=$NF} END {print w "x" h}')" = "$size" ]; then
+                echo "$id"
+                return 0
+            fi
+        done
+        sleep 0.1
+    done
+    return 1
+}
+# X, Y, WIDTH and HEIGHT of a window's client area on the screen.
+geometry() {
+    eval "$(xwininfo -id "$1" | awk '/Absolute upper-left X/ {print "X=" $NF} /Absolute upper-left Y/ {print "Y=" $NF}
+                                   /^ *Width/ {print "WIDTH=" $NF} /^ *Height/ {print "HEIGHT=" $NF}')"
+}
+# No title bar: the window manager draws no frame around the window.
+frameless() {
+    local extents
+    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null)
+    [[ "$extents" != *"="* || "$extents" == *"= 0, 0, 0, 0"* ]]
+}
+click_at() { xdotool mousemove --sync "$1" "$2" click 1; }
+shoot() { import -window root "$work/shots/$1.png"; }
+# Pixels of the main window's olive text colour in a region of the screen.
+olive_pixels() {
+    import -window root -crop "$3x$4+$1+$2" +repage txt:- 2>/dev/null | grep -c '(192,192,0)'
+}
+
+# One whole start of the program at a Windows path: splash, hand-over, a roll, EXIT.
+run_program() {
+    local exe=$1 name=$2 program splash main status
+    "$wine_run" "$exe" >/dev/null 2>&1 &
+    program=$!
+    splash=$(wait_for_window 492x283) || { check "$name: the 492 x 283 splash window appears" false; kill $program; return; }
+    check "$name: the 492 x 283 splash window appears" true
+    geometry "$splash"
+    check "$name: the splash window is centred" \
+        test $((2 * X + WIDTH - SCREEN_W)) -ge -1 -a $((2 * X + WIDTH - SCREEN_W)) -le 1 -a \
+        $((2 * Y + HEIGHT - SCREEN_H)) -ge -1 -a $((2 * Y + HEIGHT - SCREEN_H)) -le 1
+    check "$name: the splash window has no title bar" frameless "$splash"
+    sleep 1
+    shoot "$name-splash"
+
+    # The button: the frame at 120, 135 twips, the button at 2550, 2820 in it, 1485 x 525.
+    click_at $((X + 8 + 170 + 49)) $((Y + 9 + 188 + 17))
+    main=$(wait_for_window 602x579) || { check "$name: the button opens the 602 x 579 main window" false; kill $program; return; }
+    check "$name: the button opens the 602 x 579 main window" true
+    check "$name: the main window is titled Dicewright" test "$(xdotool getwindowname "$main")" = Dicewright
+    check "$name: the splash window is hidden" bash -c "! xdotool search --onlyvisible --classname dicewright.exe | grep -qx '$splash'"
+    sleep 1
+    geometry "$main"
+
+    # STEP 8 (column 0, row 7), then ROLL; the total display is at 5190, 6360 twips.
+    local before
+    before=$(olive_pixels $((X + 346)) $((Y + 424)) 120 22)
+    click_at $((X + 80 + 10)) $((Y + 88 + 7 * 32 + 8))
+    click_at $((X + 192 + 40)) $((Y + 488 + 16))
+    sleep 1
+    check "$name: a step and ROLL show a total" test "$(olive_pixels $((X + 346)) $((Y + 424)) 120 22)" -gt "$before"
+    shoot "$name-main"
+
+    # EXIT: 4440, 7320 twips.
+    click_at $((X + 296 + 40)) $((Y + 488 + 16))
+    for _ in $(seq 100); do kill -0 $program 2>/dev/null || break; sleep 0.1; done
+    wait $program
+    status=$?
+    check "$name: EXIT ends the program with status 0" test "$status" = 0
+}
+
+# Runs a command line as the installed-apps list holds it: a quoted program and its arguments.
+run_command_line() {
+    [[ "$1" =~ ^\"([^\"]+)\"\ *(.*)$ ]] || return 1
+    # shellcheck disable=SC2086
+    WINE_RUN_WAIT=1 "$wine_run" "${BASH_REMATCH[1]}" ${BASH_REMATCH[2]}
+}
+
+key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Dicewright'
+reg_value() { wine_in_prefix reg query "$key" /v "$1" | tr -d '\r' | awk -v n="$1" '$1 == n {sub(/^ *[^ ]+ +[^ ]+ +/, ""); print}'; }
+
+# Install silently for this user.
+"$wine_run" "$installer" /S
+user=$(wine_in_prefix cmd /c 'echo %USERNAME%' | tr -d '\r')
+installed=$(unix_path 'C:\users\'"$user"'\AppData\Local\Programs\Dicewright')
+[ -d "$installed" ] || installed=$(unix_path "$(reg_value InstallLocation)")
+start_menu=$(unix_path 'C:\users\'"$user"'\AppData\Roaming\Microsoft\Windows\Start Menu\Programs')
+check "the installer puts the program in the user's programs folder" test -f "$installed/Dicewright.exe"
+check "the installer puts the licences beside it" test -f "$installed/LICENSE.txt" -a -f "$installed/licenses/THIRD-PARTY.txt"
+check "the installer adds a Start-menu entry" test -f "$start_menu/Dicewright.lnk"
+check "the installed-apps entry has name, version and publisher" \
+    test "$(reg_value DisplayName)|$(reg_value DisplayVersion)|$(reg_value Publisher)" = "Dicewright|1.0.0|Dicewright Workshop"
+check "the installed-apps entry has an icon, a size and a quiet uninstall" \
+    bash -c "[[ '$(reg_value DisplayIcon)' == *Dicewright.exe,0 && '$(reg_value EstimatedSize)' == 0x* && '$(reg_value QuietUninstallString)' == *'Uninstall.exe\" /S' ]]"
+
+run_program 'C:\users\'"$user"'\AppData\Local\Programs\Dicewright\Dicewright.exe' installed
+
+# Installing the same version again replaces it in place; a file of the user's stays.
+echo "mine" >"$installed/notes.txt"
+"$wine_run" "$installer" /S
+check "installing again keeps one installation in the same place" test -f "$installed/Dicewright.exe" -a -f "$installed/notes.txt"
+
+# The quiet uninstall removes what the installer put there, and nothing else.
+run_command_line "$(reg_value QuietUninstallString)"
+check "the uninstaller removes the program" test ! -e "$installed/Dicewright.exe" -a ! -e "$installed/licenses"
+check "the uninstaller keeps the user's own file" test -f "$installed/notes.txt"
+check "the uninstaller removes the Start-menu entry" test ! -e "$start_menu/Dicewright.lnk"
+check "the uninstaller removes the installed-apps entry" bash -c "! grep -qi dicewright '$WINE_RUN_KEEP_PREFIX/user.reg'"
+rm -rf "$installed"
+
+# A folder of the user's choice, silently: /D= comes last and takes no quotes.
+# Through cmd, so that the installer sees the blank in the folder unquoted, as NSIS expects.
+"$wine_run" cmd /c "$(wine_in_prefix winepath -w "$installer" | tr -d '\r')" /S '/D=C:\Games\Dice' Roller
+chosen=$(unix_path 'C:\Games\Dice Roller')
+check "/D= installs into the folder given" test -f "$chosen/Dicewright.exe"
+run_command_line "$(reg_value QuietUninstallString)"
+check "after uninstalling from there nothing is left" test ! -e "$chosen"
+
+# The portable zip, from a folder with blanks and non-ASCII letters in its path.
+portable=$(unix_path 'C:\Spiele und Würfel\Dés à jouer')
+mkdir -p "$portable"
+unzip -q "$zip" -d "$portable"
+run_program 'C:\Spiele und Würfel\Dés à jouer\'"$(basename "$zip" .zip)"'\Dicewright.exe' portable
+
+echo "screenshots in $work/shots"
+echo "$passed passed, $failed failed"
+[ "$failed" = 0 ]
