@@ -79,6 +79,11 @@ case "${1:-}" in
         release -DDICEWRIGHT_BENCH=ON
         build/release/bench/engine_bench
         bench/startup_bench.sh build/release/ui/dicewright build/release/bench/bare_window
+        # The Windows figures, when ./build.sh windows has built the program and its packages.
+        if [ -f build/windows/bench/bare_window.exe ]; then
+            install_packages bc
+            bench/windows_bench.sh build/windows
+        fi
         ;;
     package)
         install_packages "${RUN_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"
@@ -97,7 +102,7 @@ case "${1:-}" in
             -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" \
             -DCMAKE_PREFIX_PATH="$qt" -DCMAKE_FIND_ROOT_PATH="$qt" \
             -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-            -DDICEWRIGHT_TESTS=ON >/dev/null
+            -DDICEWRIGHT_TESTS=ON -DDICEWRIGHT_BENCH=ON >/dev/null
         cmake --build build/windows
         (cd build/windows && cpack >/dev/null && ls -l ./*-win64.exe ./*-win64.zip)
         ctest --test-dir build/windows --output-on-failure
