@@ -11,18 +11,13 @@
 #include "qt_test_main.h"
 #include "scripted_random_source.h"
 #include "step_table.h"
+#include "window_controls.h"
 
 using namespace dicewright;
 using dicewright::testing::DrawFor;
+using dicewright::testing::FindControl;
+using dicewright::testing::OptionName;
 using dicewright::testing::ScriptedRandomSource;
-
-namespace {
-
-QString OptionName(int step) {
-    return step == 25 ? QStringLiteral("optstep25") : QStringLiteral("optStep%1").arg(step);
-}
-
-}  // namespace
 
 class MainWindowAidsTest : public QObject {
     Q_OBJECT
@@ -33,9 +28,7 @@ private:
 
     template <typename T = QWidget>
     T* control(const QString& name) {
-        auto* widget = m_window->findChild<T*>(name);
-        if (widget == nullptr) qFatal("no control %s", qPrintable(name));
-        return widget;
+        return FindControl<T>(*m_window, name);
     }
     QRadioButton* option(int step) { return control<QRadioButton>(OptionName(step)); }
     QLabel* totalDisplay() { return control<QLabel>(QStringLiteral("lblTotal")); }

@@ -14,19 +14,18 @@
 #include "qt_test_main.h"
 #include "scripted_random_source.h"
 #include "step_table.h"
+#include "window_controls.h"
 
 using namespace dicewright;
 using dicewright::testing::DrawFor;
+using dicewright::testing::FindControl;
+using dicewright::testing::OptionName;
 using dicewright::testing::RunProgramLoop;
 using dicewright::testing::ScriptedRandomSource;
 
 namespace {
 
 const QString kStartDice = QStringLiteral("D20+D10+D8+D6  ");
-
-QString OptionName(int step) {
-    return step == 25 ? QStringLiteral("optstep25") : QStringLiteral("optStep%1").arg(step);
-}
 
 QRect Twips(int left, int top, int width, int height) {
     return {left / 15, top / 15, width / 15, height / 15};
@@ -67,9 +66,7 @@ private:
 
     template <typename T = QWidget>
     T* control(const QString& name) {
-        auto* widget = m_window->findChild<T*>(name);
-        if (widget == nullptr) qFatal("no control %s", qPrintable(name));
-        return widget;
+        return FindControl<T>(*m_window, name);
     }
     QRadioButton* option(int step) { return control<QRadioButton>(OptionName(step)); }
     QString total() { return control<QLabel>(QStringLiteral("lblTotal"))->text(); }

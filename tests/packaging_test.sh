@@ -7,19 +7,8 @@ set -u
 source=$(realpath "$1")
 desktop=$2
 metainfo=$3
-passed=0
-failed=0
-check() {
-    local what=$1
-    shift
-    if "$@"; then
-        echo "PASS: $what"
-        passed=$((passed + 1))
-    else
-        echo "FAIL: $what"
-        failed=$((failed + 1))
-    fi
-}
+# shellcheck source=checks.sh
+source "$(dirname "$(realpath "$0")")/checks.sh"
 
 check "the desktop entry is valid" desktop-file-validate "$desktop"
 check "the metainfo is valid" appstreamcli validate --no-net "$metainfo"
@@ -43,7 +32,7 @@ package_from_copy() {
 }
 first=$(package_from_copy "$work/one/dicewright") || check "the package builds" false
 second=$(package_from_copy "$work/elsewhere/copy-two/dicewright") || check "the package builds again" false
-[ -f "${first:-}" ] && [ -f "${second:-}" ] || { echo "$passed passed, $failed failed"; exit 1; }
+[ -f "${first:-}" ] && [ -f "${second:-}" ] || { finish; exit 1; }
 
 echo "sha256: $(sha256sum "$first" | cut -d' ' -f1) $(basename "$first") (first build)"
 echo "sha256: $(sha256sum "$second" | cut -d' ' -f1) $(basename "$second") (second build)"
@@ -98,5 +87,4 @@ check "every object of the program has control-flow protection ($marked of $memb
 check "no build folder is named in the packaged program" \
     bash -c "! grep -qa -e '$work' -e '$source' '$program'"
 
-echo "$passed passed, $failed failed"
-[ "$failed" = 0 ]
+finish

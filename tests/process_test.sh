@@ -14,8 +14,8 @@ wm=$!
 trap 'kill $wm 2>/dev/null' EXIT
 sleep 1
 
-passed=0
-failed=0
+# shellcheck source=checks.sh
+source "$(dirname "$(realpath "$0")")/checks.sh"
 pid=
 fail() {
     echo "FAIL: $current: $*"
@@ -58,12 +58,6 @@ wait_for_exit() {
         sleep 0.05
     done
     return 1
-}
-# Sets X, Y, WIDTH and HEIGHT of a window's client area on the screen. (xdotool's own
-# getwindowgeometry counts a reparenting window manager's frame twice.)
-geometry() {
-    eval "$(xwininfo -id "$1" | awk '/Absolute upper-left X/ {print "X=" $NF} /Absolute upper-left Y/ {print "Y=" $NF}
-                                   /^ *Width/ {print "WIDTH=" $NF} /^ *Height/ {print "HEIGHT=" $NF}')"
 }
 click_at() { xdotool mousemove --sync "$1" "$2" click 1; }
 start() {

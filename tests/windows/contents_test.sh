@@ -6,19 +6,8 @@ set -u
 contents=$1
 zip=$2
 exe=$3
-passed=0
-failed=0
-check() {
-    local what=$1
-    shift
-    if "$@"; then
-        echo "PASS: $what"
-        passed=$((passed + 1))
-    else
-        echo "FAIL: $what"
-        failed=$((failed + 1))
-    fi
-}
+# shellcheck source=../checks.sh
+source "$(dirname "$(realpath "$0")")/../checks.sh"
 
 listed=$(unzip -Z1 "$zip" | sed 's|^[^/]*/||')
 symbols=$(x86_64-w64-mingw32-nm "$exe")
@@ -32,5 +21,4 @@ while read -r kind value; do
 done < <(grep -v '^#' "$contents")
 check "Dicewright.exe is a GUI program" bash -c "x86_64-w64-mingw32-objdump -p '$exe' | grep -q 'Windows GUI'"
 
-echo "$passed passed, $failed failed"
-[ "$failed" = 0 ]
+finish

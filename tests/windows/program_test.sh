@@ -22,19 +22,8 @@ openbox --sm-disable >/dev/null 2>&1 &
 wm=$!
 trap 'kill $wm 2>/dev/null; WINEPREFIX=$WINE_RUN_KEEP_PREFIX wineserver -k 2>/dev/null' EXIT
 
-passed=0
-failed=0
-check() {
-    local what=$1
-    shift
-    if "$@"; then
-        echo "PASS: $what"
-        passed=$((passed + 1))
-    else
-        echo "FAIL: $what"
-        failed=$((failed + 1))
-    fi
-}
+# shellcheck source=../checks.sh
+source "$(dirname "$(realpath "$0")")/../checks.sh"
 wine_in_prefix() { WINEPREFIX=$WINE_RUN_KEEP_PREFIX WINEDEBUG=-all wine "$@" 2>/dev/null; }
 # The Unix path of a Windows path in the prefix.
 unix_path() { wine_in_prefix winepath -u "$1" | tr -d '\r'; }
@@ -53,11 +42,6 @@ wait_for_window() {
         sleep 0.1
     done
     return 1
-}
-# X, Y, WIDTH and HEIGHT of a window's client area on the screen.
-geometry() {
-    eval "$(xwininfo -id "$1" | awk '/Absolute upper-left X/ {print "X=" $NF} /Absolute upper-left Y/ {print "Y=" $NF}
-                                   /^ *Width/ {print "WIDTH=" $NF} /^ *Height/ {print "HEIGHT=" $NF}')"
 }
 # No title bar: the window manager draws no frame around the window.
 frameless() {
@@ -167,5 +151,4 @@ unzip -q "$zip" -d "$portable"
 run_program 'C:\Spiele und Würfel\Dés à jouer\'"$(basename "$zip" .zip)"'\Dicewright.exe' portable
 
 echo "screenshots in $work/shots"
-echo "$passed passed, $failed failed"
-[ "$failed" = 0 ]
+finish
