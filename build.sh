@@ -15,7 +15,7 @@ readonly TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xd
     lintian devscripts)
 readonly PACKAGE_PACKAGES=(dpkg-dev file)
 readonly WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 ninja-build nsis
-    wine wine64 fonts-wine libgtest-dev xvfb xauth xdotool x11-utils imagemagick icoutils unzip dpkg-dev)
+    wine wine64 fonts-wine libgtest-dev xvfb xauth xdotool x11-utils openbox imagemagick unzip dpkg-dev)
 
 install_packages() {
     local missing=() package
@@ -81,7 +81,7 @@ case "${1:-}" in
         bench/startup_bench.sh build/release/ui/dicewright build/release/bench/bare_window
         # The Windows figures, when ./build.sh windows has built the program and its packages.
         if [ -f build/windows/bench/bare_window.exe ]; then
-            install_packages bc
+            install_packages bc zip
             bench/windows_bench.sh build/windows
         fi
         ;;
