@@ -4,7 +4,7 @@
 #   ./build.sh test       install what is missing, build, run every test
 #   ./build.sh sanitize   the test suite again under AddressSanitizer and UBSan
 #   ./build.sh bench      build and run the benchmarks
-#   ./build.sh package    the Debian package, reproducibly, in build/release
+#   ./build.sh package    the Debian package, reproducibly, in build/package
 #   ./build.sh windows    the Windows program, installer and zip in build/windows, tested under Wine
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -43,12 +43,14 @@ build() {
 # plus the stack-clash and control-flow protection that newer dpkg adds by default. The file
 # prefix map keeps this folder's path out of the binary.
 release() {
+    local dir=$1
+    shift
     export DEB_BUILD_MAINT_OPTIONS=hardening=+all
     local cxxflags ldflags
     cxxflags="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
     cxxflags+=" -fstack-clash-protection -fcf-protection"
     ldflags=$(dpkg-buildflags --get LDFLAGS)
-    build build/release -DCMAKE_BUILD_TYPE=Release "-DCMAKE_CXX_FLAGS=$cxxflags" \
+    build "$dir" -DCMAKE_BUILD_TYPE=Release "-DCMAKE_CXX_FLAGS=$cxxflags" \
         "-DCMAKE_EXE_LINKER_FLAGS=$ldflags" "$@"
 }
 
@@ -63,7 +65,7 @@ test_suite() {
 case "${1:-}" in
     run)
         install_packages "${RUN_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"
-        release
+        release build/release
         exec build/release/ui/dicewright
         ;;
     test)
@@ -76,7 +78,7 @@ case "${1:-}" in
         ;;
     bench)
         install_packages "${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
-        release -DDICEWRIGHT_BENCH=ON
+        release build/release -DDICEWRIGHT_BENCH=ON
         build/release/bench/engine_bench
         bench/startup_bench.sh build/release/ui/dicewright build/release/bench/bare_window
         # The Windows figures, when ./build.sh windows has built the program and its packages.
@@ -91,9 +93,12 @@ case "${1:-}" in
         if [ -z "${SOURCE_DATE_EPOCH:-}" ] && git rev-parse --git-dir >/dev/null 2>&1; then
             export SOURCE_DATE_EPOCH=$(git log -1 --format=%ct)
         fi
-        release
-        (cd build/release && cpack -G DEB >/dev/null)
-        ls build/release/*.deb
+        # A clean build of its own: the resource compiler writes the epoch into what it makes,
+        # so outputs left from an earlier build at another time must not be reused.
+        rm -rf build/package
+        release build/package
+        (cd build/package && cpack -G DEB >/dev/null)
+        ls build/package/*.deb
         ;;
     windows)
         install_packages "${RUN_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}"

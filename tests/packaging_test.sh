@@ -28,7 +28,7 @@ package_from_copy() {
         tail -n 30 "$copy.log" >&2
         return 1
     fi
-    ls "$copy"/build/release/*.deb
+    ls "$copy"/build/package/*.deb
 }
 first=$(package_from_copy "$work/one/dicewright") || check "the package builds" false
 second=$(package_from_copy "$work/elsewhere/copy-two/dicewright") || check "the package builds again" false
@@ -77,7 +77,7 @@ hardening-check "$program"
 #   Debian 12's C library start files (Scrt1.o, crti.o, crtn.o) are not. Every object of the
 #   program's own is checked for the mark.
 check "the packaged program is hardened" hardening-check --quiet --nofortify --nocfprotection "$program"
-release=$work/one/dicewright/build/release
+release=$work/one/dicewright/build/package
 check "the program is built with _FORTIFY_SOURCE=2" grep -q -- '-D_FORTIFY_SOURCE=2' "$release/CMakeCache.txt"
 objects=("$release"/engine/libdicewright_engine.a "$release"/ui/libdicewright_ui.a
     "$release"/ui/CMakeFiles/dicewright.dir/main.cpp.o)
