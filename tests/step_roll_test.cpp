@@ -25,6 +25,7 @@ std::vector<float> DrawsFor(int step, const std::vector<std::vector<int>>& faces
     return draws;
 }
 
+// A step, the faces its dice show, and the text expected from them.
 struct StepCase {
     const char* name;
     int step;
@@ -105,21 +106,10 @@ TEST(StepRoll, OutcomeTextForms) {
 }
 
 // The throw report: the same draws, the same outcome, and every face in the order thrown.
-struct ThrowsCase {
-    const char* name;
-    int step;
-    std::vector<std::vector<int>> faces;
-    const char* text;
-};
-
-void PrintTo(const ThrowsCase& c, std::ostream* out) {
-    *out << c.name;
-}
-
-class StepThrowsReport : public ::testing::TestWithParam<ThrowsCase> {};
+class StepThrowsReport : public ::testing::TestWithParam<StepCase> {};
 
 TEST_P(StepThrowsReport, ListsEveryFaceAndChangesNothingElse) {
-    const ThrowsCase& c = GetParam();
+    const StepCase& c = GetParam();
     ScriptedRandomSource plain(DrawsFor(c.step, c.faces));
     ScriptedRandomSource reported(DrawsFor(c.step, c.faces));
     StepThrows throws;
@@ -136,19 +126,19 @@ TEST_P(StepThrowsReport, ListsEveryFaceAndChangesNothingElse) {
 INSTANTIATE_TEST_SUITE_P(
     Steps, StepThrowsReport,
     ::testing::Values(
-        ThrowsCase{"Step26Explodes",
-                   26,
-                   {{20, 20, 5}, {7}, {3}, {1}},
-                   "D20: 20 + 20 + 5 = 45 \u00b7 D10: 7 \u00b7 D8: 3 \u00b7 D6: 1"},
-        ThrowsCase{"Step8RuleOfOne", 8, {{1}, {1}}, "D6: 1 \u00b7 D6: 1"},
-        ThrowsCase{"Step1Modified", 1, {{3}}, "D4: 3 \u2212 2"},
-        ThrowsCase{"Step2FourNotRethrown", 2, {{4}}, "D4: 4 \u2212 1"},
-        ThrowsCase{"Step3SingleDie", 3, {{4, 1}}, "D4: 4 + 1 = 5"},
-        ThrowsCase{"Step40SixDice",
-                   40,
-                   {{2}, {20, 1}, {9}, {8, 8, 3}, {6, 1}, {5}},
-                   "D20: 2 \u00b7 D20: 20 + 1 = 21 \u00b7 D10: 9 \u00b7 D8: 8 + 8 + 3 = 19 \u00b7 "
-                   "D6: 6 + 1 = 7 \u00b7 D6: 5"}),
+        StepCase{"Step26Explodes",
+                 26,
+                 {{20, 20, 5}, {7}, {3}, {1}},
+                 "D20: 20 + 20 + 5 = 45 \u00b7 D10: 7 \u00b7 D8: 3 \u00b7 D6: 1"},
+        StepCase{"Step8RuleOfOne", 8, {{1}, {1}}, "D6: 1 \u00b7 D6: 1"},
+        StepCase{"Step1Modified", 1, {{3}}, "D4: 3 \u2212 2"},
+        StepCase{"Step2FourNotRethrown", 2, {{4}}, "D4: 4 \u2212 1"},
+        StepCase{"Step3SingleDie", 3, {{4, 1}}, "D4: 4 + 1 = 5"},
+        StepCase{"Step40SixDice",
+                 40,
+                 {{2}, {20, 1}, {9}, {8, 8, 3}, {6, 1}, {5}},
+                 "D20: 2 \u00b7 D20: 20 + 1 = 21 \u00b7 D10: 9 \u00b7 D8: 8 + 8 + 3 = 19 \u00b7 "
+                 "D6: 6 + 1 = 7 \u00b7 D6: 5"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(StepThrowsReport, AnErrorMidRollLeavesNoReport) {
