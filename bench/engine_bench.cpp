@@ -1,4 +1,6 @@
-// The cost of the dice against the cost of the random numbers they consume.
+// The cost of the dice against the cost of the random numbers they consume: a step rolled
+// alone, and as the program rolls it (recording the dice, then forming the total's text and the
+// dice text for the display and the roll log).
 #include <benchmark/benchmark.h>
 
 #include "dice.h"
@@ -54,6 +56,32 @@ void BM_RollStep(benchmark::State& state) {
     state.counters["draws_per_roll"] = static_cast<double>(counter.draws) / kRolls;
 }
 BENCHMARK(BM_RollStep)->Arg(1)->Arg(8)->Arg(26)->Arg(40);
+
+void BM_RollStepRecorded(benchmark::State& state) {
+    ClockRandomSource source(1);
+    const int step = static_cast<int>(state.range(0));
+    StepThrows throws;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(RollStep(step, source, throws));
+        benchmark::DoNotOptimize(throws);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_RollStepRecorded)->Arg(1)->Arg(8)->Arg(26)->Arg(40);
+
+// One press's work as the program does it: the roll with its record, the total's text and the
+// dice behind it as text.
+void BM_ProgramRoll(benchmark::State& state) {
+    ClockRandomSource source(1);
+    const int step = static_cast<int>(state.range(0));
+    StepThrows throws;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(OutcomeText(RollStep(step, source, throws)));
+        benchmark::DoNotOptimize(ThrowsText(throws));
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_ProgramRoll)->Arg(1)->Arg(8)->Arg(26)->Arg(40);
 
 }  // namespace
 }  // namespace dicewright

@@ -7,7 +7,6 @@
 namespace dicewright {
 namespace {
 
-constexpr int kModifiedDieFaces = 4;
 constexpr double kLargestValue = std::numeric_limits<std::int16_t>::max();
 constexpr double kSmallestValue = std::numeric_limits<std::int16_t>::min();
 
@@ -26,40 +25,6 @@ const char* KindText(FloatingPointError::Kind kind) {
             break;
     }
     return "Invalid floating-point operation";
-}
-
-// `throws`, when given, receives every face as it is thrown.
-DieRoll ThrowExplodingDie(int faces, RandomSource& source, std::vector<int>* throws) {
-    const auto highest = static_cast<float>(faces);
-    float runningSum = 0.0f;
-    for (;;) {
-        const float face = RollFace(faces, source);
-        if (throws != nullptr) throws->push_back(static_cast<int>(face));
-        if (face != highest) {
-            const float value = runningSum + face;
-            if (value > kLargestValue) {
-                throw OverflowError();
-            }
-            return static_cast<DieRoll>(value);
-        }
-        runningSum += face;
-        // Even the smallest last face would now overflow: stop here rather than keep throwing
-        // for ever on a source stuck at its highest value. The sum stays exact in a float.
-        if (runningSum + 1.0f > kLargestValue) {
-            throw OverflowError();
-        }
-    }
-}
-
-std::int16_t ThrowModifiedDie(int modifier, RandomSource& source, std::vector<int>* throws) {
-    const float face = RollFace(kModifiedDieFaces, source);
-    if (throws != nullptr) throws->push_back(static_cast<int>(face));
-    const double value = static_cast<double>(face) + modifier;
-    const double rounded = std::nearbyint(value);
-    if (rounded < kSmallestValue || rounded > kLargestValue) {
-        throw OverflowError();
-    }
-    return static_cast<std::int16_t>(rounded);
 }
 
 }  // namespace
@@ -107,21 +72,34 @@ float RollFace(int faces, RandomSource& source) {
 }
 
 DieRoll RollDie(int faces, RandomSource& source) {
-    return ThrowExplodingDie(faces, source, nullptr);
+    const auto highest = static_cast<float>(faces);
+    float runningSum = 0.0f;
+    for (;;) {
+        const float face = RollFace(faces, source);
+        if (face != highest) {
+            const float value = runningSum + face;
+            if (value > kLargestValue) {
+                throw OverflowError();
+            }
+            return static_cast<DieRoll>(value);
+        }
+        runningSum += face;
+        // Even the smallest last face would now overflow: stop here rather than keep throwing
+        // for ever on a source stuck at its highest value. The sum stays exact in a float.
+        if (runningSum + 1.0f > kLargestValue) {
+            throw OverflowError();
+        }
+    }
 }
 
 std::int16_t RollModifiedDie(int modifier, RandomSource& source) {
-    return ThrowModifiedDie(modifier, source, nullptr);
-}
-
-DieRoll RollDie(int faces, RandomSource& source, DieThrows& throws) {
-    throws = DieThrows{.faces = faces, .shown = {}, .modifier = 0};
-    return ThrowExplodingDie(faces, source, &throws.shown);
-}
-
-std::int16_t RollModifiedDie(int modifier, RandomSource& source, DieThrows& throws) {
-    throws = DieThrows{.faces = kModifiedDieFaces, .shown = {}, .modifier = modifier};
-    return ThrowModifiedDie(modifier, source, &throws.shown);
+    const float face = RollFace(kModifiedDieFaces, source);
+    const double value = static_cast<double>(face) + modifier;
+    const double rounded = std::nearbyint(value);
+    if (rounded < kSmallestValue || rounded > kLargestValue) {
+        throw OverflowError();
+    }
+    return static_cast<std::int16_t>(rounded);
 }
 
 }  // namespace dicewright

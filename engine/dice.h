@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <random>
 #include <stdexcept>
-#include <vector>
 
 namespace dicewright {
 
@@ -57,16 +56,6 @@ private:
     Kind m_kind;
 };
 
-// Every face thrown for one die, in the order thrown: the highest faces that made it explode,
-// then the last one. The die of steps 1 and 2 has a single face and its modifier.
-struct DieThrows {
-    int faces = 0;
-    std::vector<int> shown;
-    int modifier = 0;
-
-    friend bool operator==(const DieThrows&, const DieThrows&) = default;
-};
-
 // One throw of an N-sided die: floor(r * N + 1), formed in double precision. Returns 1 to N.
 float RollFace(int faces, RandomSource& source);
 
@@ -76,8 +65,7 @@ DieRoll RollDie(int faces, RandomSource& source);
 // The four-sided die of steps 1 and 2: one throw plus the modifier, never re-thrown.
 std::int16_t RollModifiedDie(int modifier, RandomSource& source);
 
-// The same throws from the same draws, each face also written into `throws`.
-DieRoll RollDie(int faces, RandomSource& source, DieThrows& throws);
-std::int16_t RollModifiedDie(int modifier, RandomSource& source, DieThrows& throws);
+// The die of steps 1 and 2 has four faces.
+constexpr int kModifiedDieFaces = 4;
 
 }  // namespace dicewright

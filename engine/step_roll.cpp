@@ -1,7 +1,6 @@
 #include "step_roll.h"
 
 #include <algorithm>
-#include <array>
 #include <limits>
 
 #include "step_table.h"
@@ -18,68 +17,70 @@ std::int16_t CheckedAdd(std::int16_t total, std::int16_t value) {
     return static_cast<std::int16_t>(sum);
 }
 
-// Throws the step's dice with `throwDie(faces, index)` and evaluates them.
-template <typename ThrowDie>
-RollOutcome EvaluateStep(const StepDefinition& definition, ThrowDie throwDie) {
-    // Every die is finished, re-throws and all, before the next one is thrown.
-    std::array<DieRoll, StepTable::kMostDice> values{};
-    const std::size_t count = definition.dice.size();
-    for (std::size_t i = 0; i < count; ++i) {
-        values[i] = throwDie(definition.dice[i], i);
-    }
-    const auto thrown = std::span(values).first(count);
+}  // namespace
 
-    if (count >= 2 && std::ranges::all_of(thrown, [](DieRoll value) { return value == 1; })) {
+RollOutcome RollStep(int step, RandomSource& source) {
+    StepThrows throws;
+    return RollStep(step, source, throws);
+}
+
+RollOutcome RollStep(int step, RandomSource& source, StepThrows& throws) {
+    const StepDefinition& definition = StepTable::Step(step);
+    StepThrows thrown{.step = static_cast<std::int8_t>(step),
+                      .count = static_cast<std::uint8_t>(definition.dice.size()),
+                      .values = {}};
+    if (!definition.exploding) {
+        thrown.values[0] = RollModifiedDie(definition.modifier, source);
+    } else {
+        // Every die is finished, re-throws and all, before the next one is thrown.
+        for (std::size_t i = 0; i < thrown.count; ++i) {
+            thrown.values[i] = RollDie(definition.dice[i], source);
+        }
+    }
+    const RollOutcome outcome = OutcomeOf(thrown);
+    throws = thrown;
+    return outcome;
+}
+
+RollOutcome OutcomeOf(const StepThrows& throws) {
+    const auto dice = throws.dice();
+    if (dice.size() >= 2 &&
+        std::all_of(dice.begin(), dice.end(), [](DieRoll value) { return value == 1; })) {
         return RuleOfOne{};
     }
     std::int16_t total = 0;
-    for (const DieRoll value : thrown) {
+    for (const DieRoll value : dice) {
         total = CheckedAdd(total, value);
     }
     return total;
 }
 
-}  // namespace
-
-RollOutcome RollStep(int step, RandomSource& source) {
-    const StepDefinition& definition = StepTable::Step(step);
-    if (!definition.exploding) {
-        return RollModifiedDie(definition.modifier, source);
-    }
-    return EvaluateStep(definition, [&](int faces, std::size_t) { return RollDie(faces, source); });
-}
-
-RollOutcome RollStep(int step, RandomSource& source, StepThrows& throws) {
-    const StepDefinition& definition = StepTable::Step(step);
-    StepThrows recorded(definition.dice.size());
-    RollOutcome outcome;
-    if (!definition.exploding) {
-        outcome = RollModifiedDie(definition.modifier, source, recorded.front());
-    } else {
-        outcome = EvaluateStep(definition, [&](int faces, std::size_t index) {
-            return RollDie(faces, source, recorded[index]);
-        });
-    }
-    throws = std::move(recorded);
-    return outcome;
+std::vector<int> FacesShown(const StepThrows& throws, std::size_t index) {
+    const StepDefinition& definition = StepTable::Step(throws.step);
+    const int value = throws.values.at(index);
+    if (!definition.exploding) return {value - definition.modifier};
+    const int faces = definition.dice[index];
+    std::vector<int> shown(static_cast<std::size_t>(value / faces), faces);
+    shown.push_back(value % faces);
+    return shown;
 }
 
 std::string ThrowsText(const StepThrows& throws) {
+    const StepDefinition& definition = StepTable::Step(throws.step);
     std::string text;
-    for (const DieThrows& die : throws) {
-        if (!text.empty()) text += " \u00b7 ";
-        text += 'D' + std::to_string(die.faces) + ": ";
-        int value = 0;
-        for (std::size_t i = 0; i < die.shown.size(); ++i) {
+    for (std::size_t die = 0; die < throws.count; ++die) {
+        if (die > 0) text += " \u00b7 ";
+        text += 'D' + std::to_string(definition.dice[die]) + ": ";
+        const std::vector<int> shown = FacesShown(throws, die);
+        for (std::size_t i = 0; i < shown.size(); ++i) {
             if (i > 0) text += " + ";
-            text += std::to_string(die.shown[i]);
-            value += die.shown[i];
+            text += std::to_string(shown[i]);
         }
-        if (die.shown.size() > 1) text += " = " + std::to_string(value);
-        if (die.modifier != 0) {
+        if (shown.size() > 1) text += " = " + std::to_string(throws.values[die]);
+        if (const int modifier = definition.modifier; modifier != 0) {
             // A true minus sign, as printed dice notation has it.
-            text += die.modifier < 0 ? " \u2212 " : " + ";
-            text += std::to_string(die.modifier < 0 ? -die.modifier : die.modifier);
+            text += modifier < 0 ? " \u2212 " : " + ";
+            text += std::to_string(modifier < 0 ? -modifier : modifier);
         }
     }
     return text;

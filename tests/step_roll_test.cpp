@@ -113,13 +113,15 @@ TEST_P(StepThrowsReport, ListsEveryFaceAndChangesNothingElse) {
     ScriptedRandomSource plain(DrawsFor(c.step, c.faces));
     ScriptedRandomSource reported(DrawsFor(c.step, c.faces));
     StepThrows throws;
-    EXPECT_EQ(RollStep(c.step, reported, throws), RollStep(c.step, plain));
+    const RollOutcome outcome = RollStep(c.step, reported, throws);
+    EXPECT_EQ(outcome, RollStep(c.step, plain));
+    EXPECT_EQ(OutcomeOf(throws), outcome);
     EXPECT_EQ(reported.DrawsLeft(), 0u);
     EXPECT_EQ(ThrowsText(throws), c.text);
-    ASSERT_EQ(throws.size(), c.faces.size());
-    for (std::size_t die = 0; die < throws.size(); ++die) {
-        EXPECT_EQ(throws[die].faces, StepTable::Step(c.step).dice[die]);
-        EXPECT_EQ(throws[die].shown, c.faces[die]);
+    EXPECT_EQ(throws.step, c.step);
+    ASSERT_EQ(throws.count, c.faces.size());
+    for (std::size_t die = 0; die < throws.count; ++die) {
+        EXPECT_EQ(FacesShown(throws, die), c.faces[die]);
     }
 }
 
@@ -144,7 +146,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(StepThrowsReport, AnErrorMidRollLeavesNoReport) {
     // Step 12's second die fails after its first die was thrown; the earlier report stays.
     ScriptedRandomSource source{DrawFor(3, 10), std::numeric_limits<float>::quiet_NaN()};
-    StepThrows throws{DieThrows{.faces = 6, .shown = {2}, .modifier = 0}};
+    StepThrows throws{.step = 4, .count = 1, .values = {2}};
     const StepThrows before = throws;
     EXPECT_THROW(RollStep(12, source, throws), FloatingPointError);
     EXPECT_EQ(throws, before);

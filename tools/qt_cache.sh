@@ -1,0 +1,85 @@
+# Shared by the scripts that build a Qt for another platform from Debian's own qt6-base source
+# and keep it in a cache that every clone and CI run reuses. Sourced, not run.
+#
+#   qt_cache_build NAME KEY_TEXT BUILD_FUNCTION
+# prints the prefix of the finished Qt. The prefix is NAME-KEY, KEY a hash of KEY_TEXT. Builds
+# are serialised by a lock, and a prefix counts only once it is marked complete: a build that
+# failed or was cut off leaves nothing that a later run would use. BUILD_FUNCTION is called with
+# the prefix to install into and a fresh work folder.
+
+qt_cache_dir() { echo "${DICEWRIGHT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/dicewright}"; }
+
+# The Debian version of the host Qt's source package; the target Qt is built from the same.
+qt_source_version() { dpkg-query -W -f='${source:Version}' libqt6core6; }
+
+# The machine's own Debian archives (whatever mirror or proxy it reaches them through), as
+# deb-src entries: one-line entries on stdout as they stand, deb822 stanzas into folder $1.
+qt_source_entries() {
+    local parts=$1 codename file
+    codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
+    for file in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+        [ -f "$file" ] || continue
+        awk -v c="$codename" '($1 == "deb" || $1 == "deb-src") {
+            suite = ($2 ~ /^\[/) ? "" : $3
+            for (i = 2; i <= NF; i++) if ($i ~ /\]$/) { suite = $(i + 2); break }
+            if (suite == c || index(suite, c "-") == 1) { $1 = "deb-src"; print } }' "$file"
+    done | sort -u
+    for file in /etc/apt/sources.list.d/*.sources; do
+        [ -f "$file" ] || continue
+        awk -v c="$codename" 'BEGIN { RS = ""; ORS = "\n\n" } {
+            if ($0 ~ /(^|\n)Enabled: *no/) next
+            if (!match($0, /(^|\n)Suites:[^\n]*/)) next
+            suites = substr($0, RSTART, RLENGTH)
+            if (suites !~ ("[ :]" c "([ -]|$)")) next
+            sub(/(^|\n)Types:[^\n]*/, "\nTypes: deb-src")
+            sub(/^\n/, "")
+            print }' "$file"
+    done >"$parts/debian.sources"
+}
+
+# Fetches Debian's qt6-base source of the host Qt's version into folder $1; prints its folder.
+qt_fetch_source() {
+    local work=$1 version
+    version=$(qt_source_version)
+    mkdir -p "$work/apt/lists/partial" "$work/apt/parts" "$work/src"
+    # A private list and state: the machine's apt configuration stays as it is.
+    qt_source_entries "$work/apt/parts" >"$work/apt/sources.list"
+    if [ ! -s "$work/apt/sources.list" ] && [ ! -s "$work/apt/parts/debian.sources" ]; then
+        echo "No Debian archive found in the machine's apt sources to fetch qt6-base from" >&2
+        return 1
+    fi
+    local apt_options=(-o "Dir::Etc::SourceList=$work/apt/sources.list"
+        -o "Dir::Etc::SourceParts=$work/apt/parts" -o "Dir::State::Lists=$work/apt/lists"
+        -o "Dir::Cache::pkgcache=" -o "Dir::Cache::srcpkgcache=")
+    echo "Qt: fetching the source of qt6-base $version" >&2
+    apt-get "${apt_options[@]}" update -qq >&2 || return 1
+    (cd "$work/src" && apt-get "${apt_options[@]}" source -qq "qt6-base=$version" >&2) || return 1
+    find "$work/src" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | head -n1
+}
+
+# Ninja's output on stdin, shown one step in fifty, so a long build shows it is alive.
+qt_progress() {
+    awk -v name="$1" '/^\[[0-9]+\/[0-9]+\]/ { if (++n % 50 == 1) { split($1, p, /[][\/]/)
+        printf "%s: step %s of %s\n", name, p[2], p[3]; fflush() } }' >&2
+}
+
+qt_cache_build() {
+    local name=$1 key_text=$2 build_function=$3 cache key prefix work
+    cache=$(qt_cache_dir)
+    key=$(printf '%s\n' "$key_text" | sha256sum | cut -c1-12)
+    prefix=$cache/$name-$key
+    mkdir -p "$cache"
+    (
+        # One build at a time per cache: a second waits, then finds the first one's result.
+        flock 9
+        [ -f "$prefix/.complete" ] && exit 0
+        work=$cache/work-$name-$key
+        rm -rf "$work" "$prefix"
+        mkdir -p "$work" "$prefix"
+        "$build_function" "$prefix" "$work" || exit 1
+        touch "$prefix/.complete"
+        rm -rf "$work"
+        echo "$name: ready in $prefix" >&2
+    ) 9>"$cache/$name.lock" || return 1
+    echo "$prefix"
+}
