@@ -15,7 +15,8 @@ readonly TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xd
     lintian devscripts)
 readonly PACKAGE_PACKAGES=(dpkg-dev file)
 readonly WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 ninja-build nsis
-    wine wine64 fonts-wine libgtest-dev xvfb xauth xdotool x11-utils openbox imagemagick unzip dpkg-dev)
+    wine wine64 fonts-wine libgtest-dev xvfb xauth xdotool x11-utils openbox wmctrl procps imagemagick
+    unzip dpkg-dev)
 
 install_packages() {
     local missing=() package
@@ -89,10 +90,9 @@ case "${1:-}" in
         ;;
     package)
         install_packages "${RUN_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"
-        # Every time stamp in the package comes from the last commit, unless the builder sets it.
-        if [ -z "${SOURCE_DATE_EPOCH:-}" ] && git rev-parse --git-dir >/dev/null 2>&1; then
-            export SOURCE_DATE_EPOCH=$(git log -1 --format=%ct)
-        fi
+        # Every time stamp in the package is noon of the release day, as the changelog gives it,
+        # unless the builder sets another; a clone and a source tarball give the same bytes.
+        export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(date -u -d "$(cat packaging/release_date) 12:00" +%s)}
         # A clean build of its own: the resource compiler writes the epoch into what it makes,
         # so outputs left from an earlier build at another time must not be reused.
         rm -rf build/package

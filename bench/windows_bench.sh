@@ -9,7 +9,7 @@ runs=${2:-7}
 if [ -z "${DISPLAY:-}" ]; then
     exec xvfb-run -a -s '-screen 0 1024x768x24 -noreset' "$0" "$@"
 fi
-wine_run=$(dirname "$(realpath "$0")")/../cmake/wine_run.sh
+wine_run=$(dirname "$(realpath "$0")")/../tests/windows/wine_run.sh
 work=$(mktemp -d)
 export WINE_RUN_KEEP_PREFIX=$work/prefix
 trap 'WINEPREFIX=$WINE_RUN_KEEP_PREFIX wineserver -k 2>/dev/null; rm -rf "$work"' EXIT

@@ -23,3 +23,34 @@ geometry() {
     eval "$(xwininfo -id "$1" | awk '/Absolute upper-left X/ {print "X=" $NF} /Absolute upper-left Y/ {print "Y=" $NF}
                                    /^ *Width/ {print "WIDTH=" $NF} /^ *Height/ {print "HEIGHT=" $NF}')"
 }
+# Controls are placed in twips, as the windows place them; this turns twips into pixels as the
+# program does (ui/twips.h: 15 twips a pixel, to the nearest).
+px() { echo $((($1 + 7) / 15)); }
+# The pixel X and Y, from a window's client origin, of the centre of a control given in twips
+# as left, top, width, height.
+centre_of() { echo "$(px $(($1 + $3 / 2))) $(px $(($2 + $4 / 2)))"; }
+# What the whole-program tests press, as left top width height in twips: the splash window's
+# Command1 inside Frame1; in the main window the indicator at the left end of STEP 8 (column 0,
+# row 7), ROLL and EXIT.
+readonly SPLASH_BUTTON="$((120 + 2550)) $((135 + 2820)) 1485 525"
+readonly STEP8_INDICATOR="1200 $((1320 + 480 * 7)) 255 255"
+readonly ROLL_BUTTON="2880 7320 1215 495"
+readonly EXIT_BUTTON="4440 7320 1215 495"
+# Clicks the centre of such a control in the window whose client area `geometry` last read.
+press() {
+    local cx cy
+    read -r cx cy <<<"$(centre_of $1)"
+    xdotool mousemove --sync $((X + cx)) $((Y + cy)) click 1
+}
+# Runs COMMAND... until it succeeds, for at most SECONDS; fails if it never does.
+wait_until() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        [ $SECONDS -lt $deadline ] || return 1
+        sleep 0.1
+    done
+}
+# The number of distinct colours a window shows: a drawn window has many, a blank one few.
+colours_of() { import -window "$1" -format %k info: 2>/dev/null || echo 0; }
+drawn() { [ "$(colours_of "$1")" -gt 8 ]; }

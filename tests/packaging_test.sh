@@ -2,11 +2,13 @@
 # The desktop files pass their validators, and the Debian package, made as `build.sh package`
 # makes it, holds what it should, satisfies lintian and hardening-check, and comes out byte for
 # byte the same from two copies of the source in two folders, built at two different times.
-#   packaging_test.sh SOURCE_DIR DESKTOP_FILE METAINFO_FILE
+#   packaging_test.sh SOURCE_DIR DESKTOP_FILE METAINFO_FILE VERSION "ICON_SIZES..."
 set -u
 source=$(realpath "$1")
 desktop=$2
 metainfo=$3
+version=$4
+icon_sizes=$5
 # shellcheck source=checks.sh
 source "$(dirname "$(realpath "$0")")/checks.sh"
 
@@ -15,15 +17,12 @@ check "the metainfo is valid" appstreamcli validate --no-net "$metainfo"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-export SOURCE_DATE_EPOCH
-SOURCE_DATE_EPOCH=$(git -C "$source" log -1 --format=%ct)
 
-# A copy of the source as a clone would have it: the tracked files and any new ones.
+# A copy of the source as a tarball would bring it: no repository, no build folders.
 package_from_copy() {
     local copy=$1
     mkdir -p "$copy"
-    (cd "$source" && git ls-files -z --cached --others --exclude-standard |
-        tar --null --ignore-failed-read -T - -cf - 2>/dev/null) | tar -xf - -C "$copy"
+    tar -C "$source" --exclude=./.git --exclude='./build*' -cf - . | tar -xf - -C "$copy"
     if ! "$copy/build.sh" package >"$copy.log" 2>&1; then
         tail -n 30 "$copy.log" >&2
         return 1
@@ -49,7 +48,7 @@ check "the package holds the copyright file" holds ./usr/share/doc/dicewright/co
 check "the package holds the changelog" holds ./usr/share/doc/dicewright/changelog.gz
 check "the package holds the desktop entry" holds "./usr/share/applications/$app_id.desktop"
 check "the package holds the metainfo" holds "./usr/share/metainfo/$app_id.metainfo.xml"
-for size in 16 24 32 48 64 128 256; do
+for size in $icon_sizes; do
     check "the package holds the ${size}px icon" \
         holds "./usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png"
 done
@@ -58,7 +57,7 @@ check "the package depends on Qt Widgets" grep -q libqt6widgets6 <<<"$depends"
 check "the package depends on the Liberation fonts" grep -q fonts-liberation <<<"$depends"
 check "the package is named, versioned and a game" \
     test "$(dpkg-deb -f "$first" Package Version Section | tr '\n' ' ')" = \
-    "Package: dicewright Version: 1.0.0 Section: games "
+    "Package: dicewright Version: $version Section: games "
 
 # lintian: no error and no warning (its informational tags are shown, not counted).
 lintian --info --fail-on error,warning "$first" 2>&1 | grep -v 'running with root privileges'

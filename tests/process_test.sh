@@ -12,10 +12,10 @@ readonly SCREEN_W=1024 SCREEN_H=768
 openbox --sm-disable >/dev/null 2>&1 &
 wm=$!
 trap 'kill $wm 2>/dev/null' EXIT
-sleep 1
 
 # shellcheck source=checks.sh
 source "$(dirname "$(realpath "$0")")/checks.sh"
+wait_until 30 wmctrl -m >/dev/null || { echo "FAIL: the window manager did not start"; exit 1; }
 pid=
 fail() {
     echo "FAIL: $current: $*"
@@ -105,7 +105,7 @@ test_letter_key_ends_without_main_window() {
 # Presses the splash's button; sets $main to the main window.
 hand_over() {
     geometry "$splash"
-    click_at $((X + 8 + 170 + 49)) $((Y + 9 + 188 + 17))
+    press "$SPLASH_BUTTON"
     main=$(wait_for_window main) || { fail "no main window after the button"; return 1; }
     local tries
     for tries in $(seq 100); do
@@ -119,7 +119,7 @@ test_button_hands_over_and_exit_ends() {
     start "the button opens the main window and EXIT ends the program" || return
     hand_over || return
     geometry "$main"
-    click_at $((X + 296 + 40)) $((Y + 488 + 16))
+    press "$EXIT_BUTTON"
     wait_for_exit || { fail "still running after EXIT"; return; }
     [ "$status" = 0 ] || { fail "exit status $status"; return; }
     pass

@@ -26,6 +26,9 @@ set(CPACK_GENERATOR DEB)
 set(doc_dir ${CMAKE_INSTALL_DATADIR}/doc/${CPACK_PACKAGE_NAME})
 set(debian_dir ${CMAKE_CURRENT_BINARY_DIR}/packaging/debian)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/copyright.in ${debian_dir}/copyright @ONLY)
+# Debian's changelog dates its entry in the form of RFC 5322, at noon of the release day.
+execute_process(COMMAND date -u -R -d "${DICEWRIGHT_RELEASE_DATE} 12:00"
+    OUTPUT_VARIABLE DICEWRIGHT_RELEASE_TIME OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/changelog.in ${debian_dir}/changelog @ONLY)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/dicewright.6.in ${debian_dir}/dicewright.6 @ONLY)
 

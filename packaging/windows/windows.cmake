@@ -16,6 +16,7 @@ set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
 set(CPACK_DICEWRIGHT_ICON ${PROJECT_SOURCE_DIR}/assets/dicewright.ico)
 set(CPACK_DICEWRIGHT_EXE ${PROJECT_NAME}.exe)
 set(CPACK_DICEWRIGHT_VERSION_QUAD ${PROJECT_VERSION}.0)
+set(CPACK_DICEWRIGHT_RELEASE_YEAR ${DICEWRIGHT_RELEASE_YEAR})
 
 # The third-party licences: Qt (LGPL-3.0, with the libraries it bundles, from Debian's
 # copyright file of qt6-base), the Liberation fonts, and the GCC and MinGW-w64 runtime.

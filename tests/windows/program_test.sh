@@ -4,15 +4,19 @@
 # with its splash window, hands over to the main window, rolls and ends with EXIT, and the
 # uninstaller leaves nothing behind; then the same start from the portable zip, unpacked into a
 # folder whose path has blanks and non-ASCII letters. Screenshots of each window are kept.
-#   program_test.sh INSTALLER ZIP WORK_DIR
+#   program_test.sh INSTALLER ZIP WORK_DIR VERSION
 set -u
 installer=$(realpath "$1")
 zip=$(realpath "$2")
 work=$3
+version=$4
+# Wine passes Unix paths through the locale's character set; the portable folder's path has
+# non-ASCII letters.
+export LC_ALL=C.UTF-8
 if [ -z "${DISPLAY:-}" ]; then
     exec xvfb-run -a -s '-screen 0 1024x768x24 -noreset' "$0" "$@"
 fi
-wine_run=$(dirname "$(realpath "$0")")/../../cmake/wine_run.sh
+wine_run=$(dirname "$(realpath "$0")")/wine_run.sh
 readonly SCREEN_W=1024 SCREEN_H=768
 
 rm -rf "$work"
@@ -24,6 +28,7 @@ trap 'kill $wm 2>/dev/null; WINEPREFIX=$WINE_RUN_KEEP_PREFIX wineserver -k 2>/de
 
 # shellcheck source=../checks.sh
 source "$(dirname "$(realpath "$0")")/../checks.sh"
+wait_until 30 wmctrl -m >/dev/null || { echo "FAIL: the window manager did not start"; exit 1; }
 wine_in_prefix() { WINEPREFIX=$WINE_RUN_KEEP_PREFIX WINEDEBUG=-all wine "$@" 2>/dev/null; }
 # The Unix path of a Windows path in the prefix.
 unix_path() { wine_in_prefix winepath -u "$1" | tr -d '\r'; }
@@ -68,29 +73,28 @@ run_program() {
         test $((2 * X + WIDTH - SCREEN_W)) -ge -1 -a $((2 * X + WIDTH - SCREEN_W)) -le 1 -a \
         $((2 * Y + HEIGHT - SCREEN_H)) -ge -1 -a $((2 * Y + HEIGHT - SCREEN_H)) -le 1
     check "$name: the splash window has no title bar" frameless "$splash"
-    sleep 1
+    wait_until 30 drawn "$splash"
     shoot "$name-splash"
 
-    # The button: the frame at 120, 135 twips, the button at 2550, 2820 in it, 1485 x 525.
-    click_at $((X + 8 + 170 + 49)) $((Y + 9 + 188 + 17))
+    press "$SPLASH_BUTTON"
     main=$(wait_for_window 602x579) || { check "$name: the button opens the 602 x 579 main window" false; kill $program; return; }
     check "$name: the button opens the 602 x 579 main window" true
     check "$name: the main window is titled Dicewright" test "$(xdotool getwindowname "$main")" = Dicewright
     check "$name: the splash window is hidden" bash -c "! xdotool search --onlyvisible --classname dicewright.exe | grep -qx '$splash'"
-    sleep 1
+    wait_until 30 drawn "$main"
     geometry "$main"
 
-    # STEP 8 (column 0, row 7), then ROLL; the total display is at 5190, 6360 twips.
-    local before
-    before=$(olive_pixels $((X + 346)) $((Y + 424)) 120 22)
-    click_at $((X + 80 + 10)) $((Y + 88 + 7 * 32 + 8))
-    click_at $((X + 192 + 40)) $((Y + 488 + 16))
-    sleep 1
-    check "$name: a step and ROLL show a total" test "$(olive_pixels $((X + 346)) $((Y + 424)) 120 22)" -gt "$before"
+    # STEP 8, then ROLL: the total display at 5190, 6360 twips draws a number in olive.
+    local before total_x total_y
+    total_x=$((X + $(px 5190))) total_y=$((Y + $(px 6360)))
+    before=$(olive_pixels $total_x $total_y 120 22)
+    press "$STEP8_INDICATOR"
+    press "$ROLL_BUTTON"
+    wait_until 10 test "$(olive_pixels $total_x $total_y 120 22)" -gt "$before"
+    check "$name: a step and ROLL show a total" test "$(olive_pixels $total_x $total_y 120 22)" -gt "$before"
     shoot "$name-main"
 
-    # EXIT: 4440, 7320 twips.
-    click_at $((X + 296 + 40)) $((Y + 488 + 16))
+    press "$EXIT_BUTTON"
     for _ in $(seq 100); do kill -0 $program 2>/dev/null || break; sleep 0.1; done
     wait $program
     status=$?
@@ -98,14 +102,20 @@ run_program() {
 }
 
 # Runs a command line as the installed-apps list holds it: a quoted program and its arguments.
+# An NSIS uninstaller returns at once and goes on from a copy of itself in a temporary folder
+# (Un_A.exe, Au_.exe in older NSIS): wine_run.sh waits for wineserver to end with the last
+# process, and this waits for that copy too, each wait bounded.
 run_command_line() {
     [[ "$1" =~ ^\"([^\"]+)\"\ *(.*)$ ]] || return 1
     # shellcheck disable=SC2086
     WINE_RUN_WAIT=1 "$wine_run" "${BASH_REMATCH[1]}" ${BASH_REMATCH[2]}
+    wait_until 120 bash -c "! pgrep -f 'Un_[A-Z]\.exe|Au_\.exe' >/dev/null"
 }
 
 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Dicewright'
 reg_value() { wine_in_prefix reg query "$key" /v "$1" | tr -d '\r' | awk -v n="$1" '$1 == n {sub(/^ *[^ ]+ +[^ ]+ +/, ""); print}'; }
+# Asks the registry itself (wineserver writes user.reg to disk only when it gets round to it).
+no_uninstall_key() { ! wine_in_prefix reg query "$key" >/dev/null; }
 
 # Install silently for this user.
 "$wine_run" "$installer" /S
@@ -117,7 +127,7 @@ check "the installer puts the program in the user's programs folder" test -f "$i
 check "the installer puts the licences beside it" test -f "$installed/LICENSE.txt" -a -f "$installed/licenses/THIRD-PARTY.txt"
 check "the installer adds a Start-menu entry" test -f "$start_menu/Dicewright.lnk"
 check "the installed-apps entry has name, version and publisher" \
-    test "$(reg_value DisplayName)|$(reg_value DisplayVersion)|$(reg_value Publisher)" = "Dicewright|1.0.0|Dicewright Workshop"
+    test "$(reg_value DisplayName)|$(reg_value DisplayVersion)|$(reg_value Publisher)" = "Dicewright|$version|Dicewright Workshop"
 check "the installed-apps entry has an icon, a size and a quiet uninstall" \
     bash -c "[[ '$(reg_value DisplayIcon)' == *Dicewright.exe,0 && '$(reg_value EstimatedSize)' == 0x* && '$(reg_value QuietUninstallString)' == *'Uninstall.exe\" /S' ]]"
 
@@ -133,7 +143,7 @@ run_command_line "$(reg_value QuietUninstallString)"
 check "the uninstaller removes the program" test ! -e "$installed/Dicewright.exe" -a ! -e "$installed/licenses"
 check "the uninstaller keeps the user's own file" test -f "$installed/notes.txt"
 check "the uninstaller removes the Start-menu entry" test ! -e "$start_menu/Dicewright.lnk"
-check "the uninstaller removes the installed-apps entry" bash -c "! grep -qi dicewright '$WINE_RUN_KEEP_PREFIX/user.reg'"
+check "the uninstaller removes the installed-apps entry" wait_until 30 no_uninstall_key
 rm -rf "$installed"
 
 # A folder of the user's choice, silently: /D= comes last and takes no quotes.

@@ -12,22 +12,30 @@ if [ -z "${DISPLAY:-}" ]; then
     exec xvfb-run -a -s '-screen 0 1024x768x24 -noreset' "$0" "$@"
 fi
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
+# Wine passes Unix paths through the locale's character set: without UTF-8 (no LANG, as in a
+# container) a path with non-ASCII letters comes out empty.
+export LC_ALL=C.UTF-8
 cache=${DICEWRIGHT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/dicewright}
 template=$cache/$(wine --version | tr -c 'a-zA-Z0-9.\n' '-')-prefix-2
 
-# The first run prepares the template (wineboot takes some seconds); later runs copy it.
+# The first run prepares the template (wineboot takes some seconds); later runs copy it. It
+# counts as prepared only when wineboot succeeded and left a registry; otherwise the next run
+# starts it again rather than reuse a broken prefix.
 mkdir -p "$cache"
 (
     flock 9
-    if [ ! -f "$template/.complete" ]; then
+    [ -f "$template/.complete" ] && exit 0
+    rm -rf "$template"
+    if ! WINEPREFIX=$template timeout 300 wine wineboot --init >/dev/null 2>&1 ||
+        ! WINEPREFIX=$template timeout 120 wineserver -w || [ ! -f "$template/system.reg" ]; then
+        echo "wine_run.sh: preparing the Wine prefix failed" >&2
         rm -rf "$template"
-        WINEPREFIX=$template wine wineboot --init >/dev/null 2>&1
-        WINEPREFIX=$template wineserver -w
-        # Windows has Tahoma, its dialog font; Debian's Wine carries it but does not register it.
-        cp /usr/share/wine/fonts/tahoma*.ttf "$template/drive_c/windows/Fonts/" 2>/dev/null
-        touch "$template/.complete"
+        exit 1
     fi
-) 9>"$cache/wine-prefix.lock"
+    # Windows has Tahoma, its dialog font; Debian's Wine carries it but does not register it.
+    cp /usr/share/wine/fonts/tahoma*.ttf "$template/drive_c/windows/Fonts/" || exit 1
+    touch "$template/.complete"
+) 9>"$cache/wine-prefix.lock" || exit 1
 
 if [ -n "${WINE_RUN_KEEP_PREFIX:-}" ]; then
     export WINEPREFIX=$WINE_RUN_KEEP_PREFIX
@@ -40,7 +48,11 @@ else
 fi
 timeout --kill-after=10 "${WINE_RUN_TIMEOUT:-600}" wine "$@"
 status=$?
-[ -n "${WINE_RUN_WAIT:-}" ] && timeout 120 wineserver -w
+# wineserver ends once the last process of the prefix has ended, and writes the registry out.
+if [ -n "${WINE_RUN_WAIT:-}" ] && ! timeout "${WINE_RUN_TIMEOUT:-600}" wineserver -w; then
+    echo "wine_run.sh: the processes that $1 started did not end in time" >&2
+    status=124
+fi
 wineserver -k 2>/dev/null
 if [ -n "${WINE_RUN_PRINT:-}" ] && [ -f "$WINE_RUN_PRINT" ]; then
     cat "$WINE_RUN_PRINT"

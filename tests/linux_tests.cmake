@@ -1,0 +1,49 @@
+# The test suites on Linux: Debian's GoogleTest, each test case its own ctest entry, window
+# tests on the offscreen platform, and the whole program on X, through AT-SPI and as a package.
+find_package(GTest REQUIRED)
+
+function(add_gtest_suite target)
+    gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60)
+endfunction()
+
+function(add_offscreen_test name)
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()
+
+# The Windows resource compiled from its script with the MinGW resource compiler.
+find_program(WINDRES i686-w64-mingw32-windres REQUIRED)
+set(DICEWRIGHT_RES_FILE ${CMAKE_CURRENT_BINARY_DIR}/dicewright.res)
+add_custom_command(OUTPUT ${DICEWRIGHT_RES_FILE}
+    COMMAND ${WINDRES} -i ${DICEWRIGHT_RC} -O res -o ${DICEWRIGHT_RES_FILE}
+    DEPENDS ${DICEWRIGHT_RC} ${PROJECT_SOURCE_DIR}/assets/dicewright.ico
+    COMMENT "Compiling the Windows resource")
+add_custom_target(windows_resource DEPENDS ${DICEWRIGHT_RES_FILE})
+
+function(add_platform_tests)
+    # Desktop integration and the Debian package, built twice from copies of the source. It
+    # tests the packaging rather than the code, so the sanitizer run leaves it out.
+    if(NOT DICEWRIGHT_SANITIZE)
+        string(REPLACE ";" " " icon_sizes "${DICEWRIGHT_ICON_SIZES}")
+        add_test(NAME packaging_test
+            COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/packaging_test.sh ${PROJECT_SOURCE_DIR}
+                ${DICEWRIGHT_DESKTOP} ${DICEWRIGHT_METAINFO} ${PROJECT_VERSION} ${icon_sizes})
+        set_tests_properties(packaging_test PROPERTIES TIMEOUT 1800 RUN_SERIAL TRUE)
+    endif()
+
+    # Whole-process tests: the real program on its own X screen (Xvfb), driven by real X input
+    # (process_test) or through Qt's AT-SPI bridge as a screen reader would (accessibility_test).
+    foreach(name process_test accessibility_test)
+        add_test(NAME ${name}
+            COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/${name}.sh $<TARGET_FILE:dicewright>)
+        set_tests_properties(${name} PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE)
+        if(DICEWRIGHT_SANITIZE)
+            # On a real X session LeakSanitizer's tracer crashes among the xcb and D-Bus threads,
+            # and what it finds there belongs to those libraries. The program's own leaks are
+            # checked by the offscreen window tests; here AddressSanitizer and UBSan still stop
+            # at the first error.
+            set_tests_properties(${name} PROPERTIES
+                ENVIRONMENT "ASAN_OPTIONS=detect_leaks=0:halt_on_error=1:abort_on_error=1")
+        endif()
+    endforeach()
+endfunction()
