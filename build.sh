@@ -10,7 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 readonly RUN_PACKAGES=(build-essential cmake qt6-base-dev libgl-dev fonts-liberation)
-readonly TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool x11-utils
+readonly TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev qt6-base-private-dev xvfb xauth xdotool x11-utils
     openbox wmctrl dbus at-spi2-core python3-pyatspi binutils-mingw-w64-i686 gcc-mingw-w64-i686 desktop-file-utils appstream dpkg-dev file
     lintian devscripts)
 readonly PACKAGE_PACKAGES=(dpkg-dev file)

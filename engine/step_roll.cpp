@@ -105,8 +105,9 @@ void RollSelectedSteps(RandomSource& source, const std::function<bool(int)>& isS
     for (int step = StepTable::kFirstStep; step <= StepTable::kLastStep; ++step) {
         if (isSelected(step)) {
             StepThrows throws;
-            showTotal(OutcomeText(RollStep(step, source, throws)));
+            const std::string text = OutcomeText(RollStep(step, source, throws));
             showThrows(throws);
+            showTotal(text);
         }
     }
 }

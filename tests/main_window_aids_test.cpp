@@ -1,11 +1,17 @@
 // What the main window offers beyond its design: the odds of every step, the dice behind a
 // total, totals announced to assistive technology, and step numbers typed in.
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 #include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
 #include <memory>
+#include <vector>
+
+#include "announcement.h"
 
 #include "main_window.h"
 #include "qt_test_main.h"
@@ -18,6 +24,46 @@ using dicewright::testing::DrawFor;
 using dicewright::testing::FindControl;
 using dicewright::testing::OptionName;
 using dicewright::testing::ScriptedRandomSource;
+
+// What the total display tells assistive technology: each event, the words it carries and the
+// description the display has at that moment.
+struct TotalEvent {
+    QAccessible::Event type;
+    QString words;
+    QString description;
+};
+std::vector<TotalEvent> g_totalEvents;
+
+void RecordTotalEvent(QAccessibleEvent* event) {
+    if (event->object() == nullptr || event->object()->objectName() != QLatin1String("lblTotal"))
+        return;
+    QAccessibleInterface* total = event->accessibleInterface();
+    const QString words = event->type() == QAccessible::ValueChanged
+                              ? static_cast<QAccessibleValueChangeEvent*>(event)->value().toString()
+                              : total->text(QAccessible::Name);
+    g_totalEvents.push_back({event->type(), words, total->text(QAccessible::Description)});
+}
+
+// While it lives, accessibility counts as active (as with a screen reader running) and the
+// events posted are recorded rather than passed to the platform.
+class RecordedAccessibility {
+public:
+    RecordedAccessibility() {
+        g_totalEvents.clear();
+        platform()->setActive(true);
+        m_previous = QAccessible::installUpdateHandler(RecordTotalEvent);
+    }
+    ~RecordedAccessibility() {
+        QAccessible::installUpdateHandler(m_previous);
+        platform()->setActive(false);
+    }
+
+private:
+    static QPlatformAccessibility* platform() {
+        return QGuiApplicationPrivate::platformIntegration()->accessibility();
+    }
+    QAccessible::UpdateHandler m_previous = nullptr;
+};
 
 class MainWindowAidsTest : public QObject {
     Q_OBJECT
@@ -65,15 +111,17 @@ private slots:
         QTest::newRow("step 4, one exploding die")
             << 4 << "D6\nAverage total: 4.20\nRule of One: none\nExplosion: 16.7% of rolls";
         QTest::newRow("step 8, Rule of One 1 in 36")
-            << 8 << "2D6\nAverage total: 8.58\nRule of One: 1 in 36\nExplosion: 30.6% of rolls";
+            << 8
+            << "2D6\nAverage total (Rule of One aside): 8.58\nRule of One: 1 in 36\nExplosion: "
+               "30.6% of rolls";
         QTest::newRow("step 25, label without its blanks")
             << 25
-            << "D20+D10+D8+D4\nAverage total: 25.64\nRule of One: 1 in 6,400\n"
+            << "D20+D10+D8+D4\nAverage total (Rule of One aside): 25.64\nRule of One: 1 in 6,400\n"
                "Explosion: 43.9% of rolls";
-        QTest::newRow("step 40, grouped digits")
-            << 40
-            << "2D20+D10+D8+2D6\nAverage total: 41.76\nRule of One: 1 in 1,152,000\n"
-               "Explosion: 50.6% of rolls";
+        QTest::newRow("step 40, grouped digits") << 40
+                                                 << "2D20+D10+D8+2D6\nAverage total (Rule of One "
+                                                    "aside): 41.76\nRule of One: 1 in 1,152,000\n"
+                                                    "Explosion: 50.6% of rolls";
     }
     void stepOdds() {
         QFETCH(int, step);
@@ -84,7 +132,8 @@ private slots:
             text);
     }
 
-    // The dice behind a total, in the tooltip and the accessible description of the display.
+    // The dice behind a total, in the tooltip and, after what the display is, in its
+    // description.
     void throwsBehindTheTotal() {
         open({DrawFor(20, 20), DrawFor(20, 20), DrawFor(5, 20), DrawFor(7, 10), DrawFor(3, 8),
               DrawFor(1, 6), DrawFor(3, 4)});
@@ -96,11 +145,43 @@ private slots:
         QCOMPARE(totalDisplay()->toolTip(), breakdown);
         QCOMPARE(
             QAccessible::queryAccessibleInterface(totalDisplay())->text(QAccessible::Description),
-            breakdown);
+            QStringLiteral("Total of the last roll. ") + breakdown);
         option(1)->click();
         control<QPushButton>("Command1")->click();
         QCOMPARE(totalDisplay()->text(), QStringLiteral("1"));
         QCOMPARE(totalDisplay()->toolTip(), QStringLiteral("D4: 3 \u2212 2"));
+    }
+
+    // A press announces the total once, last, with the words shown, and by then the display's
+    // description already tells the new dice (on Linux a notification shown again, on Windows
+    // a value change that UI Automation raises as a notification).
+    void pressAnnouncesTheTotal_data() {
+        QTest::addColumn<int>("face");
+        QTest::addColumn<QString>("words");
+        QTest::addColumn<QString>("dice");
+        QTest::newRow("a total") << 3 << "4"
+                                 << "D6: 1 \u00b7 D6: 3";
+        QTest::newRow("Rule of One") << 1 << "Rule of One"
+                                     << "D6: 1 \u00b7 D6: 1";
+    }
+    void pressAnnouncesTheTotal() {
+        QFETCH(int, face);
+        QFETCH(QString, words);
+        QFETCH(QString, dice);
+        open({DrawFor(2, 6), DrawFor(5, 6), DrawFor(1, 6), DrawFor(face, 6)});
+        option(8)->click();
+        control<QPushButton>("Command1")->click();
+        RecordedAccessibility recorded;
+        control<QPushButton>("Command1")->click();
+        QVERIFY(!g_totalEvents.empty());
+        const auto announced =
+            std::count_if(g_totalEvents.begin(), g_totalEvents.end(),
+                          [](const TotalEvent& e) { return e.type == kAnnouncementEvent; });
+        QCOMPARE(announced, 1);
+        QCOMPARE(g_totalEvents.back().type, kAnnouncementEvent);
+        QCOMPARE(g_totalEvents.back().words, words);
+        QCOMPARE(g_totalEvents.back().description,
+                 QStringLiteral("Total of the last roll. ") + dice);
     }
 
     // Accessible roles: a named frame, and a notification whose name is the total.
@@ -137,11 +218,45 @@ private slots:
         }
     }
 
+    // Digits as every keyboard makes them: AZERTY's top row needs Shift, the keypad has its
+    // own modifier; Ctrl and Alt keep their meaning, and an unshifted AZERTY key is no digit.
+    void typedDigitOnEveryKeyboard_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("step");
+        QTest::newRow("AZERTY Shift+7") << int(Qt::Key_7) << "7" << int(Qt::ShiftModifier) << 7;
+        QTest::newRow("keypad 7") << int(Qt::Key_7) << "7" << int(Qt::KeypadModifier) << 7;
+        QTest::newRow("AZERTY 7 unshifted is è")
+            << int(Qt::Key_Egrave) << "\u00e8" << int(Qt::NoModifier) << 0;
+        QTest::newRow("Ctrl+7") << int(Qt::Key_7) << "7" << int(Qt::ControlModifier) << 0;
+        QTest::newRow("Alt+7") << int(Qt::Key_7) << "7" << int(Qt::AltModifier) << 0;
+    }
+    void typedDigitOnEveryKeyboard() {
+        QFETCH(int, key);
+        QFETCH(QString, text);
+        QFETCH(int, modifiers);
+        QFETCH(int, step);
+        QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key(key), text,
+                            Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(checkedStep(), step);
+    }
+
+    // The pause that ends a number, on a clock the test moves.
+    void aPauseStartsANewNumber_data() {
+        QTest::addColumn<qint64>("pause");
+        QTest::addColumn<int>("step");
+        QTest::newRow("within the pause") << StepTypeAhead::kPauseMs << 29;
+        QTest::newRow("past the pause") << StepTypeAhead::kPauseMs + 1 << 9;
+    }
     void aPauseStartsANewNumber() {
-        type("2");
-        QTest::qWait(StepTypeAhead::kPauseMs + 100);
-        type("9");
-        QCOMPARE(checkedStep(), 9);
+        QFETCH(qint64, pause);
+        QFETCH(int, step);
+        qint64 now = 5000;
+        StepTypeAhead typeAhead([&now] { return now; });
+        QCOMPARE(typeAhead.type(QLatin1Char('2')), 2);
+        now += pause;
+        QCOMPARE(typeAhead.type(QLatin1Char('9')), step);
     }
 
     // Enter or Return rolls from a step option or from ROLL, not from EXIT.

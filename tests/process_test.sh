@@ -38,27 +38,17 @@ window_of_kind() {
     done
     return 1
 }
-wait_for_window() {
-    local kind=$1 tries
-    for tries in $(seq 100); do
-        window_of_kind "$kind" && return 0
-        sleep 0.05
-    done
-    return 1
-}
-# Waits up to five seconds for the program to end and sets $status to its exit status.
+# Bounded waits, generous for a loaded machine: they end as soon as the window or the exit comes.
+wait_for_window() { wait_until 30 window_of_kind "$1"; }
+exited() { ! kill -0 "$pid" 2>/dev/null; }
+# Waits for the program to end and sets $status to its exit status.
 wait_for_exit() {
-    local tries
-    for tries in $(seq 100); do
-        if ! kill -0 "$pid" 2>/dev/null; then
-            wait "$pid"
-            status=$?
-            return 0
-        fi
-        sleep 0.05
-    done
-    return 1
+    wait_until 30 exited || return 1
+    wait "$pid"
+    status=$?
 }
+# The window manager sets the frame extents once it manages the window.
+no_frame() { xprop -id "$1" _NET_FRAME_EXTENTS | grep -q '= 0, 0, 0, 0'; }
 click_at() { xdotool mousemove --sync "$1" "$2" click 1; }
 start() {
     current=$1
@@ -78,7 +68,7 @@ test_splash_is_centred_and_undecorated() {
     [ "$WIDTH" = 492 ] && [ "$HEIGHT" = 283 ] || { fail "size ${WIDTH}x$HEIGHT"; return; }
     [ $((X - (SCREEN_W - 492) / 2)) -ge -1 ] && [ $((X - (SCREEN_W - 492) / 2)) -le 1 ] || { fail "x $X"; return; }
     [ $((Y - (SCREEN_H - 283) / 2)) -ge -1 ] && [ $((Y - (SCREEN_H - 283) / 2)) -le 1 ] || { fail "y $Y"; return; }
-    xprop -id "$splash" _NET_FRAME_EXTENTS | grep -q '= 0, 0, 0, 0' || { fail "it has a frame"; return; }
+    wait_until 10 no_frame "$splash" || { fail "it has a frame"; return; }
     window_of_kind main >/dev/null && { fail "the main window is already shown"; return; }
     kill "$pid"
     wait "$pid" 2>/dev/null
@@ -107,13 +97,9 @@ hand_over() {
     geometry "$splash"
     press "$SPLASH_BUTTON"
     main=$(wait_for_window main) || { fail "no main window after the button"; return 1; }
-    local tries
-    for tries in $(seq 100); do
-        xwininfo -id "$splash" 2>/dev/null | grep -q 'Map State: IsViewable' || return 0
-        sleep 0.05
-    done
-    fail "the splash window is still mapped"
+    wait_until 30 unmapped "$splash" || fail "the splash window is still mapped"
 }
+unmapped() { ! xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
 
 test_button_hands_over_and_exit_ends() {
     start "the button opens the main window and EXIT ends the program" || return

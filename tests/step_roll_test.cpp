@@ -217,7 +217,7 @@ TEST(RollSelectedSteps, ReportingThrowsKeepsTheCallOrder) {
         std::vector<std::string> expected = plain.source.calls;
         if (selected != 0) {
             const auto total = std::find(expected.begin(), expected.end(), "showTotal 11");
-            expected.insert(total + 1, "showThrows D6: 6 + 2 = 8 \u00b7 D6: 3");
+            expected.insert(total, "showThrows D6: 6 + 2 = 8 \u00b7 D6: 3");
         }
         EXPECT_EQ(reporting.source.calls, expected) << "step " << selected;
     }

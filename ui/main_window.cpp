@@ -101,7 +101,7 @@ MainWindow::MainWindow(RandomSource& random, QWidget* parent) : QWidget(parent),
     MakeCaption(QStringLiteral("Label1"), QStringLiteral("TOTAL"), TwipsRect(3000, 6360, 1335, 375),
                 this);
     m_total = MakeDisplay<TotalDisplay>(QStringLiteral("lblTotal"), TwipsRect(5190, 6360, 75, 300),
-                                        tr("Total of the last roll"), this);
+                                        TotalDisplay::Purpose(), this);
     m_roll = MakeButton(QStringLiteral("Command1"), QStringLiteral("ROLL"),
                         TwipsRect(2880, 7320, 1215, 495), this);
     m_roll->setAccessibleDescription(tr("Roll the dice of the chosen step"));
@@ -171,10 +171,13 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         m_roll->click();
         return;
     }
+    // A digit however the keyboard made it: AZERTY keyboards need Shift for the top row, and
+    // the keypad counts too. With Ctrl or Alt the key means something else.
     const QString text = event->text();
-    const bool digit = text.size() == 1 && text[0] >= QLatin1Char('0') &&
-                       text[0] <= QLatin1Char('9') &&
-                       (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    const bool digit =
+        text.size() == 1 && text[0] >= QLatin1Char('0') && text[0] <= QLatin1Char('9') &&
+        (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) ==
+            Qt::NoModifier;
     if (!digit) {
         QWidget::keyPressEvent(event);
         return;

@@ -8,12 +8,19 @@
 
 namespace dicewright {
 
+QString AverageTotalLabel(int step) {
+    // A Rule of One shows no total, so where one can come the average leaves it out: say so.
+    return OddsOf(step).ruleOfOneOneIn == 0 ? QObject::tr("Average total")
+                                            : QObject::tr("Average total (Rule of One aside)");
+}
+
 QString OddsText(int step) {
     const StepOdds odds = OddsOf(step);
     // The program speaks English; digit groups make "1 in 1,152,000" readable.
     const QLocale english(QLocale::English, QLocale::UnitedStates);
     QStringList lines{QString::fromStdString(StepTable::Step(step).diceLabel).trimmed()};
-    lines << QObject::tr("Average total: %1").arg(english.toString(odds.averageTotal, 'f', 2));
+    lines << AverageTotalLabel(step) + QStringLiteral(": ") +
+                 english.toString(odds.averageTotal, 'f', 2);
     lines << (odds.ruleOfOneOneIn == 0
                   ? QObject::tr("Rule of One: none")
                   : QObject::tr("Rule of One: 1 in %1")

@@ -1,5 +1,8 @@
 #include "step_type_ahead.h"
 
+#include <QDeadlineTimer>
+#include <utility>
+
 #include "step_table.h"
 
 namespace dicewright {
@@ -12,9 +15,16 @@ int StepNamed(const QString& digits) {
 
 }  // namespace
 
+StepTypeAhead::StepTypeAhead(Clock clock) : m_clock(std::move(clock)) {}
+
+qint64 StepTypeAhead::SteadyClockMs() {
+    return QDeadlineTimer::current().deadline();
+}
+
 int StepTypeAhead::type(QChar digit) {
-    if (!m_sinceLast.isValid() || m_sinceLast.elapsed() > kPauseMs) m_typed.clear();
-    m_sinceLast.start();
+    const qint64 now = m_clock();
+    if (!m_lastTyped || now - *m_lastTyped > kPauseMs) m_typed.clear();
+    m_lastTyped = now;
     // Three digits never name a step; a number that is no step gives way to the new digit.
     m_typed += digit;
     if (m_typed.size() > 2 || StepNamed(m_typed) == 0) m_typed = digit;

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QString>
+#include <functional>
+#include <optional>
 
 namespace dicewright {
 
@@ -10,13 +11,20 @@ namespace dicewright {
 class StepTypeAhead {
 public:
     static constexpr qint64 kPauseMs = 1000;
+    // Milliseconds on a clock that only moves forward; the system's steady clock by default.
+    using Clock = std::function<qint64()>;
+
+    explicit StepTypeAhead(Clock clock = SteadyClockMs);
 
     // Takes one typed digit '0' to '9'; returns the step the digits now name, or 0 for none.
     int type(QChar digit);
 
+    static qint64 SteadyClockMs();
+
 private:
+    Clock m_clock;
     QString m_typed;
-    QElapsedTimer m_sinceLast;
+    std::optional<qint64> m_lastTyped;
 };
 
 }  // namespace dicewright

@@ -1,20 +1,21 @@
 #include "total_display.h"
 
-#include <QAccessible>
+#include "announcement.h"
 
 namespace dicewright {
 
-void TotalDisplay::showTotal(const QString& text) {
-    showText(text);
-    // Qt 6.4 has no announcement event; a notification that shows itself again is what a
-    // screen reader speaks at once.
-    QAccessibleEvent shown(this, QAccessible::ObjectShow);
-    QAccessible::updateAccessibility(&shown);
+QString TotalDisplay::Purpose() {
+    return tr("Total of the last roll");
 }
 
 void TotalDisplay::showThrows(const QString& text) {
     setToolTip(text);
-    setAccessibleDescription(text);
+    setAccessibleDescription(tr("%1. %2").arg(Purpose(), text));
+}
+
+void TotalDisplay::showTotal(const QString& text) {
+    showText(text);
+    Announce(this, text);
 }
 
 }  // namespace dicewright

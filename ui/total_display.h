@@ -13,9 +13,13 @@ class TotalDisplay : public FittedLabel {
 public:
     using FittedLabel::FittedLabel;
 
-    void showTotal(const QString& text);
-    // How the total came about, for the tooltip and the accessible description.
+    // What the display is, for its accessible description.
+    static QString Purpose();
+
+    // How the next total came about, for the tooltip and, after the purpose, the description.
     void showThrows(const QString& text);
+    // Shows and announces a total; its dice are set first, so the announcement can tell them.
+    void showTotal(const QString& text);
 };
 
 }  // namespace dicewright
