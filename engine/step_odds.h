@@ -12,6 +12,8 @@ struct StepOdds {
     std::uint64_t ruleOfOneOneIn = 0;
     // The chance that at least one die of a roll is thrown again.
     double explosionChance = 0.0;
+    // The standard deviation of the totals that rolls of the step show.
+    double totalDeviation = 0.0;
 };
 
 // The odds of step 1 to 40; throws std::out_of_range for any other number.

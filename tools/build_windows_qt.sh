@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds a static Qt (Core, Gui, Widgets, Test) for 64-bit Windows from Debian's own qt6-base
 # source, the same version as the host Qt, and keeps it in a cache that every clone reuses.
-#   tools/build_windows_qt.sh     prints the Qt prefix on its last line
+#   tools/build_windows_qt.sh            prints the Qt prefix on its last line
+#   tools/build_windows_qt.sh --options  prints the options Qt is configured with
 # The build takes about 20 minutes on two cores; it runs once per Qt version, compiler and set
 # of options.
 set -euo pipefail
@@ -22,6 +23,11 @@ qt_options=(
     -DFEATURE_system_freetype=OFF -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_pcre2=OFF
     -DFEATURE_system_doubleconversion=OFF
     -DFEATURE_testlib=ON -DFEATURE_widgets=ON -DFEATURE_jpeg=ON -DFEATURE_accessibility=ON)
+
+if [ "${1:-}" = --options ]; then
+    printf '%s\n' "${qt_options[@]}"
+    exit 0
+fi
 
 build_qt() {
     local prefix=$1 work=$2 src

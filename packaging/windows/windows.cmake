@@ -38,7 +38,13 @@ endforeach()
 find_package(Qt6 REQUIRED COMPONENTS Core)
 set(DICEWRIGHT_QT_VERSION ${Qt6_VERSION})
 execute_process(COMMAND dpkg-query -W -f=\${source:Version} libqt6core6
-    OUTPUT_VARIABLE DICEWRIGHT_QT_SOURCE_VERSION)
+    OUTPUT_VARIABLE DICEWRIGHT_QT_SOURCE_VERSION COMMAND_ERROR_IS_FATAL ANY)
+# The options Qt was configured with, for the licence note's account of its source.
+execute_process(COMMAND ${PROJECT_SOURCE_DIR}/tools/build_windows_qt.sh --options
+    OUTPUT_VARIABLE qt_options OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+string(REPLACE "\n" "\n    " DICEWRIGHT_QT_OPTIONS "${qt_options}")
+# Debian's file names leave out the epoch; this version has none, but keep to the rule.
+string(REGEX REPLACE "^[0-9]+:" "" DICEWRIGHT_QT_SOURCE_VERSION_FILE "${DICEWRIGHT_QT_SOURCE_VERSION}")
 configure_file(${CMAKE_CURRENT_LIST_DIR}/THIRD-PARTY.txt.in ${licence_dir}/THIRD-PARTY.txt @ONLY)
 
 install(TARGETS dicewright RUNTIME DESTINATION .)

@@ -51,4 +51,11 @@ function(add_platform_tests)
         COMMAND ${here}/program_test.sh ${installer} ${zip}
             ${CMAKE_CURRENT_BINARY_DIR}/windows/windows_program_test ${PROJECT_VERSION})
     set_tests_properties(windows_program_test PROPERTIES TIMEOUT 900 RUN_SERIAL TRUE)
+
+    # The installer beside other programs' files, with a stand-in that records being run.
+    add_executable(stand_in ${here}/stand_in.cpp)
+    add_test(NAME windows_installer_test
+        COMMAND ${here}/installer_test.sh ${installer} $<TARGET_FILE:stand_in>
+            ${CMAKE_CURRENT_BINARY_DIR}/windows/windows_installer_test)
+    set_tests_properties(windows_installer_test PROPERTIES TIMEOUT 900 RUN_SERIAL TRUE)
 endfunction()
