@@ -1,7 +1,9 @@
 #include "main_window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -13,6 +15,8 @@
 #include "fitted_label.h"
 #include "fonts.h"
 #include "odds_text.h"
+#include "roll_log_model.h"
+#include "roll_log_window.h"
 #include "step_roll.h"
 #include "step_table.h"
 #include "total_display.h"
@@ -110,6 +114,7 @@ MainWindow::MainWindow(RandomSource& random, QWidget* parent) : QWidget(parent),
     m_exit->setAccessibleDescription(tr("End the program"));
 
     setFocusOrder();
+    createLogActions();
     connect(m_steps, &QButtonGroup::idToggled, this, Guarded([this](int step, bool checked) {
                 if (checked) optStep_Click(step);
             }));
@@ -142,6 +147,35 @@ void MainWindow::setFocusOrder() {
     order << m_roll << m_steps->button(29) << m_steps->button(30) << m_exit;
     for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
     order.first()->setFocus();
+}
+
+// Shortcuts and the context menu (a right-click anywhere in the window): no control is added.
+void MainWindow::createLogActions() {
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto* showLog = new QAction(tr("Roll log"), this);
+    showLog->setObjectName(QStringLiteral("actRollLog"));
+    showLog->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    connect(showLog, &QAction::triggered, this, Guarded([this] { showRollLog(); }));
+    auto* copyLast = new QAction(tr("Copy last roll"), this);
+    copyLast->setObjectName(QStringLiteral("actCopyLastRoll"));
+    copyLast->setShortcut(QKeySequence::Copy);
+    connect(copyLast, &QAction::triggered, this, Guarded([this] { copyLastRoll(); }));
+    addActions({showLog, copyLast});
+}
+
+RollLogModel& MainWindow::log() {
+    if (m_log == nullptr) m_log = new RollLogModel(this);
+    return *m_log;
+}
+
+void MainWindow::showRollLog() {
+    if (m_logWindow == nullptr) m_logWindow = new RollLogWindow(log(), this);
+    m_logWindow->present();
+}
+
+void MainWindow::copyLastRoll() {
+    if (m_log != nullptr && m_log->rowCount() > 0)
+        QGuiApplication::clipboard()->setText(m_log->chatLine(0));
 }
 
 bool MainWindow::isSelected(int step) const {
@@ -199,10 +233,15 @@ void MainWindow::optStep_Click(int step) {
 }
 
 void MainWindow::Command1_Click() {
+    StepThrows rolled;
     RollSelectedSteps(
         m_random, [this](int step) { return isSelected(step); },
-        [this](const std::string& text) { showTotal(QString::fromStdString(text)); },
-        [this](const StepThrows& throws) {
+        [this, &rolled](const std::string& text) {
+            showTotal(QString::fromStdString(text));
+            log().add(rolled);
+        },
+        [this, &rolled](const StepThrows& throws) {
+            rolled = throws;
             m_total->showThrows(QString::fromStdString(ThrowsText(throws)));
         });
 }

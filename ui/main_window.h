@@ -4,6 +4,7 @@
 
 #include "step_type_ahead.h"
 
+class QAction;
 class QButtonGroup;
 class QPushButton;
 class QRadioButton;
@@ -12,6 +13,8 @@ namespace dicewright {
 
 class FittedLabel;
 class RandomSource;
+class RollLogModel;
+class RollLogWindow;
 class TotalDisplay;
 
 // The window where all rolling happens: 40 exclusive step options, the dice of the chosen step,
@@ -27,6 +30,13 @@ public:
     bool isSelected(int step) const;
     void showTotal(const QString& text);
 
+    // The roll log: built with the first roll or when first asked for, null until then.
+    RollLogModel* rollLog() const { return m_log; }
+    // Opens the log window, or brings it to the front with the newest roll selected (Ctrl+L).
+    void showRollLog();
+    // The last roll onto the clipboard as one line for a chat (Ctrl+C); nothing before a roll.
+    void copyLastRoll();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     // A typed step number selects that step; Enter or Return on a step option or on ROLL rolls.
@@ -40,6 +50,8 @@ private:
 
     void createStepOptions();
     void setFocusOrder();
+    void createLogActions();
+    RollLogModel& log();
 
     RandomSource& m_random;
     QButtonGroup* m_steps = nullptr;
@@ -48,6 +60,8 @@ private:
     QPushButton* m_roll = nullptr;
     QPushButton* m_exit = nullptr;
     StepTypeAhead m_typeAhead;
+    RollLogModel* m_log = nullptr;
+    RollLogWindow* m_logWindow = nullptr;
 };
 
 }  // namespace dicewright

@@ -1,0 +1,212 @@
+// The roll log: what it keeps and how it reads, its copies for a chat and for the record, and
+// how the main window opens it, all without a control added to the main window.
+#include <QAction>
+#include <QClipboard>
+#include <QListView>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+#include <memory>
+
+#include "main_window.h"
+#include "qt_test_main.h"
+#include "roll_log_model.h"
+#include "scripted_random_source.h"
+#include "window_controls.h"
+
+using namespace dicewright;
+using dicewright::testing::DrawFor;
+using dicewright::testing::FindControl;
+using dicewright::testing::OptionName;
+using dicewright::testing::ScriptedRandomSource;
+
+namespace {
+
+StepThrows Roll(int step, std::initializer_list<DieRoll> values) {
+    StepThrows roll{.step = static_cast<std::int8_t>(step),
+                    .count = static_cast<std::uint8_t>(values.size())};
+    std::copy(values.begin(), values.end(), roll.values.begin());
+    return roll;
+}
+
+QDateTime At(int hour, int minute, int second) {
+    return QDateTime(QDate(2026, 12, 8), QTime(hour, minute, second));
+}
+
+const QString kStep26Line = QStringLiteral(
+    "Step 26 (D20+D10+D8+D6): 56 \u2014 D20: 20 + 20 + 5 = 45 \u00b7 D10: 7 \u00b7 D8: 3 \u00b7 "
+    "D6: 1");
+
+}  // namespace
+
+class RollLogTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<ScriptedRandomSource> m_source;
+    std::unique_ptr<MainWindow> m_window;
+
+    template <typename T = QWidget>
+    T* control(const QString& name) {
+        return FindControl<T>(*m_window, name);
+    }
+    void open(std::vector<float> draws) {
+        m_source = std::make_unique<ScriptedRandomSource>(std::move(draws));
+        m_window = std::make_unique<MainWindow>(*m_source);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    }
+    void roll(int step) {
+        control<QRadioButton>(OptionName(step))->click();
+        control<QPushButton>(QStringLiteral("Command1"))->click();
+    }
+    QWidget* logWindow() { return m_window->findChild<QWidget*>(QStringLiteral("frmRollLog")); }
+    QListView* rolls() { return FindControl<QListView>(*logWindow(), QStringLiteral("lstRolls")); }
+
+private slots:
+    void cleanup() {
+        m_window.reset();
+        m_source.reset();
+    }
+
+    // The model: newest first, a line a roll as the total display showed it.
+    void linesNewestFirst() {
+        RollLogModel log;
+        log.add(Roll(26, {45, 7, 3, 1}), At(21, 4, 5));
+        log.add(Roll(8, {1, 1}), At(21, 4, 9));
+        log.add(Roll(1, {-1}), At(21, 5, 0));
+        QCOMPARE(log.rowCount(), 3);
+        QCOMPARE(log.data(log.index(0), Qt::DisplayRole).toString(),
+                 QStringLiteral("21:05:00  Step 1 (d4-2): -1 \u2014 D4: 1 \u2212 2"));
+        QCOMPARE(log.data(log.index(1), Qt::DisplayRole).toString(),
+                 QStringLiteral("21:04:09  Step 8 (2D6): Rule of One \u2014 D6: 1 \u00b7 D6: 1"));
+        QCOMPARE(log.chatLine(2), kStep26Line);
+        QCOMPARE(log.data(log.index(2), Qt::AccessibleTextRole),
+                 log.data(log.index(2), Qt::DisplayRole));
+        // A Rule of One stands out; the others do not.
+        QVERIFY(log.data(log.index(1), Qt::FontRole).value<QFont>().bold());
+        QVERIFY(!log.data(log.index(0), Qt::FontRole).isValid());
+    }
+
+    // Step 25's label ends in two blanks; a line has none.
+    void labelsTrimmed() {
+        RollLogModel log;
+        log.add(Roll(25, {2, 3, 4, 1}), At(9, 0, 0));
+        QVERIFY(log.chatLine(0).startsWith(QStringLiteral("Step 25 (D20+D10+D8+D4): 10 \u2014")));
+    }
+
+    // Past its capacity the oldest rolls go, and are counted; the statistics keep them.
+    void boundedToItsCapacity() {
+        RollLogModel log;
+        const QDateTime when = At(20, 0, 0);
+        log.add(Roll(3, {1}), when);
+        for (qsizetype i = 0; i < RollLogModel::kCapacity; ++i) log.add(Roll(4, {2}), when);
+        QCOMPARE(log.rowCount(), int(RollLogModel::kCapacity));
+        QCOMPARE(log.dropped(), qint64(1));
+        QVERIFY(log.chatLine(log.rowCount() - 1).startsWith(QStringLiteral("Step 4 ")));
+        QCOMPARE(log.tally().reports().front().step, 3);
+        QVERIFY(log.record(QDate(2026, 12, 8))
+                    .startsWith(QStringLiteral("Dicewright roll log, Tuesday, 8 December 2026\n"
+                                               "(1 earlier rolls no longer kept)\n")));
+    }
+
+    // Copies: a selection and the whole record, oldest first.
+    void copyTexts() {
+        RollLogModel log;
+        log.add(Roll(26, {45, 7, 3, 1}), At(21, 4, 5));
+        log.add(Roll(3, {2}), At(21, 4, 7));
+        log.add(Roll(8, {1, 1}), At(21, 4, 9));
+        QCOMPARE(log.linesOf({0, 2}),
+                 "21:04:05  " + kStep26Line +
+                     "\n21:04:09  Step 8 (2D6): Rule of One \u2014 D6: 1 \u00b7 D6: 1");
+        QCOMPARE(log.record(QDate(2026, 12, 8)),
+                 "Dicewright roll log, Tuesday, 8 December 2026\n21:04:05  " + kStep26Line +
+                     "\n21:04:07  Step 3 (D4): 2 \u2014 D4: 2"
+                     "\n21:04:09  Step 8 (2D6): Rule of One \u2014 D6: 1 \u00b7 D6: 1");
+    }
+
+    // The main window: nothing of the log before it is needed; the context menu offers it.
+    void builtOnlyWhenNeeded() {
+        open({DrawFor(2, 4)});
+        QCOMPARE(m_window->rollLog(), nullptr);
+        QCOMPARE(m_window->contextMenuPolicy(), Qt::ActionsContextMenu);
+        QStringList items;
+        for (const QAction* action : m_window->actions()) items << action->text();
+        QCOMPARE(items, (QStringList{"Roll log", "Copy last roll"}));
+        QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+        QTest::keyClick(m_window.get(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
+        roll(3);
+        QVERIFY(m_window->rollLog() != nullptr);
+        QCOMPARE(m_window->rollLog()->rowCount(), 1);
+        QCOMPARE(logWindow(), nullptr);
+    }
+
+    // Ctrl+C: the last roll, one line, as the total display showed it.
+    void copyLastRoll() {
+        open({DrawFor(20, 20), DrawFor(20, 20), DrawFor(5, 20), DrawFor(7, 10), DrawFor(3, 8),
+              DrawFor(1, 6)});
+        roll(26);
+        QTest::keyClick(m_window.get(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), kStep26Line);
+    }
+
+    // Ctrl+L opens the log with the newest roll on top and selected; Esc closes it; new rolls
+    // arrive on top while it is open; Ctrl+L brings it back with the newest selected again.
+    void openWithCtrlL() {
+        open({DrawFor(2, 4), DrawFor(3, 4), DrawFor(4, 6), DrawFor(1, 4)});
+        roll(3);
+        roll(3);
+        QTest::keyClick(m_window.get(), Qt::Key_L, Qt::ControlModifier);
+        QWidget* log = logWindow();
+        QVERIFY(log != nullptr);
+        QVERIFY(QTest::qWaitForWindowExposed(log));
+        QCOMPARE(log->windowTitle(), QStringLiteral("Roll log"));
+        QCOMPARE(rolls()->currentIndex().row(), 0);
+        QVERIFY(rolls()->selectionModel()->isRowSelected(0));
+        QVERIFY(rolls()->model()->index(0, 0).data().toString().endsWith(QStringLiteral("D4: 3")));
+
+        roll(4);
+        QCOMPARE(rolls()->model()->rowCount(), 3);
+        QVERIFY(rolls()->model()->index(0, 0).data().toString().contains(
+            QStringLiteral("Step 4 (D6)")));
+        auto* statistics = FindControl<QListWidget>(*log, QStringLiteral("lstStatistics"));
+        QCOMPARE(statistics->count(), 2);
+        QVERIFY(statistics->item(1)->text().startsWith(
+            QStringLiteral("Step 4: 1 roll. Average total: 4.00, exact 4.20.")));
+
+        QTest::keyClick(rolls(), Qt::Key_Escape);
+        QVERIFY(!log->isVisible());
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        roll(3);
+        QTest::keyClick(m_window.get(), Qt::Key_L, Qt::ControlModifier);
+        QVERIFY(log->isVisible());
+        QCOMPARE(logWindow(), log);
+        QCOMPARE(rolls()->currentIndex().row(), 0);
+        QCOMPARE(rolls()->selectionModel()->selectedRows().size(), 1);
+    }
+
+    // In the log, Ctrl+C copies every selected roll, oldest first; Copy all the whole record.
+    void copyFromTheLog() {
+        open({DrawFor(1, 4), DrawFor(2, 4), DrawFor(3, 4)});
+        roll(3);
+        roll(3);
+        roll(3);
+        m_window->showRollLog();
+        QVERIFY(QTest::qWaitForWindowExposed(logWindow()));
+        rolls()->selectionModel()->select(rolls()->model()->index(2, 0),
+                                          QItemSelectionModel::Select);
+        QTest::keyClick(rolls(), Qt::Key_C, Qt::ControlModifier);
+        const QStringList copied = QGuiApplication::clipboard()->text().split(u'\n');
+        QCOMPARE(copied.size(), 2);
+        QVERIFY(copied[0].endsWith(QStringLiteral("D4: 1")));
+        QVERIFY(copied[1].endsWith(QStringLiteral("D4: 3")));
+        FindControl<QPushButton>(*logWindow(), QStringLiteral("cmdCopyAll"))->click();
+        QCOMPARE(QGuiApplication::clipboard()->text().count(u'\n'), 3);
+    }
+};
+
+DICEWRIGHT_QTEST_MAIN(RollLogTest)
+#include "roll_log_test.moc"

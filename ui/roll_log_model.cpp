@@ -1,0 +1,94 @@
+#include "roll_log_model.h"
+
+#include <QFont>
+#include <QLocale>
+#include <algorithm>
+#include <variant>
+
+#include "step_table.h"
+
+namespace dicewright {
+namespace {
+
+bool IsRuleOfOne(const StepThrows& roll) {
+    return std::holds_alternative<RuleOfOne>(OutcomeOf(roll));
+}
+
+}  // namespace
+
+RollLogModel::RollLogModel(QObject* parent) : QAbstractListModel(parent) {}
+
+void RollLogModel::add(const StepThrows& roll, const QDateTime& when) {
+    m_tally.add(roll);
+    if (static_cast<qsizetype>(m_entries.size()) == kCapacity) {
+        const int oldest = static_cast<int>(m_entries.size()) - 1;
+        beginRemoveRows({}, oldest, oldest);
+        m_entries.pop_front();
+        ++m_dropped;
+        endRemoveRows();
+    }
+    beginInsertRows({}, 0, 0);
+    m_entries.push_back({when.toMSecsSinceEpoch(), roll});
+    endInsertRows();
+}
+
+int RollLogModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(m_entries.size());
+}
+
+const RollLogModel::Entry& RollLogModel::entry(int row) const {
+    return m_entries.at(m_entries.size() - 1 - static_cast<std::size_t>(row));
+}
+
+QVariant RollLogModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount()) return {};
+    switch (role) {
+        case Qt::DisplayRole:
+        case Qt::AccessibleTextRole:
+            return line(index.row());
+        case Qt::FontRole:
+            if (IsRuleOfOne(entry(index.row()).roll)) {
+                QFont bold;
+                bold.setBold(true);
+                return bold;
+            }
+            break;
+        default:
+            break;
+    }
+    return {};
+}
+
+QString RollLogModel::chatLine(int row) const {
+    const StepThrows& roll = entry(row).roll;
+    const StepDefinition& step = StepTable::Step(roll.step);
+    return tr("Step %1 (%2): %3 \u2014 %4")
+        .arg(step.number)
+        .arg(QString::fromStdString(step.diceLabel).trimmed(),
+             QString::fromStdString(OutcomeText(OutcomeOf(roll))),
+             QString::fromStdString(ThrowsText(roll)));
+}
+
+QString RollLogModel::line(int row) const {
+    const QDateTime when = QDateTime::fromMSecsSinceEpoch(entry(row).msecsSinceEpoch);
+    return when.toString(QStringLiteral("HH:mm:ss")) + QStringLiteral("  ") + chatLine(row);
+}
+
+QString RollLogModel::linesOf(QList<int> rows) const {
+    // Higher rows are older.
+    std::sort(rows.begin(), rows.end(), std::greater<>());
+    QStringList lines;
+    for (const int row : rows) lines << line(row);
+    return lines.join(QLatin1Char('\n'));
+}
+
+QString RollLogModel::record(const QDate& today) const {
+    const QLocale english(QLocale::English, QLocale::UnitedKingdom);
+    QStringList lines{
+        tr("Dicewright roll log, %1").arg(english.toString(today, QLocale::LongFormat))};
+    if (m_dropped > 0) lines << tr("(%1 earlier rolls no longer kept)").arg(m_dropped);
+    for (int row = rowCount() - 1; row >= 0; --row) lines << line(row);
+    return lines.join(QLatin1Char('\n'));
+}
+
+}  // namespace dicewright

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QAbstractListModel>
+#include <QDateTime>
+#include <deque>
+
+#include "roll_tally.h"
+#include "step_roll.h"
+
+namespace dicewright {
+
+// Every roll since the program started, newest in the first row, up to kCapacity of them.
+// Each is kept compact, as its time and its dice; its text is formed only when asked for.
+// The tally behind the statistics counts every roll, also those no longer kept.
+class RollLogModel : public QAbstractListModel {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(RollLogModel)
+
+public:
+    static constexpr qsizetype kCapacity = 100000;
+
+    explicit RollLogModel(QObject* parent = nullptr);
+
+    void add(const StepThrows& roll, const QDateTime& when = QDateTime::currentDateTime());
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+
+    // How many of the oldest rolls went to keep the log within its capacity.
+    qint64 dropped() const { return m_dropped; }
+    const RollTally& tally() const { return m_tally; }
+
+    // The roll of a row as one line for a chat, as the total display showed it:
+    // "Step 26 (D20+D10+D8+D6): 45 — D20: 20 + 20 + 5 = 45 · D10: 7 · D8: 3 · D6: 1".
+    QString chatLine(int row) const;
+    // The line a row shows: its time of day, then its chat line.
+    QString line(int row) const;
+    // The lines of these rows, oldest first, one a line.
+    QString linesOf(QList<int> rows) const;
+    // The whole log as a game-night record: a line with the date, then every roll, oldest first.
+    QString record(const QDate& today = QDate::currentDate()) const;
+
+private:
+    struct Entry {
+        qint64 msecsSinceEpoch = 0;
+        StepThrows roll;
+    };
+    const Entry& entry(int row) const;
+
+    std::deque<Entry> m_entries;  // oldest first; row 0 is the last entry
+    qint64 m_dropped = 0;
+    RollTally m_tally;
+};
+
+}  // namespace dicewright

@@ -1,0 +1,187 @@
+#include "roll_log_window.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListView>
+#include <QListWidget>
+#include <QLocale>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "error_boundary.h"
+#include "odds_text.h"
+#include "roll_log_model.h"
+
+namespace dicewright {
+namespace {
+
+// One step's statistics as one line, so that a screen reader reads it whole.
+QString StatisticsLine(const StepTallyReport& report) {
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    // Two decimals, or two significant digits for the small expectations of rare events.
+    const auto number = [&](double value) {
+        return value > 0.0 && value < 0.1 ? english.toString(value, 'g', 2)
+                                          : english.toString(value, 'f', 2);
+    };
+    const std::uint64_t shown = report.rolls - report.rulesOfOne;
+    QStringList parts;
+    parts << (report.rolls == 1
+                  ? QObject::tr("Step %1: 1 roll").arg(report.step)
+                  : QObject::tr("Step %1: %2 rolls").arg(report.step).arg(report.rolls));
+    parts << QObject::tr("%1: %2, exact %3")
+                 .arg(AverageTotalLabel(report.step),
+                      shown == 0 ? QObject::tr("none") : number(report.averageShown),
+                      number(report.exactAverage));
+    if (report.expectedRulesOfOne > 0.0) {
+        parts << QObject::tr("Rule of One: %1, expected %2")
+                     .arg(report.rulesOfOne)
+                     .arg(number(report.expectedRulesOfOne));
+    }
+    const QString range =
+        QObject::tr("%1 to %2").arg(number(report.fairLow), number(report.fairHigh));
+    if (!report.judged) {
+        parts << QObject::tr("Fairness: judged once %1 totals are in (%2 so far)")
+                     .arg(RollTally::kFewestToJudge)
+                     .arg(shown);
+    } else if (report.withinFairRange) {
+        parts << QObject::tr("Within the range fair dice give 99 times in 100 (%1)").arg(range);
+    } else {
+        parts << QObject::tr("Outside the range fair dice give 99 times in 100 (%1)").arg(range);
+    }
+    return parts.join(QStringLiteral(". ")) + QLatin1Char('.');
+}
+
+}  // namespace
+
+RollLogWindow::RollLogWindow(RollLogModel& model, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_model(model) {
+    setObjectName(QStringLiteral("frmRollLog"));
+    setWindowTitle(tr("Roll log"));
+    // A window of its own, in the platform's own colours and font, not the main window's.
+    setPalette(QApplication::palette());
+    setFont(QApplication::font());
+
+    m_rolls = new QListView(this);
+    m_rolls->setObjectName(QStringLiteral("lstRolls"));
+    m_rolls->setAccessibleName(tr("Rolls, newest first"));
+    m_rolls->setModel(&m_model);
+    m_rolls->setUniformItemSizes(true);
+    m_rolls->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_rolls->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_rolls->installEventFilter(this);
+
+    m_dropped = new QLabel(this);
+    m_dropped->setObjectName(QStringLiteral("lblDropped"));
+    m_dropped->hide();
+
+    auto* statisticsCaption = new QLabel(tr("What the dice have done so far"), this);
+    m_statistics = new QListWidget(this);
+    m_statistics->setObjectName(QStringLiteral("lstStatistics"));
+    m_statistics->setAccessibleName(statisticsCaption->text());
+    m_statistics->setWordWrap(true);
+    m_statistics->setMaximumHeight(fontMetrics().lineSpacing() * 9);
+    statisticsCaption->setBuddy(m_statistics);
+
+    auto* buttons = new QDialogButtonBox(this);
+    auto* copyAll = buttons->addButton(tr("Copy all"), QDialogButtonBox::ActionRole);
+    copyAll->setObjectName(QStringLiteral("cmdCopyAll"));
+    auto* close = buttons->addButton(QDialogButtonBox::Close);
+    close->setObjectName(QStringLiteral("cmdClose"));
+    connect(copyAll, &QPushButton::clicked, this,
+            Guarded([this] { QGuiApplication::clipboard()->setText(m_model.record()); }));
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_rolls, 1);
+    layout->addWidget(m_dropped);
+    layout->addWidget(statisticsCaption);
+    layout->addWidget(m_statistics);
+    layout->addWidget(buttons);
+    resize(620, 460);
+
+    // New rolls appear at the top while the window is open, and count in the statistics.
+    connect(&m_model, &QAbstractItemModel::rowsInserted, this, Guarded([this] {
+        if (isVisible()) refreshSummary();
+    }));
+}
+
+void RollLogWindow::present() {
+    if (!m_placed) placeBesideParent();
+    show();
+    raise();
+    activateWindow();
+    m_rolls->setFocus(Qt::OtherFocusReason);
+    if (m_model.rowCount() == 0) return;
+    const QModelIndex newest = m_model.index(0);
+    m_rolls->selectionModel()->setCurrentIndex(newest, QItemSelectionModel::ClearAndSelect);
+    m_rolls->scrollToTop();
+}
+
+// The first time, beside the main window (to its right where the screen has room, else to its
+// left), so the player sees the log and keeps rolling; after that where the player put it.
+void RollLogWindow::placeBesideParent() {
+    m_placed = true;
+    const QWidget* main = parentWidget();
+    const QScreen* screen = main->screen();
+    if (screen == nullptr) return;
+    const QRect available = screen->availableGeometry();
+    const QRect beside = main->frameGeometry();
+    constexpr int kGap = 8;
+    int left = beside.right() + kGap;
+    if (left + width() > available.right()) left = beside.left() - kGap - width();
+    left =
+        std::clamp(left, available.left(), std::max(available.left(), available.right() - width()));
+    const int top = std::clamp(beside.top(), available.top(),
+                               std::max(available.top(), available.bottom() - height()));
+    move(left, top);
+}
+
+void RollLogWindow::copySelection() {
+    QList<int> rows;
+    for (const QModelIndex& index : m_rolls->selectionModel()->selectedIndexes())
+        rows << index.row();
+    if (!rows.isEmpty()) QGuiApplication::clipboard()->setText(m_model.linesOf(rows));
+}
+
+bool RollLogWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The list itself would copy only its current row.
+    if (watched == m_rolls && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        copySelection();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void RollLogWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void RollLogWindow::showEvent(QShowEvent* event) {
+    refreshSummary();
+    QWidget::showEvent(event);
+}
+
+void RollLogWindow::refreshSummary() {
+    const qint64 dropped = m_model.dropped();
+    m_dropped->setVisible(dropped > 0);
+    if (dropped > 0) {
+        m_dropped->setText(tr("%1 earlier rolls are no longer kept: the log holds the last %2.")
+                               .arg(QLocale(QLocale::English).toString(dropped),
+                                    QLocale(QLocale::English).toString(RollLogModel::kCapacity)));
+    }
+    m_statistics->clear();
+    for (const StepTallyReport& report : m_model.tally().reports())
+        m_statistics->addItem(StatisticsLine(report));
+}
+
+}  // namespace dicewright
