@@ -1,6 +1,7 @@
 """Drives the real program as a screen reader would, through AT-SPI: finds the controls by role
 and name, activates them through their accessible actions, reads the two displays and listens
 for the events that make a screen reader speak each total."""
+import re
 import subprocess
 import sys
 import time
@@ -129,6 +130,19 @@ def main(binary):
         check("a total equal to the one before is announced again",
               any(a[0] == b[0] for a, b in zip(heard[1:], heard[2:])))
         print("heard: " + ", ".join(said for _, said in heard))
+
+        # The roll log, opened with Ctrl+L in the main window: its title, and the newest roll read
+        # as one whole line.
+        main_window = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Dicewright$"],
+                                     capture_output=True, text=True).stdout.split()
+        subprocess.run(["xdotool", "windowfocus", "--sync", main_window[0], "key", "ctrl+l"], check=True)
+        log = wait_for("the roll log", lambda: find(app, "frame", lambda n: n.name == "Roll log" and showing(n)))
+        check("the roll log is a frame titled Roll log", log is not None)
+        newest = wait_for("the newest roll", lambda: find(log, "list item"))
+        check("the newest roll reads as one line with its step, total and dice",
+              re.fullmatch(r"\d\d:\d\d:\d\d  Step 1 \(d4-2\): " + re.escape(total.name)
+                           + " \u2014 D4: [1-4] \u2212 2", newest.name) is not None)
+        print("newest roll: " + newest.name)
 
         press(find(app, "push button", lambda n: n.name == "EXIT"))
         check("EXIT ends the program with status 0", process.wait(timeout=30) == 0)

@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "main_window.h"
+#include "roll_log_window.h"
 #include "total_display.h"
 
 namespace dicewright {
@@ -26,7 +27,8 @@ QAccessibleInterface* CreateInterface(const QString& className, QObject* object)
     auto* widget = qobject_cast<QWidget*>(object);
     if (widget == nullptr) return nullptr;
     // A window's interface takes its title as its name.
-    if (className == QLatin1String(MainWindow::staticMetaObject.className()))
+    if (className == QLatin1String(MainWindow::staticMetaObject.className()) ||
+        className == QLatin1String(RollLogWindow::staticMetaObject.className()))
         return new QAccessibleWidget(widget, QAccessible::Window);
     if (className == QLatin1String(TotalDisplay::staticMetaObject.className()))
         return new NotificationInterface(static_cast<QLabel*>(widget));
