@@ -70,7 +70,11 @@ RollLogWindow::RollLogWindow(RollLogModel& model, QWidget* parent)
     m_rolls->setObjectName(QStringLiteral("lstRolls"));
     m_rolls->setAccessibleName(tr("Rolls, newest first"));
     m_rolls->setModel(&m_model);
+    // Rows of one height, laid out a hundred at a time from the top: a roll inserted above
+    // 100,000 others shows at once, and the rest of the layout waits for idle moments.
     m_rolls->setUniformItemSizes(true);
+    m_rolls->setLayoutMode(QListView::Batched);
+    m_rolls->setBatchSize(100);
     m_rolls->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_rolls->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_rolls->installEventFilter(this);
