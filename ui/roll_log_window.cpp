@@ -126,23 +126,32 @@ void RollLogWindow::present() {
     m_rolls->scrollToTop();
 }
 
-// The first time, beside the main window (to its right where the screen has room, else to its
-// left), so the player sees the log and keeps rolling; after that where the player put it.
+// The first time, beside the main window where the screen has room (right, else left, else
+// the roomier side, narrowed down to a readable width), so the player sees the log and keeps
+// rolling; after that wherever the player put it.
 void RollLogWindow::placeBesideParent() {
     m_placed = true;
     const QWidget* main = parentWidget();
     const QScreen* screen = main->screen();
     if (screen == nullptr) return;
+    constexpr int kGap = 8;
+    constexpr int kNarrowest = 360;
     const QRect available = screen->availableGeometry();
     const QRect beside = main->frameGeometry();
-    constexpr int kGap = 8;
+    const int roomRight = available.right() - beside.right() - kGap;
+    const int roomLeft = beside.left() - available.left() - kGap;
     int left = beside.right() + kGap;
-    if (left + width() > available.right()) left = beside.left() - kGap - width();
-    left =
-        std::clamp(left, available.left(), std::max(available.left(), available.right() - width()));
+    if (roomRight < width()) {
+        if (roomLeft >= width()) {
+            left = beside.left() - kGap - width();
+        } else {
+            resize(std::max(std::max(roomRight, roomLeft), kNarrowest), height());
+            left = roomRight >= roomLeft ? available.right() - width() : available.left();
+        }
+    }
     const int top = std::clamp(beside.top(), available.top(),
                                std::max(available.top(), available.bottom() - height()));
-    move(left, top);
+    move(std::max(left, available.left()), top);
 }
 
 void RollLogWindow::copySelection() {

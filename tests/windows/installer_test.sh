@@ -40,7 +40,7 @@ untouched() {
 other_program OtherApp
 install_into OtherApp
 status=$?
-check "a folder with another program's uninstaller is refused with a failure status" test "$status" -ne 0
+check "a folder with another program's uninstaller is refused with a failure status ($status)" test "$status" -ne 0
 check "the other program's uninstaller is not run" test ! -e "$(drive_c OtherApp)/ran.txt"
 check "the other program's files are not replaced" untouched OtherApp
 check "nothing of ours is put there" test ! -e "$(drive_c OtherApp)/Dicewright.exe"
@@ -73,7 +73,7 @@ check "the entry names the new folder" test "$(reg_value InstallLocation)" = 'C:
 set_reg_value DisplayVersion 99.0.0
 install_into Second
 status=$?
-check "over a newer version a silent install refuses with a failure status" test "$status" -ne 0
+check "over a newer version a silent install refuses with a failure status ($status)" test "$status" -ne 0
 check "the newer version's entry stays" test "$(reg_value DisplayVersion)" = 99.0.0
 uninstall Second
 check "the last installation uninstalls to nothing" test ! -e "$(drive_c Second)"

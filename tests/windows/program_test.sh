@@ -48,6 +48,18 @@ wait_for_window() {
     done
     return 1
 }
+# Waits (bounded) for a visible window of the program with this title and prints its id.
+wait_for_titled() {
+    local deadline=$((SECONDS + 30)) id
+    while [ $SECONDS -lt $deadline ]; do
+        for id in $(xdotool search --onlyvisible --classname 'dicewright.exe' 2>/dev/null); do
+            [ "$(xdotool getwindowname "$id")" = "$1" ] && { echo "$id"; return 0; }
+        done
+        sleep 0.1
+    done
+    return 1
+}
+gone() { ! xdotool search --onlyvisible --classname 'dicewright.exe' 2>/dev/null | grep -qx "$1"; }
 # No title bar: the window manager draws no frame around the window.
 frameless() {
     local extents
@@ -93,6 +105,15 @@ run_program() {
     wait_until 10 test "$(olive_pixels $total_x $total_y 120 22)" -gt "$before"
     check "$name: a step and ROLL show a total" test "$(olive_pixels $total_x $total_y 120 22)" -gt "$before"
     shoot "$name-main"
+
+    # Ctrl+L opens the roll log beside the main window.
+    xdotool key ctrl+l
+    local log
+    log=$(wait_for_titled 'Roll log') && wait_until 30 drawn "$log"
+    check "$name: Ctrl+L opens the roll log" test -n "$log"
+    shoot "$name-log"
+    xdotool key Escape
+    check "$name: Esc closes the roll log" wait_until 30 gone "$log"
 
     press "$EXIT_BUTTON"
     for _ in $(seq 100); do kill -0 $program 2>/dev/null || break; sleep 0.1; done
