@@ -2,6 +2,8 @@
 # tests on the offscreen platform, and the whole program on X, through AT-SPI and as a package.
 find_package(GTest REQUIRED)
 
+set(DICEWRIGHT_WINDOW_TESTS ON)
+
 function(add_gtest_suite target)
     gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60)
 endfunction()

@@ -9,7 +9,8 @@ namespace dicewright {
 // spoken at once, its name (the words) included.
 const QAccessible::Event kAnnouncementEvent = QAccessible::ObjectShow;
 
-void Announce(QWidget* source, const QString& /*words: the source's accessible name*/) {
+// The words are the source's accessible name already.
+void Announce(QWidget* source, const QString& /*words*/) {
     QAccessibleEvent shown(source, kAnnouncementEvent);
     QAccessible::updateAccessibility(&shown);
 }

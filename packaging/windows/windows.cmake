@@ -20,8 +20,10 @@ set(CPACK_DICEWRIGHT_RELEASE_YEAR ${DICEWRIGHT_RELEASE_YEAR})
 
 # The third-party licences: Qt (LGPL-3.0, with the libraries it bundles, from Debian's
 # copyright file of qt6-base), the Liberation fonts, and the GCC and MinGW-w64 runtime.
+include(${PROJECT_SOURCE_DIR}/packaging/licences.cmake)
 set(licence_dir ${CMAKE_CURRENT_BINARY_DIR}/packaging/windows/licenses)
-set(licences
+dicewright_licences(${licence_dir} ${CMAKE_CURRENT_LIST_DIR}/THIRD-PARTY.txt.in
+    ${PROJECT_SOURCE_DIR}/tools/build_windows_qt.sh
     /usr/share/common-licenses/LGPL-3:LGPL-3.0.txt
     /usr/share/common-licenses/GPL-3:GPL-3.0.txt
     /usr/share/common-licenses/GPL-2:GPL-2.0.txt
@@ -29,23 +31,6 @@ set(licences
     /usr/share/doc/fonts-liberation/copyright:Liberation-fonts-copyright.txt
     /usr/share/doc/gcc-mingw-w64-base/copyright:GCC-runtime-copyright.txt
     /usr/share/doc/mingw-w64-common/copyright:MinGW-w64-copyright.txt)
-foreach(entry IN LISTS licences)
-    string(REPLACE ":" ";" pair ${entry})
-    list(GET pair 0 from)
-    list(GET pair 1 to)
-    configure_file(${from} ${licence_dir}/${to} COPYONLY)
-endforeach()
-find_package(Qt6 REQUIRED COMPONENTS Core)
-set(DICEWRIGHT_QT_VERSION ${Qt6_VERSION})
-execute_process(COMMAND dpkg-query -W -f=\${source:Version} libqt6core6
-    OUTPUT_VARIABLE DICEWRIGHT_QT_SOURCE_VERSION COMMAND_ERROR_IS_FATAL ANY)
-# The options Qt was configured with, for the licence note's account of its source.
-execute_process(COMMAND ${PROJECT_SOURCE_DIR}/tools/build_windows_qt.sh --options
-    OUTPUT_VARIABLE qt_options OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
-string(REPLACE "\n" "\n    " DICEWRIGHT_QT_OPTIONS "${qt_options}")
-# Debian's file names leave out the epoch; this version has none, but keep to the rule.
-string(REGEX REPLACE "^[0-9]+:" "" DICEWRIGHT_QT_SOURCE_VERSION_FILE "${DICEWRIGHT_QT_SOURCE_VERSION}")
-configure_file(${CMAKE_CURRENT_LIST_DIR}/THIRD-PARTY.txt.in ${licence_dir}/THIRD-PARTY.txt @ONLY)
 
 install(TARGETS dicewright RUNTIME DESTINATION .)
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)

@@ -1,0 +1,65 @@
+// Starts Dicewright in the page: shows the logo and the download's progress while the program
+// loads, hands the page to the program, and says so when the program has ended, offering to
+// start it again. Everything it fetches is the site's own.
+'use strict';
+
+(function () {
+  const program = 'dicewright';
+  const cover = document.getElementById('cover');
+  const status = document.getElementById('status');
+  const progress = document.getElementById('progress');
+  const again = document.getElementById('again');
+  const screen = document.getElementById('screen');
+
+  function show(state, text) {
+    document.body.dataset.state = state;
+    const running = state === 'running';
+    cover.hidden = running;
+    cover.style.display = running ? 'none' : 'flex';
+    screen.hidden = !running;
+    if (text !== undefined) status.textContent = text;
+    progress.hidden = state !== 'loading';
+    again.hidden = state !== 'ended' && state !== 'failed';
+  }
+
+  // The download of the program, counted as it arrives, for the progress bar.
+  const plainFetch = window.fetch.bind(window);
+  window.fetch = async function (resource, options) {
+    const response = await plainFetch(resource, options);
+    const total = Number(response.headers.get('Content-Length'));
+    if (!String(resource).endsWith('.wasm') || !response.body || !total) return response;
+    let received = 0;
+    const counted = response.body.pipeThrough(new TransformStream({
+      transform(chunk, controller) {
+        received += chunk.byteLength;
+        progress.value = received / total;
+        status.textContent = `Loading… ${Math.round(100 * received / total)}%`;
+        controller.enqueue(chunk);
+      },
+    }));
+    return new Response(counted, { status: response.status, headers: response.headers });
+  };
+
+  again.addEventListener('click', () => window.location.reload());
+
+  const loader = QtLoader({
+    canvasElements: [screen],
+    showLoader(state) {
+      show('loading', state === 'Loading' ? 'Loading…' : `${state}…`);
+    },
+    showCanvas() {
+      show('running');
+      screen.focus();
+    },
+    showExit() {
+      const failed = loader.crashed;
+      show(failed ? 'failed' : 'ended',
+           failed ? 'Dicewright has stopped because of an error.' : 'Dicewright has ended.');
+      again.focus();
+    },
+    showError(text) {
+      show('failed', `Dicewright cannot start here: ${text}`);
+    },
+  });
+  loader.loadEmscriptenModule(program);
+}());

@@ -1,0 +1,48 @@
+# The web edition: a folder that any static web server serves (the program's own page, Qt's
+# loader, the program's .wasm and .js, its pictures and licences), installed into the site
+# folder, and a zip of it (cpack).
+set(CPACK_PACKAGE_NAME ${PROJECT_NAME})
+set(CPACK_PACKAGE_VENDOR "${DICEWRIGHT_COMPANY}")
+set(DICEWRIGHT_WEB_PACKAGE "${PROJECT_NAME}-${PROJECT_VERSION}-web")
+set(CPACK_PACKAGE_FILE_NAME ${DICEWRIGHT_WEB_PACKAGE})
+set(CPACK_GENERATOR ZIP)
+
+# Emscripten leaves C++ exceptions uncaught unless asked: the engine's errors must reach the
+# program's error boundary. Memory grows as the roll log does.
+target_compile_options(dicewright_options INTERFACE -fexceptions)
+target_link_options(dicewright_options INTERFACE -fexceptions -sALLOW_MEMORY_GROWTH=1)
+
+# Where ./build.sh web lays out the site, and the folder of the browser test's Node modules.
+set(DICEWRIGHT_WEB_SITE ${CMAKE_BINARY_DIR}/site CACHE PATH "The installed site")
+set(DICEWRIGHT_WEB_NODE_MODULES ${CMAKE_BINARY_DIR}/npm/node_modules CACHE PATH "puppeteer-core's folder")
+
+# Wide enough for the main window and the frame Qt draws around it.
+set(DICEWRIGHT_WEB_VIEWPORT_WIDTH 640)
+set(web_dir ${CMAKE_CURRENT_BINARY_DIR}/packaging/web)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/index.html.in ${web_dir}/index.html @ONLY)
+
+# The third-party licences: Qt (LGPL-3.0) with the libraries it bundles, the Liberation fonts,
+# Wine's Tahoma, and emscripten's runtime (its C and C++ libraries and JavaScript glue).
+include(${PROJECT_SOURCE_DIR}/packaging/licences.cmake)
+set(licence_dir ${web_dir}/licenses)
+dicewright_licences(${licence_dir} ${CMAKE_CURRENT_LIST_DIR}/THIRD-PARTY.txt.in
+    ${PROJECT_SOURCE_DIR}/tools/build_web_qt.sh
+    /usr/share/common-licenses/LGPL-3:LGPL-3.0.txt
+    /usr/share/common-licenses/GPL-3:GPL-3.0.txt
+    /usr/share/common-licenses/GPL-2:GPL-2.0.txt
+    /usr/share/common-licenses/LGPL-2.1:LGPL-2.1.txt
+    /usr/share/doc/libqt6core6/copyright:Qt-copyright.txt
+    /usr/share/doc/fonts-liberation/copyright:Liberation-fonts-copyright.txt
+    /usr/share/doc/fonts-wine/copyright:Wine-fonts-copyright.txt
+    /usr/share/doc/emscripten/copyright:Emscripten-copyright.txt)
+
+set(program_dir $<TARGET_FILE_DIR:dicewright>)
+install(FILES ${web_dir}/index.html ${CMAKE_CURRENT_LIST_DIR}/page.js
+    ${program_dir}/dicewright.js ${program_dir}/dicewright.wasm ${program_dir}/qtloader.js
+    ${PROJECT_SOURCE_DIR}/assets/logo.jpg
+    DESTINATION .)
+foreach(size 32 64 256)
+    install(FILES ${PROJECT_SOURCE_DIR}/assets/icons/dicewright-${size}.png DESTINATION icons)
+endforeach()
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
+install(DIRECTORY ${licence_dir}/ DESTINATION licenses)

@@ -1,0 +1,99 @@
+'use strict';
+// Shared by the web edition's browser test and its benchmark: a static server on 127.0.0.1 for
+// a folder, Debian's Chromium started headless through puppeteer-core, and screenshots read as
+// pixels, so that what Qt draws on its canvas can be found and measured.
+const fs = require('fs');
+const http = require('http');
+const path = require('path');
+const puppeteer = require('puppeteer-core');
+const { PNG } = require('pngjs');
+
+const TYPES = {
+  '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.wasm': 'application/wasm',
+  '.png': 'image/png', '.jpg': 'image/jpeg', '.svg': 'image/svg+xml', '.txt': 'text/plain',
+};
+
+// Serves `root` on a free port of 127.0.0.1; resolves to { origin, requests, close }.
+function serve(root) {
+  const requests = [];
+  const server = http.createServer((request, response) => {
+    const url = new URL(request.url, 'http://127.0.0.1');
+    requests.push(url.pathname);
+    const relative = decodeURIComponent(url.pathname).replace(/^\/+/, '') || 'index.html';
+    const file = path.resolve(root, relative);
+    if (!file.startsWith(path.resolve(root) + path.sep) || !fs.existsSync(file) ||
+        !fs.statSync(file).isFile()) {
+      response.writeHead(404).end();
+      return;
+    }
+    const body = fs.readFileSync(file);
+    response.writeHead(200, {
+      'Content-Type': TYPES[path.extname(file)] || 'application/octet-stream',
+      'Content-Length': body.length,
+    });
+    response.end(body);
+  });
+  return new Promise((resolve) => {
+    server.listen(0, '127.0.0.1', () => {
+      resolve({
+        origin: `http://127.0.0.1:${server.address().port}`,
+        requests,
+        close: () => new Promise((done) => server.close(done)),
+      });
+    });
+  });
+}
+
+// Headless Chromium with software WebGL (Qt draws its windows through WebGL), and none of its
+// own network traffic.
+function launch() {
+  return puppeteer.launch({
+    executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
+    headless: true,
+    args: ['--no-sandbox', '--use-angle=swiftshader', '--enable-unsafe-swiftshader',
+      '--disable-background-networking', '--disable-component-update', '--disable-sync',
+      '--disable-quic', '--no-first-run', '--disable-default-apps'],
+  });
+}
+
+// Calls probe until it gives something truthy; fails after `seconds`.
+async function waitFor(what, probe, seconds = 60) {
+  const deadline = Date.now() + seconds * 1000;
+  for (;;) {
+    const found = await probe();
+    if (found) return found;
+    if (Date.now() > deadline) throw new Error(`timed out waiting for ${what}`);
+    await new Promise((resolve) => setTimeout(resolve, 100));
+  }
+}
+
+// The page as pixels: { png, scale }, scale being screenshot pixels per CSS pixel.
+async function pixels(page, file) {
+  const buffer = await page.screenshot(file ? { path: file } : {});
+  const png = PNG.sync.read(buffer);
+  const cssWidth = await page.evaluate(() => window.innerWidth);
+  return { png, scale: png.width / cssWidth };
+}
+
+// The bounding box, in screenshot pixels, of the pixels for which matches(r, g, b) holds.
+function box(png, matches) {
+  let left = Infinity, top = Infinity, right = -1, bottom = -1;
+  for (let y = 0; y < png.height; ++y) {
+    for (let x = 0; x < png.width; ++x) {
+      const i = 4 * (y * png.width + x);
+      if (!matches(png.data[i], png.data[i + 1], png.data[i + 2])) continue;
+      left = Math.min(left, x); right = Math.max(right, x);
+      top = Math.min(top, y); bottom = Math.max(bottom, y);
+    }
+  }
+  if (right < 0) return null;
+  return { left, top, right, bottom, width: right - left + 1, height: bottom - top + 1 };
+}
+
+// The colour at a pixel, as [r, g, b].
+function colourAt(png, x, y) {
+  const i = 4 * (y * png.width + x);
+  return [png.data[i], png.data[i + 1], png.data[i + 2]];
+}
+
+module.exports = { serve, launch, waitFor, pixels, box, colourAt };

@@ -1,0 +1,160 @@
+'use strict';
+// The web edition as a player meets it, in Debian's Chromium driven through the DevTools
+// protocol, against the site served from 127.0.0.1: the splash appears centred, its button
+// opens the main window, a step and ROLL show a total that step can give (read where a screen
+// reader reads it), EXIT and a key on the splash end the program and the page says so, and on
+// a phone held upright the whole main window shows and a tap rolls. Only the site's own files
+// are requested. Screenshots are kept in WORK_DIR/shots.
+//   node web_test.js SITE_DIR WORK_DIR
+const fs = require('fs');
+const path = require('path');
+const { serve, launch, waitFor, pixels, box, colourAt } = require('./browser');
+
+const [site, work] = process.argv.slice(2);
+const shots = path.join(work, 'shots');
+fs.mkdirSync(shots, { recursive: true });
+
+// Twips as the windows place their controls, to CSS pixels as the program turns them.
+const px = (twips) => Math.floor((twips + 7) / 15);
+const centre = (left, top, width, height) => [px(left + width / 2), px(top + height / 2)];
+const SPLASH_BUTTON = centre(120 + 2550, 135 + 2820, 1485, 525);
+const ROLL = centre(2880, 7320, 1215, 495);
+const EXIT = centre(4440, 7320, 1215, 495);
+const stepIndicator = (step) => {
+  const column = Math.floor((step - 1) / 10);
+  const row = (step - 1) % 10;
+  return centre([1200, 3000, 4800, 6600][column], 1320 + 480 * row, 255, 255);
+};
+const SPLASH = { width: 492, height: 283 };
+const MAIN = { width: 602, height: 579 };
+
+let passed = 0;
+let failed = 0;
+function check(what, condition) {
+  console.log(`${condition ? 'PASS' : 'FAIL'}: ${what}`);
+  if (condition) ++passed; else ++failed;
+}
+const near = (a, b, slack = 2) => Math.abs(a - b) <= slack;
+const isGreen = (r, g, b) => r < 12 && g > 52 && g < 76 && b < 12;
+
+// The program running, and the box that differs from Qt's empty screen around it.
+async function splashBox(page, name) {
+  await waitFor('the program to run', () => page.evaluate(() => document.body.dataset.state === 'running'));
+  return waitFor('the splash window drawn', async () => {
+    const { png, scale } = await pixels(page);
+    const [r0, g0, b0] = colourAt(png, 1, 1);
+    const found = box(png, (r, g, b) => Math.abs(r - r0) + Math.abs(g - g0) + Math.abs(b - b0) > 24);
+    if (!found || !near(found.width / scale, SPLASH.width, 3)) return null;
+    await page.screenshot({ path: path.join(shots, `${name}-splash.png`) });
+    return { ...found, scale, png };
+  });
+}
+
+// The main window's client area, which the program fills with its dark green.
+async function mainBox(page) {
+  return waitFor('the main window drawn', async () => {
+    const { png, scale } = await pixels(page);
+    const found = box(png, isGreen);
+    return found && found.width / scale > MAIN.width - 10 ? { ...found, scale, png } : null;
+  });
+}
+
+const announced = (page) => page.evaluate(() => document.getElementById('announcement').textContent);
+const state = (page) => page.evaluate(() => document.body.dataset.state);
+
+// A total that a roll of step 8 or 26 can show.
+function possible(step, text) {
+  if (text === 'Rule of One') return step >= 8;
+  return /^[0-9]+$/.test(text) && Number(text) >= (step === 8 ? 3 : 5);
+}
+
+// A new page at the site, every request it makes to anywhere else noted in `foreign`.
+const foreign = [];
+async function open(browser, origin, viewport) {
+  const page = await browser.newPage();
+  page.on('request', (request) => {
+    if (!request.url().startsWith(`${origin}/`)) foreign.push(request.url());
+  });
+  await page.setViewport(viewport);
+  await page.goto(origin);
+  return page;
+}
+
+async function desktop(browser, origin) {
+  const page = await open(browser, origin, { width: 1024, height: 768 });
+  const splash = await splashBox(page, 'desktop');
+  const view = await page.evaluate(() => [window.innerWidth, window.innerHeight]);
+  check('the splash window appears, 492 x 283', near(splash.width, SPLASH.width) && near(splash.height, SPLASH.height));
+  check('the splash window is centred',
+        near(splash.left + splash.width / 2, view[0] / 2) && near(splash.top + splash.height / 2, view[1] / 2));
+  const title = await page.title();
+  const icon = await page.evaluate(() => document.querySelector('link[rel=icon]').getAttribute('href'));
+  check('the page is titled Dicewright with the program\'s icon', title === 'Dicewright' && /dicewright-\d+\.png$/.test(icon));
+
+  await page.mouse.click(splash.left + SPLASH_BUTTON[0], splash.top + SPLASH_BUTTON[1]);
+  const main = await mainBox(page);
+  check('the button opens the 602 x 579 main window', near(main.width, MAIN.width) && near(main.height, MAIN.height));
+  const [stepX, stepY] = stepIndicator(8);
+  await page.mouse.click(main.left + stepX, main.top + stepY);
+  await page.mouse.click(main.left + ROLL[0], main.top + ROLL[1]);
+  const total = await waitFor('a total announced', () => announced(page), 30);
+  check(`STEP 8 and ROLL show a total step 8 can give (${total})`, possible(8, total));
+  await page.screenshot({ path: path.join(shots, 'desktop-main.png') });
+
+  // What Chromium's accessibility tree holds: the page's own parts; Qt 6.4 adds none of its own.
+  const tree = await page.accessibility.snapshot({ interestingOnly: false });
+  const names = [];
+  (function walk(node) { if (node.name) names.push(`${node.role}:${node.name}`); (node.children || []).forEach(walk); }(tree));
+  check('a screen reader finds the total in the page\'s live region', names.includes(`paragraph:${total}`) || names.some((n) => n.endsWith(`:${total}`)));
+  console.log(`accessibility tree: ${names.join(' | ')}`);
+
+  await page.mouse.click(main.left + EXIT[0], main.top + EXIT[1]);
+  await waitFor('the program to end', async () => (await state(page)) === 'ended', 30);
+  const ended = await page.evaluate(() => [document.getElementById('status').textContent, !document.getElementById('again').hidden]);
+  check('after EXIT the page says Dicewright has ended and offers to start again', ended[0] === 'Dicewright has ended.' && ended[1]);
+  await page.screenshot({ path: path.join(shots, 'desktop-ended.png') });
+
+  // Started again from the page, then a key on the splash window ends it.
+  await page.click('#again');
+  await splashBox(page, 'desktop-again');
+  await page.keyboard.press('q');
+  await waitFor('the program to end after a key', async () => (await state(page)) === 'ended', 30);
+  check('a key on the splash window ends the program, and the page says so', true);
+  await page.close();
+}
+
+async function phone(browser, origin) {
+  const page = await open(browser, origin,
+                          { width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true });
+  const splash = await splashBox(page, 'phone');
+  const toCss = (x) => x / splash.scale;
+  await page.touchscreen.tap(toCss(splash.left) + SPLASH_BUTTON[0], toCss(splash.top) + SPLASH_BUTTON[1]);
+  const main = await mainBox(page);
+  check('on a phone the main window shows whole, without zooming by hand',
+        main.left > 0 && main.top > 0 && main.right < main.png.width - 1 && main.bottom < main.png.height - 1 &&
+        near(main.width / main.scale, MAIN.width, 3));
+  const [stepX, stepY] = stepIndicator(26);
+  await page.touchscreen.tap(toCss(main.left) + stepX, toCss(main.top) + stepY);
+  await page.touchscreen.tap(toCss(main.left) + ROLL[0], toCss(main.top) + ROLL[1]);
+  const total = await waitFor('a total announced', () => announced(page), 30);
+  check(`on a phone a tap on ROLL shows a total step 26 can give (${total})`, possible(26, total));
+  await page.screenshot({ path: path.join(shots, 'phone-main.png') });
+  await page.close();
+}
+
+(async () => {
+  const server = await serve(site);
+  const browser = await launch();
+  try {
+    for (const run of [desktop, phone]) {
+      await run(browser, server.origin).catch((error) => check(`${run.name}: ${error.message}`, false));
+    }
+    check(`the page asks for nothing beyond its own files (${foreign.join(', ') || 'none else'})`,
+          foreign.length === 0);
+  } finally {
+    await browser.close();
+    await server.close();
+  }
+  console.log(`${passed} passed, ${failed} failed`);
+  process.exit(failed === 0 ? 0 : 1);
+})();

@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# Builds a static, single-threaded Qt (Core, Gui, Widgets) for WebAssembly from Debian's own
+# qt6-base source with Debian's emscripten, and keeps it in a cache that every clone reuses.
+#   tools/build_web_qt.sh            prints the Qt prefix on its last line
+#   tools/build_web_qt.sh --options  prints the options Qt is configured with
+# The build takes about 15 minutes on two cores; it runs once per Qt version, emscripten and
+# set of options. The prefix also holds the emsdk-shaped folder that Qt's CMake files look for
+# (emsdk/, through EMSDK): the program's own build needs it too.
+set -euo pipefail
+repo=$(cd "$(dirname "$0")/.." && pwd)
+# shellcheck source=qt_cache.sh
+source "$repo/tools/qt_cache.sh"
+source_version=$(qt_source_version)
+emscripten_toolchain=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake
+
+qt_options=(
+    -DBUILD_SHARED_LIBS=OFF -DCMAKE_BUILD_TYPE=Release
+    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
+    -DQT_QMAKE_TARGET_MKSPEC=wasm-emscripten -DFEATURE_thread=OFF
+    -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_dbus=OFF -DFEATURE_xml=OFF
+    -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_testlib=OFF
+    -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF
+    -DFEATURE_system_freetype=OFF -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_pcre2=OFF
+    -DFEATURE_system_doubleconversion=OFF
+    -DFEATURE_widgets=ON -DFEATURE_jpeg=ON -DFEATURE_accessibility=ON)
+
+if [ "${1:-}" = --options ]; then
+    printf '%s\n' "${qt_options[@]}"
+    exit 0
+fi
+
+# The layout of an emsdk, made of links to Debian's emscripten.
+make_emsdk() {
+    local emsdk=$1
+    mkdir -p "$emsdk/upstream/emscripten"
+    ln -sf /usr/bin/emcc "$emsdk/upstream/emscripten/emcc"
+    ln -sf /usr/bin/em++ "$emsdk/upstream/emscripten/em++"
+    ln -sfn /usr/share/emscripten/cmake "$emsdk/upstream/emscripten/cmake"
+    # shellcheck disable=SC2016
+    echo "EMSCRIPTEN_ROOT = emsdk_path + '/upstream/emscripten'" >"$emsdk/.emscripten"
+}
+
+build_qt() {
+    local prefix=$1 work=$2 src
+    src=$(qt_fetch_source "$work") || return 1
+    make_emsdk "$prefix/emsdk"
+    export EMSDK=$prefix/emsdk EMSCRIPTEN=/usr/share/emscripten NODE_PATH=/usr/share/nodejs
+    echo "Qt for WebAssembly: configuring (log in $work/configure.log)" >&2
+    cmake -S "$src" -B "$work/build" -G Ninja -DCMAKE_MAKE_PROGRAM="$(command -v ninja)" \
+        -DCMAKE_TOOLCHAIN_FILE="$emscripten_toolchain" -DCMAKE_INSTALL_PREFIX="$prefix" \
+        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+        "${qt_options[@]}" >"$work/configure.log" 2>&1 ||
+        { tail -n 40 "$work/configure.log" >&2; return 1; }
+    echo "Qt for WebAssembly: building, about 15 minutes on two cores (log in $work/build.log)" >&2
+    if ! cmake --build "$work/build" --parallel "$(nproc)" 2>&1 | tee "$work/build.log" |
+        qt_progress "Qt for WebAssembly"; then
+        grep -A 20 '^FAILED' "$work/build.log" | head -n 60 >&2
+        return 1
+    fi
+    cmake --install "$work/build" >"$work/install.log" 2>&1
+}
+
+# The key covers everything the result depends on: the source, the options and the compiler.
+key_text=$(echo "$source_version"; printf '%s\n' "${qt_options[@]}"; emcc --version | head -n1
+    dpkg-query -W -f='${Version}\n' emscripten)
+qt_cache_build "qt-${source_version%%+*}-wasm-static" "$key_text" build_qt
