@@ -90,6 +90,10 @@ case "${1:-}" in
             install_packages bc zip
             bench/windows_bench.sh build/windows
         fi
+        # The web figures, when ./build.sh web has built the site and its test tools.
+        if [ -d build/web/site ] && [ -d build/web/npm/node_modules ]; then
+            NODE_PATH=build/web/npm/node_modules node bench/web_bench.js build/web/site build/web/bench
+        fi
         ;;
     package)
         install_packages "${RUN_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"

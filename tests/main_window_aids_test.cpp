@@ -15,7 +15,7 @@
 
 #include "main_window.h"
 #include "qt_test_main.h"
-#include "scripted_random_source.h"
+#include "scripted_main_window.h"
 #include "step_table.h"
 #include "window_controls.h"
 
@@ -23,7 +23,7 @@ using namespace dicewright;
 using dicewright::testing::DrawFor;
 using dicewright::testing::FindControl;
 using dicewright::testing::OptionName;
-using dicewright::testing::ScriptedRandomSource;
+using dicewright::testing::ScriptedMainWindow;
 
 // What the total display tells assistive technology: each event, the words it carries and the
 // description the display has at that moment.
@@ -69,12 +69,12 @@ class MainWindowAidsTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ScriptedRandomSource> m_source;
-    std::unique_ptr<MainWindow> m_window;
+    ScriptedMainWindow m_main;
+    MainWindow* m_window = nullptr;
 
     template <typename T = QWidget>
     T* control(const QString& name) {
-        return FindControl<T>(*m_window, name);
+        return m_main.control<T>(name);
     }
     QRadioButton* option(int step) { return control<QRadioButton>(OptionName(step)); }
     QLabel* totalDisplay() { return control<QLabel>(QStringLiteral("lblTotal")); }
@@ -86,10 +86,8 @@ private:
         return 0;
     }
     void open(std::vector<float> draws) {
-        m_source = std::make_unique<ScriptedRandomSource>(std::move(draws));
-        m_window = std::make_unique<MainWindow>(*m_source);
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QVERIFY(m_main.open(std::move(draws)));
+        m_window = m_main.window();
     }
     void type(const QString& keys) {
         for (const QChar key : keys) QTest::keyClick(QApplication::focusWidget(), key.toLatin1());
@@ -97,10 +95,7 @@ private:
 
 private slots:
     void init() { open({}); }
-    void cleanup() {
-        m_window.reset();
-        m_source.reset();
-    }
+    void cleanup() { m_main.close(); }
 
     // Odds: each option's tooltip and description give its dice and exact odds.
     void stepOdds_data() {
@@ -186,7 +181,7 @@ private slots:
 
     // Accessible roles: a named frame, and a notification whose name is the total.
     void windowAndTotalRoles() {
-        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(m_window.get());
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(m_window);
         QCOMPARE(window->role(), QAccessible::Window);
         QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Dicewright"));
         m_window->showTotal(QStringLiteral("27"));

@@ -12,14 +12,14 @@
 #include "main_window.h"
 #include "qt_test_main.h"
 #include "roll_log_model.h"
-#include "scripted_random_source.h"
+#include "scripted_main_window.h"
 #include "window_controls.h"
 
 using namespace dicewright;
 using dicewright::testing::DrawFor;
 using dicewright::testing::FindControl;
 using dicewright::testing::OptionName;
-using dicewright::testing::ScriptedRandomSource;
+using dicewright::testing::ScriptedMainWindow;
 
 namespace {
 
@@ -44,18 +44,16 @@ class RollLogTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ScriptedRandomSource> m_source;
-    std::unique_ptr<MainWindow> m_window;
+    ScriptedMainWindow m_main;
+    MainWindow* m_window = nullptr;
 
     template <typename T = QWidget>
     T* control(const QString& name) {
-        return FindControl<T>(*m_window, name);
+        return m_main.control<T>(name);
     }
     void open(std::vector<float> draws) {
-        m_source = std::make_unique<ScriptedRandomSource>(std::move(draws));
-        m_window = std::make_unique<MainWindow>(*m_source);
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QVERIFY(m_main.open(std::move(draws)));
+        m_window = m_main.window();
     }
     void roll(int step) {
         control<QRadioButton>(OptionName(step))->click();
@@ -65,10 +63,7 @@ private:
     QListView* rolls() { return FindControl<QListView>(*logWindow(), QStringLiteral("lstRolls")); }
 
 private slots:
-    void cleanup() {
-        m_window.reset();
-        m_source.reset();
-    }
+    void cleanup() { m_main.close(); }
 
     // The model: newest first, a line a roll as the total display showed it.
     void linesNewestFirst() {
@@ -135,7 +130,7 @@ private slots:
         for (const QAction* action : m_window->actions()) items << action->text();
         QCOMPARE(items, (QStringList{"Roll log", "Copy last roll"}));
         QGuiApplication::clipboard()->setText(QStringLiteral("before"));
-        QTest::keyClick(m_window.get(), Qt::Key_C, Qt::ControlModifier);
+        QTest::keyClick(m_window, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
         roll(3);
         QVERIFY(m_window->rollLog() != nullptr);
@@ -148,7 +143,7 @@ private slots:
         open({DrawFor(20, 20), DrawFor(20, 20), DrawFor(5, 20), DrawFor(7, 10), DrawFor(3, 8),
               DrawFor(1, 6)});
         roll(26);
-        QTest::keyClick(m_window.get(), Qt::Key_C, Qt::ControlModifier);
+        QTest::keyClick(m_window, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), kStep26Line);
     }
 
@@ -158,7 +153,7 @@ private slots:
         open({DrawFor(2, 4), DrawFor(3, 4), DrawFor(4, 6), DrawFor(1, 4)});
         roll(3);
         roll(3);
-        QTest::keyClick(m_window.get(), Qt::Key_L, Qt::ControlModifier);
+        QTest::keyClick(m_window, Qt::Key_L, Qt::ControlModifier);
         QWidget* log = logWindow();
         QVERIFY(log != nullptr);
         QVERIFY(QTest::qWaitForWindowExposed(log));
@@ -179,9 +174,9 @@ private slots:
         QTest::keyClick(rolls(), Qt::Key_Escape);
         QVERIFY(!log->isVisible());
         m_window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
         roll(3);
-        QTest::keyClick(m_window.get(), Qt::Key_L, Qt::ControlModifier);
+        QTest::keyClick(m_window, Qt::Key_L, Qt::ControlModifier);
         QVERIFY(log->isVisible());
         QCOMPARE(logWindow(), log);
         QCOMPARE(rolls()->currentIndex().row(), 0);

@@ -1,8 +1,8 @@
 # Window tests drive the real widgets on Qt's offscreen platform.
 find_package(Qt6 REQUIRED COMPONENTS Test Widgets)
 function(add_window_test name)
-    add_executable(${name} ${name}.cpp event_loop.h qt_test_main.h scripted_random_source.h
-        window_controls.h)
+    add_executable(${name} ${name}.cpp event_loop.h qt_test_main.h scripted_main_window.h
+        scripted_random_source.h window_controls.h)
     set_target_properties(${name} PROPERTIES AUTOMOC ON)
     target_link_libraries(${name} PRIVATE dicewright_ui Qt6::Test)
     add_offscreen_test(${name})

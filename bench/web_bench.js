@@ -1,0 +1,74 @@
+'use strict';
+// The web edition's size, raw and gzipped, and the time from navigation to the splash window
+// drawn, each against a bare Qt Widgets window built the same way (Qt's own page and loader),
+// measured in the same run, in Debian's Chromium.
+//   NODE_PATH=... node web_bench.js SITE_DIR BARE_WINDOW_DIR [RUNS]
+const fs = require('fs');
+const path = require('path');
+const zlib = require('zlib');
+const { serve, launch, waitFor, pixels, box, colourAt } = require('../tests/web/browser');
+
+const [site, bareDir, runsText] = process.argv.slice(2);
+const runs = Number(runsText || 5);
+
+// Every file of a folder, or the named ones.
+function files(dir, names) {
+  if (names) return names.map((name) => path.join(dir, name));
+  return fs.readdirSync(dir, { withFileTypes: true }).flatMap((entry) =>
+    entry.isDirectory() ? files(path.join(dir, entry.name)) : [path.join(dir, entry.name)]);
+}
+function sizes(list) {
+  let raw = 0, gzipped = 0;
+  for (const file of list) {
+    const data = fs.readFileSync(file);
+    raw += data.length;
+    gzipped += zlib.gzipSync(data, { level: 9 }).length;
+  }
+  return { raw, gzipped };
+}
+
+// Milliseconds from navigation until a window about this wide (a frame Qt draws around it
+// included) is drawn.
+async function firstWindow(browser, url, width) {
+  const page = await browser.newPage();
+  await page.setViewport({ width: 1024, height: 768 });
+  const start = Date.now();
+  await page.goto(url);
+  await waitFor('a window drawn', async () => {
+    const { png } = await pixels(page);
+    const [r0, g0, b0] = colourAt(png, 1, 1);
+    const found = box(png, (r, g, b) => Math.abs(r - r0) + Math.abs(g - g0) + Math.abs(b - b0) > 24);
+    return found && found.width >= width - 3 && found.width <= width + 24;
+  }, 120);
+  const elapsed = Date.now() - start;
+  await page.close();
+  return elapsed;
+}
+const median = (values) => values.slice().sort((a, b) => a - b)[Math.floor(values.length / 2)];
+
+(async () => {
+  const bareFiles = ['bare_window.html', 'bare_window.js', 'bare_window.wasm', 'qtloader.js', 'qtlogo.svg'];
+  const ours = sizes(files(site));
+  const bare = sizes(files(bareDir, bareFiles));
+  for (const kind of ['raw', 'gzipped']) {
+    console.log(`site ${kind}: ${ours[kind]} bytes   bare window ${bare[kind]} bytes   ratio ${(ours[kind] / bare[kind]).toFixed(2)}`);
+  }
+
+  const siteServer = await serve(site);
+  const bareServer = await serve(bareDir);
+  const browser = await launch();
+  try {
+    const times = { ours: [], bare: [] };
+    for (let run = 0; run < runs; ++run) {
+      times.ours.push(await firstWindow(browser, siteServer.origin, 492));
+      times.bare.push(await firstWindow(browser, `${bareServer.origin}/bare_window.html`, 492));
+    }
+    const ourMedian = median(times.ours);
+    const bareMedian = median(times.bare);
+    console.log(`navigation to splash drawn: ${ourMedian} ms   bare window ${bareMedian} ms   ratio ${(ourMedian / bareMedian).toFixed(2)}   (median of ${runs})`);
+  } finally {
+    await browser.close();
+    await siteServer.close();
+    await bareServer.close();
+  }
+})();
