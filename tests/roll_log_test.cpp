@@ -129,10 +129,12 @@ private slots:
         QStringList items;
         for (const QAction* action : m_window->actions()) items << action->text();
         QCOMPARE(items, (QStringList{"Roll log", "Copy last roll"}));
+        QVERIFY(!m_window->actions().at(1)->isEnabled());
         QGuiApplication::clipboard()->setText(QStringLiteral("before"));
         QTest::keyClick(m_window, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
         roll(3);
+        QVERIFY(m_window->actions().at(1)->isEnabled());
         QVERIFY(m_window->rollLog() != nullptr);
         QCOMPARE(m_window->rollLog()->rowCount(), 1);
         QCOMPARE(logWindow(), nullptr);

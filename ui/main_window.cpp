@@ -156,11 +156,13 @@ void MainWindow::createLogActions() {
     showLog->setObjectName(QStringLiteral("actRollLog"));
     showLog->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     connect(showLog, &QAction::triggered, this, Guarded([this] { showRollLog(); }));
-    auto* copyLast = new QAction(tr("Copy last roll"), this);
-    copyLast->setObjectName(QStringLiteral("actCopyLastRoll"));
-    copyLast->setShortcut(QKeySequence::Copy);
-    connect(copyLast, &QAction::triggered, this, Guarded([this] { copyLastRoll(); }));
-    addActions({showLog, copyLast});
+    // Nothing to copy before the first roll.
+    m_copyLast = new QAction(tr("Copy last roll"), this);
+    m_copyLast->setObjectName(QStringLiteral("actCopyLastRoll"));
+    m_copyLast->setShortcut(QKeySequence::Copy);
+    m_copyLast->setEnabled(false);
+    connect(m_copyLast, &QAction::triggered, this, Guarded([this] { copyLastRoll(); }));
+    addActions({showLog, m_copyLast});
 }
 
 RollLogModel& MainWindow::log() {
@@ -239,6 +241,7 @@ void MainWindow::Command1_Click() {
         [this, &rolled](const std::string& text) {
             showTotal(QString::fromStdString(text));
             log().add(rolled);
+            m_copyLast->setEnabled(true);
         },
         [this, &rolled](const StepThrows& throws) {
             rolled = throws;

@@ -62,6 +62,7 @@ private:
     StepTypeAhead m_typeAhead;
     RollLogModel* m_log = nullptr;
     RollLogWindow* m_logWindow = nullptr;
+    QAction* m_copyLast = nullptr;
 };
 
 }  // namespace dicewright
