@@ -22,7 +22,11 @@ trap 'rm -rf "$work"' EXIT
 package_from_copy() {
     local copy=$1
     mkdir -p "$copy"
-    tar -C "$source" --exclude=./.git --exclude='./build*' -cf - . | tar -xf - -C "$copy"
+    local skip=(--exclude=./.git) folder
+    for folder in "$source"/build*/; do
+        [ -d "$folder" ] && skip+=(--exclude="./$(basename "$folder")")
+    done
+    tar -C "$source" "${skip[@]}" -cf - . | tar -xf - -C "$copy"
     if ! "$copy/build.sh" package >"$copy.log" 2>&1; then
         tail -n 30 "$copy.log" >&2
         return 1

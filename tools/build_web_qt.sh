@@ -45,19 +45,8 @@ build_qt() {
     src=$(qt_fetch_source "$work") || return 1
     make_emsdk "$prefix/emsdk"
     export EMSDK=$prefix/emsdk EMSCRIPTEN=/usr/share/emscripten NODE_PATH=/usr/share/nodejs
-    echo "Qt for WebAssembly: configuring (log in $work/configure.log)" >&2
-    cmake -S "$src" -B "$work/build" -G Ninja -DCMAKE_MAKE_PROGRAM="$(command -v ninja)" \
-        -DCMAKE_TOOLCHAIN_FILE="$emscripten_toolchain" -DCMAKE_INSTALL_PREFIX="$prefix" \
-        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-        "${qt_options[@]}" >"$work/configure.log" 2>&1 ||
-        { tail -n 40 "$work/configure.log" >&2; return 1; }
-    echo "Qt for WebAssembly: building, about 15 minutes on two cores (log in $work/build.log)" >&2
-    if ! cmake --build "$work/build" --parallel "$(nproc)" 2>&1 | tee "$work/build.log" |
-        qt_progress "Qt for WebAssembly"; then
-        grep -A 20 '^FAILED' "$work/build.log" | head -n 60 >&2
-        return 1
-    fi
-    cmake --install "$work/build" >"$work/install.log" 2>&1
+    qt_configure_build_install "Qt for WebAssembly" "$src" "$work" "$prefix" \
+        -DCMAKE_TOOLCHAIN_FILE="$emscripten_toolchain" "${qt_options[@]}"
 }
 
 # The key covers everything the result depends on: the source, the options and the compiler.

@@ -33,20 +33,9 @@ build_qt() {
     local prefix=$1 work=$2 src
     src=$(qt_fetch_source "$work") || return 1
     # The toolchain file goes into the cache with Qt, whose CMake files keep referring to it.
-    cp "$toolchain" "$prefix/mingw-w64-x86_64.cmake"
-    echo "Qt for Windows: configuring (log in $work/configure.log)" >&2
-    cmake -S "$src" -B "$work/build" -G Ninja \
-        -DCMAKE_TOOLCHAIN_FILE="$prefix/mingw-w64-x86_64.cmake" -DCMAKE_INSTALL_PREFIX="$prefix" \
-        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-        "${qt_options[@]}" >"$work/configure.log" 2>&1 ||
-        { tail -n 40 "$work/configure.log" >&2; return 1; }
-    echo "Qt for Windows: building, about 20 minutes on two cores (log in $work/build.log)" >&2
-    if ! cmake --build "$work/build" --parallel "$(nproc)" 2>&1 | tee "$work/build.log" |
-        qt_progress "Qt for Windows"; then
-        grep -A 20 '^FAILED' "$work/build.log" | head -n 60 >&2
-        return 1
-    fi
-    cmake --install "$work/build" >"$work/install.log" 2>&1
+    cp "$toolchain" "$prefix/mingw-w64-x86_64.cmake" || return 1
+    qt_configure_build_install "Qt for Windows" "$src" "$work" "$prefix" \
+        -DCMAKE_TOOLCHAIN_FILE="$prefix/mingw-w64-x86_64.cmake" "${qt_options[@]}"
 }
 
 # The key covers everything the result depends on: the source, the options, the toolchain

@@ -63,6 +63,26 @@ qt_progress() {
         printf "%s: step %s of %s\n", name, p[2], p[3]; fflush() } }' >&2
 }
 
+# Configures Qt's source $2 for prefix $4 with the CMake options that follow, builds it in
+# $3/build and installs it, showing progress under the name $1; logs stay in $3.
+qt_configure_build_install() {
+    local name=$1 src=$2 work=$3 prefix=$4
+    shift 4
+    echo "$name: configuring (log in $work/configure.log)" >&2
+    cmake -S "$src" -B "$work/build" -G Ninja -DCMAKE_MAKE_PROGRAM="$(command -v ninja)" \
+        -DCMAKE_INSTALL_PREFIX="$prefix" \
+        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+        "$@" >"$work/configure.log" 2>&1 ||
+        { tail -n 40 "$work/configure.log" >&2; return 1; }
+    echo "$name: building, 15 to 25 minutes on two cores (log in $work/build.log)" >&2
+    if ! cmake --build "$work/build" --parallel "$(nproc)" 2>&1 | tee "$work/build.log" |
+        qt_progress "$name"; then
+        grep -A 20 '^FAILED' "$work/build.log" | head -n 60 >&2
+        return 1
+    fi
+    cmake --install "$work/build" >"$work/install.log" 2>&1
+}
+
 qt_cache_build() {
     local name=$1 key_text=$2 build_function=$3 cache key prefix work
     cache=$(qt_cache_dir)

@@ -1,12 +1,12 @@
 #include "app.h"
 
 #include <QIcon>
-#include <QMessageBox>
 
 #include "app_info.h"
 #include "error_boundary.h"
 #include "fonts.h"
 #include "main_window.h"
+#include "program_end.h"
 #include "splash_window.h"
 
 namespace dicewright {
@@ -39,14 +39,14 @@ QIcon WindowIcon() {
     return icon;
 }
 
-void ShowInMessageBox(const QString& text) {
-    QMessageBox::critical(nullptr, Title(), text);
+void ShowToUser(const QString& text) {
+    ShowFatalError(Title(), text);
 }
 
 }  // namespace
 
 Application::Application(int& argc, char** argv)
-    : QApplication(argc, argv), m_reportError(ShowInMessageBox) {
+    : QApplication(argc, argv), m_reportError(ShowToUser) {
     setApplicationName(Title());
     setApplicationVersion(QString::fromStdString(AppInfo::version()));
     setOrganizationName(QString::fromUtf8(AppInfo::company));
@@ -65,7 +65,7 @@ void Application::start() {
     m_splash = std::make_unique<SplashWindow>([this]() -> QWidget& { return loadMainWindow(); });
     // Unloading the splash before the main window exists leaves no window: the program ends.
     connect(m_splash.get(), &SplashWindow::unloaded, this, [this] {
-        if (!m_main) exit(0);
+        if (!m_main) EndProgram(0);
     });
     m_splash->showCentred();
 }
@@ -94,7 +94,7 @@ void Application::reportFatalError(const std::exception_ptr& error) {
         m_failed = true;
         m_reportError(ErrorText(error));
     }
-    exit(EXIT_FAILURE);
+    EndProgram(EXIT_FAILURE);
 }
 
 void ReportFatalError(std::exception_ptr error) {

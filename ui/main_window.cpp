@@ -15,6 +15,7 @@
 #include "fitted_label.h"
 #include "fonts.h"
 #include "odds_text.h"
+#include "program_end.h"
 #include "roll_log_model.h"
 #include "roll_log_window.h"
 #include "step_roll.h"
@@ -195,7 +196,7 @@ void MainWindow::showTotal(const QString& text) {
 void MainWindow::closeEvent(QCloseEvent* event) {
     // Closing the window ends the program, even while the splash window stays loaded.
     event->accept();
-    QCoreApplication::exit(0);
+    EndProgram(0);
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
@@ -251,7 +252,7 @@ void MainWindow::Command1_Click() {
 
 void MainWindow::cmdExit_Click() {
     close();
-    QCoreApplication::exit(0);
+    EndProgram(0);
 }
 
 }  // namespace dicewright

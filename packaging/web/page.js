@@ -15,7 +15,6 @@
     document.body.dataset.state = state;
     const running = state === 'running';
     cover.hidden = running;
-    cover.style.display = running ? 'none' : 'flex';
     screen.hidden = !running;
     if (text !== undefined) status.textContent = text;
     progress.hidden = state !== 'loading';
@@ -42,6 +41,18 @@
 
   again.addEventListener('click', () => window.location.reload());
 
+  // The program's end, told by the program itself (its windows closed), or by the runtime.
+  // The program leaves the text of an error that ended it on the page.
+  function ended(status) {
+    const error = document.body.dataset.error;
+    const failed = status !== 0 || Boolean(error);
+    show(failed ? 'failed' : 'ended',
+         failed ? `Dicewright has stopped: ${error || 'an error in the program'}.`
+                : 'Dicewright has ended.');
+    again.focus();
+  }
+  window.addEventListener('dicewright-ended', (event) => ended(event.detail));
+
   const loader = QtLoader({
     canvasElements: [screen],
     showLoader(state) {
@@ -52,10 +63,7 @@
       screen.focus();
     },
     showExit() {
-      const failed = loader.crashed;
-      show(failed ? 'failed' : 'ended',
-           failed ? 'Dicewright has stopped because of an error.' : 'Dicewright has ended.');
-      again.focus();
+      ended(loader.crashed || loader.exitCode ? 1 : 0);
     },
     showError(text) {
       show('failed', `Dicewright cannot start here: ${text}`);

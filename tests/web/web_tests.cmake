@@ -2,7 +2,9 @@
 # for Node as for the browser), and the whole program in Debian's Chromium (web_test.js). The
 # windows' QtTest suites need Qt's Test module, which the web Qt leaves out.
 find_program(NODE node REQUIRED)
-set(CMAKE_CROSSCOMPILING_EMULATOR ${NODE})
+# Emscripten 3.1.6 would fetch its .wasm with Node's fetch, which takes no file path: Node
+# reads it from the disk without.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${NODE} --no-experimental-fetch)
 
 # No GoogleTest is packaged for emscripten: build Debian's source of it, without threads.
 set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+namespace dicewright {
+
+// How the program ends on its platform. On the desktop the event loop returns from exec() and
+// main() returns. A browser's event loop never returns to main(): there the runtime itself is
+// ended, which tells the page (program_end_desktop.cpp, program_end_web.cpp).
+void EndProgram(int status);
+
+// Shows the text of the error that ends the program, titled with the program's name: in a
+// message box on the desktop, on the page in a browser (which has no modal loop to run one).
+void ShowFatalError(const QString& title, const QString& text);
+
+}  // namespace dicewright
