@@ -22,8 +22,8 @@
 using namespace dicewright;
 using dicewright::testing::DrawFor;
 using dicewright::testing::FindControl;
+using dicewright::testing::MainWindowFixture;
 using dicewright::testing::OptionName;
-using dicewright::testing::ScriptedMainWindow;
 
 // What the total display tells assistive technology: each event, the words it carries and the
 // description the display has at that moment.
@@ -65,17 +65,10 @@ private:
     QAccessible::UpdateHandler m_previous = nullptr;
 };
 
-class MainWindowAidsTest : public QObject {
+class MainWindowAidsTest : public MainWindowFixture {
     Q_OBJECT
 
 private:
-    ScriptedMainWindow m_main;
-    MainWindow* m_window = nullptr;
-
-    template <typename T = QWidget>
-    T* control(const QString& name) {
-        return m_main.control<T>(name);
-    }
     QRadioButton* option(int step) { return control<QRadioButton>(OptionName(step)); }
     QLabel* totalDisplay() { return control<QLabel>(QStringLiteral("lblTotal")); }
     QString dice() { return control<QLabel>(QStringLiteral("lblStepDice"))->text(); }
@@ -85,17 +78,13 @@ private:
         }
         return 0;
     }
-    void open(std::vector<float> draws) {
-        QVERIFY(m_main.open(std::move(draws)));
-        m_window = m_main.window();
-    }
     void type(const QString& keys) {
         for (const QChar key : keys) QTest::keyClick(QApplication::focusWidget(), key.toLatin1());
     }
 
 private slots:
     void init() { open({}); }
-    void cleanup() { m_main.close(); }
+    void cleanup() { close(); }
 
     // Odds: each option's tooltip and description give its dice and exact odds.
     void stepOdds_data() {

@@ -18,8 +18,8 @@
 using namespace dicewright;
 using dicewright::testing::DrawFor;
 using dicewright::testing::FindControl;
+using dicewright::testing::MainWindowFixture;
 using dicewright::testing::OptionName;
-using dicewright::testing::ScriptedMainWindow;
 
 namespace {
 
@@ -40,21 +40,10 @@ const QString kStep26Line = QStringLiteral(
 
 }  // namespace
 
-class RollLogTest : public QObject {
+class RollLogTest : public MainWindowFixture {
     Q_OBJECT
 
 private:
-    ScriptedMainWindow m_main;
-    MainWindow* m_window = nullptr;
-
-    template <typename T = QWidget>
-    T* control(const QString& name) {
-        return m_main.control<T>(name);
-    }
-    void open(std::vector<float> draws) {
-        QVERIFY(m_main.open(std::move(draws)));
-        m_window = m_main.window();
-    }
     void roll(int step) {
         control<QRadioButton>(OptionName(step))->click();
         control<QPushButton>(QStringLiteral("Command1"))->click();
@@ -63,7 +52,7 @@ private:
     QListView* rolls() { return FindControl<QListView>(*logWindow(), QStringLiteral("lstRolls")); }
 
 private slots:
-    void cleanup() { m_main.close(); }
+    void cleanup() { close(); }
 
     // The model: newest first, a line a roll as the total display showed it.
     void linesNewestFirst() {

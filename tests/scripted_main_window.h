@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QTest>
 #include <memory>
 #include <vector>
@@ -10,30 +11,32 @@
 
 namespace dicewright::testing {
 
-// The main window rolling scripted draws, shown and active, for the tests that drive it.
-class ScriptedMainWindow {
-public:
-    // False when the window never became active.
-    [[nodiscard]] bool open(std::vector<float> draws) {
+// The base of the test classes that drive the main window: open() shows it, active, rolling
+// scripted draws; control() finds its controls by objectName.
+class MainWindowFixture : public QObject {
+protected:
+    void open(std::vector<float> draws) {
         m_source = std::make_unique<ScriptedRandomSource>(std::move(draws));
-        m_window = std::make_unique<MainWindow>(*m_source);
+        m_owned = std::make_unique<MainWindow>(*m_source);
+        m_window = m_owned.get();
         m_window->show();
-        return QTest::qWaitForWindowActive(m_window.get());
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
     }
     void close() {
-        m_window.reset();
+        m_window = nullptr;
+        m_owned.reset();
         m_source.reset();
     }
-
-    MainWindow* window() const { return m_window.get(); }
     template <typename T = QWidget>
     T* control(const QString& name) const {
         return FindControl<T>(*m_window, name);
     }
 
+    MainWindow* m_window = nullptr;
+
 private:
     std::unique_ptr<ScriptedRandomSource> m_source;
-    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<MainWindow> m_owned;
 };
 
 }  // namespace dicewright::testing
