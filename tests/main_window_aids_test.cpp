@@ -21,7 +21,6 @@
 
 using namespace dicewright;
 using dicewright::testing::DrawFor;
-using dicewright::testing::FindControl;
 using dicewright::testing::MainWindowFixture;
 using dicewright::testing::OptionName;
 
