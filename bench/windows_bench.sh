@@ -12,7 +12,7 @@ fi
 wine_run=$(dirname "$(realpath "$0")")/../tests/windows/wine_run.sh
 work=$(mktemp -d)
 export WINE_RUN_KEEP_PREFIX=$work/prefix
-trap 'WINEPREFIX=$WINE_RUN_KEEP_PREFIX wineserver -k 2>/dev/null; rm -rf "$work"' EXIT
+trap 'WINEPREFIX=$WINE_RUN_KEEP_PREFIX wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
 
 # The bare window, packaged as Dicewright is: a stripped exe in a zip and in an installer.
 mkdir -p "$work/bare"
