@@ -7,6 +7,9 @@
 namespace dicewright {
 namespace {
 
+// The die of steps 1 and 2.
+constexpr int kModifiedDieFaces = 4;
+
 constexpr double kLargestValue = std::numeric_limits<std::int16_t>::max();
 constexpr double kSmallestValue = std::numeric_limits<std::int16_t>::min();
 

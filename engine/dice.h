@@ -65,7 +65,4 @@ DieRoll RollDie(int faces, RandomSource& source);
 // The four-sided die of steps 1 and 2: one throw plus the modifier, never re-thrown.
 std::int16_t RollModifiedDie(int modifier, RandomSource& source);
 
-// The die of steps 1 and 2 has four faces.
-constexpr int kModifiedDieFaces = 4;
-
 }  // namespace dicewright

@@ -49,7 +49,6 @@ wait_for_exit() {
 }
 # The window manager sets the frame extents once it manages the window.
 no_frame() { xprop -id "$1" _NET_FRAME_EXTENTS | grep -q '= 0, 0, 0, 0'; }
-click_at() { xdotool mousemove --sync "$1" "$2" click 1; }
 start() {
     current=$1
     "$binary" &

@@ -20,15 +20,9 @@ using dicewright::testing::DrawFor;
 using dicewright::testing::FindControl;
 using dicewright::testing::MainWindowFixture;
 using dicewright::testing::OptionName;
+using dicewright::testing::Roll;
 
 namespace {
-
-StepThrows Roll(int step, std::initializer_list<DieRoll> values) {
-    StepThrows roll{.step = static_cast<std::int8_t>(step),
-                    .count = static_cast<std::uint8_t>(values.size())};
-    std::copy(values.begin(), values.end(), roll.values.begin());
-    return roll;
-}
 
 QDateTime At(int hour, int minute, int second) {
     return QDateTime(QDate(2026, 12, 8), QTime(hour, minute, second));

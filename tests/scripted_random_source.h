@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <initializer_list>
 #include <stdexcept>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "dice.h"
+#include "step_roll.h"
 
 namespace dicewright::testing {
 
@@ -39,6 +41,14 @@ private:
 // A draw that gives the wanted face on an N-sided die: the middle of its interval.
 inline float DrawFor(int face, int faces) {
     return (static_cast<float>(face) - 0.5f) / faces;
+}
+
+// A roll of `step` whose dice came out at these values, as the engine records it.
+inline StepThrows Roll(int step, std::initializer_list<DieRoll> values) {
+    StepThrows roll{.step = static_cast<std::int8_t>(step),
+                    .count = static_cast<std::uint8_t>(values.size())};
+    std::copy(values.begin(), values.end(), roll.values.begin());
+    return roll;
 }
 
 }  // namespace dicewright::testing

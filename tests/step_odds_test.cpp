@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "exact_distribution.h"
+#include "scripted_random_source.h"
 #include "step_table.h"
 
 namespace dicewright {
@@ -82,13 +83,6 @@ TEST(StepOdds, WellKnownValues) {
 
 // The tally of rolls so far, set against the odds: counts, means, and the 99% range once 30
 // totals are in. Rolls are written as their dice values.
-StepThrows Roll(int step, std::initializer_list<DieRoll> values) {
-    StepThrows roll{.step = static_cast<std::int8_t>(step),
-                    .count = static_cast<std::uint8_t>(values.size())};
-    std::copy(values.begin(), values.end(), roll.values.begin());
-    return roll;
-}
-
 TEST(RollTally, CountsOnlyTheStepsRolled) {
     RollTally tally;
     tally.add(Roll(8, {1, 1}));

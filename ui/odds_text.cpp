@@ -8,10 +8,10 @@
 
 namespace dicewright {
 
-QString AverageTotalLabel(int step) {
+QString AverageTotalLabel(const StepOdds& odds) {
     // A Rule of One shows no total, so where one can come the average leaves it out: say so.
-    return OddsOf(step).ruleOfOneOneIn == 0 ? QObject::tr("Average total")
-                                            : QObject::tr("Average total (Rule of One aside)");
+    return odds.ruleOfOneOneIn == 0 ? QObject::tr("Average total")
+                                    : QObject::tr("Average total (Rule of One aside)");
 }
 
 QString OddsText(int step) {
@@ -19,7 +19,7 @@ QString OddsText(int step) {
     // The program speaks English; digit groups make "1 in 1,152,000" readable.
     const QLocale english(QLocale::English, QLocale::UnitedStates);
     QStringList lines{QString::fromStdString(StepTable::Step(step).diceLabel).trimmed()};
-    lines << AverageTotalLabel(step) + QStringLiteral(": ") +
+    lines << AverageTotalLabel(odds) + QStringLiteral(": ") +
                  english.toString(odds.averageTotal, 'f', 2);
     lines << (odds.ruleOfOneOneIn == 0
                   ? QObject::tr("Rule of One: none")

@@ -16,6 +16,7 @@
 #include "error_boundary.h"
 #include "odds_text.h"
 #include "roll_log_model.h"
+#include "step_odds.h"
 
 namespace dicewright {
 namespace {
@@ -34,7 +35,7 @@ QString StatisticsLine(const StepTallyReport& report) {
                   ? QObject::tr("Step %1: 1 roll").arg(report.step)
                   : QObject::tr("Step %1: %2 rolls").arg(report.step).arg(report.rolls));
     parts << QObject::tr("%1: %2, exact %3")
-                 .arg(AverageTotalLabel(report.step),
+                 .arg(AverageTotalLabel(OddsOf(report.step)),
                       shown == 0 ? QObject::tr("none") : number(report.averageShown),
                       number(report.exactAverage));
     if (report.expectedRulesOfOne > 0.0) {

@@ -33,32 +33,20 @@ wine_in_prefix() { WINEPREFIX=$WINE_RUN_KEEP_PREFIX WINEDEBUG=-all wine "$@" 2>/
 # The Unix path of a Windows path in the prefix.
 unix_path() { wine_in_prefix winepath -u "$1" | tr -d '\r'; }
 
-# Waits (bounded) for a visible window of the program with a client area of this size (both
-# windows carry the program's name as their title on Windows) and prints its id.
-wait_for_window() {
-    local size=$1 tries id
-    for tries in $(seq 200); do
-        for id in $(xdotool search --onlyvisible --classname 'dicewright.exe' 2>/dev/null); do
-            if [ "$(xwininfo -id "$id" | awk '/^ *Width/ {w=$NF} /^ *Height/ {h=$NF} END {print w "x" h}')" = "$size" ]; then
-                echo "$id"
-                return 0
-            fi
-        done
-        sleep 0.1
+# The first visible window of the program for which `TEST... ID` holds, printed: both windows
+# carry the program's name as their title on Windows, so the test tells them apart.
+program_window() {
+    local id
+    for id in $(xdotool search --onlyvisible --classname 'dicewright.exe' 2>/dev/null); do
+        "$@" "$id" && { echo "$id"; return 0; }
     done
     return 1
 }
-# Waits (bounded) for a visible window of the program with this title and prints its id.
-wait_for_titled() {
-    local deadline=$((SECONDS + 30)) id
-    while [ $SECONDS -lt $deadline ]; do
-        for id in $(xdotool search --onlyvisible --classname 'dicewright.exe' 2>/dev/null); do
-            [ "$(xdotool getwindowname "$id")" = "$1" ] && { echo "$id"; return 0; }
-        done
-        sleep 0.1
-    done
-    return 1
-}
+client_size_is() { [ "$(xwininfo -id "$2" | awk '/^ *Width/ {w=$NF} /^ *Height/ {h=$NF} END {print w "x" h}')" = "$1" ]; }
+titled() { [ "$(xdotool getwindowname "$2")" = "$1" ]; }
+# Waits (bounded) for a window of the program with a client area of this size, or this title.
+wait_for_window() { wait_until 30 program_window client_size_is "$1"; }
+wait_for_titled() { wait_until 30 program_window titled "$1"; }
 gone() { ! xdotool search --onlyvisible --classname 'dicewright.exe' 2>/dev/null | grep -qx "$1"; }
 # No title bar: the window manager draws no frame around the window.
 frameless() {
@@ -66,7 +54,6 @@ frameless() {
     extents=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null)
     [[ "$extents" != *"="* || "$extents" == *"= 0, 0, 0, 0"* ]]
 }
-click_at() { xdotool mousemove --sync "$1" "$2" click 1; }
 shoot() { import -window root "$work/shots/$1.png"; }
 # Pixels of the main window's olive text colour in a region of the screen.
 olive_pixels() {
@@ -116,7 +103,7 @@ run_program() {
     check "$name: Esc closes the roll log" wait_until 30 gone "$log"
 
     press "$EXIT_BUTTON"
-    for _ in $(seq 100); do kill -0 $program 2>/dev/null || break; sleep 0.1; done
+    wait_until 30 bash -c "! kill -0 $program 2>/dev/null"
     wait $program
     status=$?
     check "$name: EXIT ends the program with status 0" test "$status" = 0
