@@ -85,7 +85,7 @@ private slots:
         QVERIFY(log.chatLine(log.rowCount() - 1).startsWith(QStringLiteral("Step 4 ")));
         QCOMPARE(log.tally().reports().front().step, 3);
         QVERIFY(log.record(QDate(2026, 12, 8))
-                    .startsWith(QStringLiteral("Dicewright roll log, Tuesday, 8 December 2026\n"
+                    .startsWith(QStringLiteral("Dicewright roll log, Tuesday, December 8, 2026\n"
                                                "(1 earlier rolls no longer kept)\n")));
     }
 
@@ -99,7 +99,7 @@ private slots:
                  "21:04:05  " + kStep26Line +
                      "\n21:04:09  Step 8 (2D6): Rule of One \u2014 D6: 1 \u00b7 D6: 1");
         QCOMPARE(log.record(QDate(2026, 12, 8)),
-                 "Dicewright roll log, Tuesday, 8 December 2026\n21:04:05  " + kStep26Line +
+                 "Dicewright roll log, Tuesday, December 8, 2026\n21:04:05  " + kStep26Line +
                      "\n21:04:07  Step 3 (D4): 2 \u2014 D4: 2"
                      "\n21:04:09  Step 8 (2D6): Rule of One \u2014 D6: 1 \u00b7 D6: 1");
     }

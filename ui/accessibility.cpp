@@ -2,19 +2,15 @@
 
 #include <QAccessibleWidget>
 #include <QLabel>
-
-#include "main_window.h"
-#include "roll_log_window.h"
-#include "total_display.h"
+#include <QMetaEnum>
 
 namespace dicewright {
 namespace {
 
-// A label whose text is its name, in the notification role.
-class NotificationInterface : public QAccessibleWidget {
+// A label whose text is its name, unless it was given a name of its own.
+class LabelInterface : public QAccessibleWidget {
 public:
-    explicit NotificationInterface(QLabel* label)
-        : QAccessibleWidget(label, QAccessible::Notification) {}
+    LabelInterface(QLabel* label, QAccessible::Role role) : QAccessibleWidget(label, role) {}
 
     QString text(QAccessible::Text kind) const override {
         const auto* label = static_cast<const QLabel*>(widget());
@@ -23,16 +19,21 @@ public:
     }
 };
 
-QAccessibleInterface* CreateInterface(const QString& className, QObject* object) {
+// Qt asks with the most derived class first; the class info is found on any class above it
+// too, so a subclass keeps the role its base declared.
+QAccessibleInterface* CreateInterface(const QString& /*className*/, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
     if (widget == nullptr) return nullptr;
-    // A window's interface takes its title as its name.
-    if (className == QLatin1String(MainWindow::staticMetaObject.className()) ||
-        className == QLatin1String(RollLogWindow::staticMetaObject.className()))
-        return new QAccessibleWidget(widget, QAccessible::Window);
-    if (className == QLatin1String(TotalDisplay::staticMetaObject.className()))
-        return new NotificationInterface(static_cast<QLabel*>(widget));
-    return nullptr;
+    const QMetaObject* meta = object->metaObject();
+    const int info = meta->indexOfClassInfo("AccessibleRole");
+    if (info < 0) return nullptr;
+    bool known = false;
+    const int role = QMetaEnum::fromType<QAccessible::Role>().keyToValue(
+        meta->classInfo(info).value(), &known);
+    if (!known) return nullptr;
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        return new LabelInterface(label, static_cast<QAccessible::Role>(role));
+    return new QAccessibleWidget(widget, static_cast<QAccessible::Role>(role));
 }
 
 }  // namespace

@@ -21,6 +21,8 @@ class TotalDisplay;
 // ROLL, EXIT and the total of the last roll.
 class MainWindow : public QWidget {
     Q_OBJECT
+    // Over AT-SPI a frame named "Dicewright".
+    Q_CLASSINFO("AccessibleRole", "Window")
     Q_DISABLE_COPY_MOVE(MainWindow)
 
 public:

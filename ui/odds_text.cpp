@@ -1,7 +1,8 @@
 #include "odds_text.h"
 
-#include <QLocale>
 #include <QStringList>
+
+#include "program_locale.h"
 
 #include "step_odds.h"
 #include "step_table.h"
@@ -16,8 +17,8 @@ QString AverageTotalLabel(const StepOdds& odds) {
 
 QString OddsText(int step) {
     const StepOdds odds = OddsOf(step);
-    // The program speaks English; digit groups make "1 in 1,152,000" readable.
-    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    // Digit groups make "1 in 1,152,000" readable.
+    const QLocale english = ProgramLocale();
     QStringList lines{QString::fromStdString(StepTable::Step(step).diceLabel).trimmed()};
     lines << AverageTotalLabel(odds) + QStringLiteral(": ") +
                  english.toString(odds.averageTotal, 'f', 2);

@@ -5,8 +5,8 @@
 namespace dicewright {
 
 // How the program ends on its platform. On the desktop the event loop returns from exec() and
-// main() returns. A browser's event loop never returns to main(): there the runtime itself is
-// ended, which tells the page (program_end_desktop.cpp, program_end_web.cpp).
+// main() returns. A browser's event loop never returns to main(), and the runtime stays: there
+// the windows are hidden and the page is told, which says that the program has ended.
 void EndProgram(int status);
 
 // Shows the text of the error that ends the program, titled with the program's name: in a

@@ -1,10 +1,10 @@
 #include "roll_log_model.h"
 
 #include <QFont>
-#include <QLocale>
 #include <algorithm>
 #include <variant>
 
+#include "program_locale.h"
 #include "step_table.h"
 
 namespace dicewright {
@@ -83,7 +83,7 @@ QString RollLogModel::linesOf(QList<int> rows) const {
 }
 
 QString RollLogModel::record(const QDate& today) const {
-    const QLocale english(QLocale::English, QLocale::UnitedKingdom);
+    const QLocale english = ProgramLocale();
     QStringList lines{
         tr("Dicewright roll log, %1").arg(english.toString(today, QLocale::LongFormat))};
     if (m_dropped > 0) lines << tr("(%1 earlier rolls no longer kept)").arg(m_dropped);

@@ -31,7 +31,7 @@ public:
     const RollTally& tally() const { return m_tally; }
 
     // The roll of a row as one line for a chat, as the total display showed it:
-    // "Step 26 (D20+D10+D8+D6): 45 — D20: 20 + 20 + 5 = 45 · D10: 7 · D8: 3 · D6: 1".
+    // "Step 26 (D20+D10+D8+D6): 56 — D20: 20 + 20 + 5 = 45 · D10: 7 · D8: 3 · D6: 1".
     QString chatLine(int row) const;
     // The line a row shows: its time of day, then its chat line.
     QString line(int row) const;

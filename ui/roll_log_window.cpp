@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QListView>
 #include <QListWidget>
-#include <QLocale>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -15,6 +14,7 @@
 
 #include "error_boundary.h"
 #include "odds_text.h"
+#include "program_locale.h"
 #include "roll_log_model.h"
 #include "step_odds.h"
 
@@ -23,7 +23,7 @@ namespace {
 
 // One step's statistics as one line, so that a screen reader reads it whole.
 QString StatisticsLine(const StepTallyReport& report) {
-    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    const QLocale english = ProgramLocale();
     // Two decimals, or two significant digits for the small expectations of rare events.
     const auto number = [&](double value) {
         return value > 0.0 && value < 0.1 ? english.toString(value, 'g', 2)
@@ -190,8 +190,8 @@ void RollLogWindow::refreshSummary() {
     m_dropped->setVisible(dropped > 0);
     if (dropped > 0) {
         m_dropped->setText(tr("%1 earlier rolls are no longer kept: the log holds the last %2.")
-                               .arg(QLocale(QLocale::English).toString(dropped),
-                                    QLocale(QLocale::English).toString(RollLogModel::kCapacity)));
+                               .arg(ProgramLocale().toString(dropped),
+                                    ProgramLocale().toString(RollLogModel::kCapacity)));
     }
     m_statistics->clear();
     for (const StepTallyReport& report : m_model.tally().reports())

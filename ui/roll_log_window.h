@@ -15,6 +15,7 @@ class RollLogModel;
 // it only hides it, so it keeps its size and place while the program runs.
 class RollLogWindow : public QWidget {
     Q_OBJECT
+    Q_CLASSINFO("AccessibleRole", "Window")
     Q_DISABLE_COPY_MOVE(RollLogWindow)
 
 public:

@@ -9,6 +9,7 @@ namespace dicewright {
 // reader ignores text changes away from the focus.
 class TotalDisplay : public FittedLabel {
     Q_OBJECT
+    Q_CLASSINFO("AccessibleRole", "Notification")
 
 public:
     using FittedLabel::FittedLabel;

@@ -13,8 +13,8 @@ openbox --sm-disable >/dev/null 2>&1 &
 wm=$!
 trap 'kill $wm 2>/dev/null' EXIT
 
-# shellcheck source=checks.sh
-source "$(dirname "$(realpath "$0")")/checks.sh"
+# shellcheck source=../checks.sh
+source "$(dirname "$(realpath "$0")")/../checks.sh"
 wait_until 30 wmctrl -m >/dev/null || { echo "FAIL: the window manager did not start"; exit 1; }
 pid=
 fail() {

@@ -9,8 +9,8 @@ desktop=$2
 metainfo=$3
 version=$4
 icon_sizes=$5
-# shellcheck source=checks.sh
-source "$(dirname "$(realpath "$0")")/checks.sh"
+# shellcheck source=../checks.sh
+source "$(dirname "$(realpath "$0")")/../checks.sh"
 
 check "the desktop entry is valid" desktop-file-validate "$desktop"
 check "the metainfo is valid" appstreamcli validate --no-net "$metainfo"

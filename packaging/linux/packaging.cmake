@@ -24,7 +24,7 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)
 
 set(doc_dir ${CMAKE_INSTALL_DATADIR}/doc/${CPACK_PACKAGE_NAME})
-set(debian_dir ${CMAKE_CURRENT_BINARY_DIR}/packaging/debian)
+set(debian_dir ${CMAKE_CURRENT_BINARY_DIR}/packaging/linux)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/copyright.in ${debian_dir}/copyright @ONLY)
 # Debian's changelog dates its entry in the form of RFC 5322, at noon of the release day.
 execute_process(COMMAND date -u -R -d "${DICEWRIGHT_RELEASE_DATE} 12:00"

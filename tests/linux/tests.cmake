@@ -2,8 +2,6 @@
 # tests on the offscreen platform, and the whole program on X, through AT-SPI and as a package.
 find_package(GTest REQUIRED)
 
-set(DICEWRIGHT_WINDOW_TESTS ON)
-
 function(add_gtest_suite target)
     gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60)
 endfunction()
@@ -22,13 +20,15 @@ add_custom_command(OUTPUT ${DICEWRIGHT_RES_FILE}
     COMMENT "Compiling the Windows resource")
 add_custom_target(windows_resource DEPENDS ${DICEWRIGHT_RES_FILE})
 
+set(DICEWRIGHT_LINUX_TESTS_DIR ${CMAKE_CURRENT_LIST_DIR})
 function(add_platform_tests)
+    set(here ${DICEWRIGHT_LINUX_TESTS_DIR})
     # Desktop integration and the Debian package, built twice from copies of the source. It
     # tests the packaging rather than the code, so the sanitizer run leaves it out.
     if(NOT DICEWRIGHT_SANITIZE)
         string(REPLACE ";" " " icon_sizes "${DICEWRIGHT_ICON_SIZES}")
         add_test(NAME packaging_test
-            COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/packaging_test.sh ${PROJECT_SOURCE_DIR}
+            COMMAND ${here}/packaging_test.sh ${PROJECT_SOURCE_DIR}
                 ${DICEWRIGHT_DESKTOP} ${DICEWRIGHT_METAINFO} ${PROJECT_VERSION} ${icon_sizes})
         set_tests_properties(packaging_test PROPERTIES TIMEOUT 1800 RUN_SERIAL TRUE)
     endif()
@@ -37,7 +37,7 @@ function(add_platform_tests)
     # (process_test) or through Qt's AT-SPI bridge as a screen reader would (accessibility_test).
     foreach(name process_test accessibility_test)
         add_test(NAME ${name}
-            COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/${name}.sh $<TARGET_FILE:dicewright>)
+            COMMAND ${here}/${name}.sh $<TARGET_FILE:dicewright>)
         set_tests_properties(${name} PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE)
         if(DICEWRIGHT_SANITIZE)
             # On a real X session LeakSanitizer's tracer crashes among the xcb and D-Bus threads,

@@ -7,12 +7,6 @@ set(DICEWRIGHT_WEB_PACKAGE "${PROJECT_NAME}-${PROJECT_VERSION}-web")
 set(CPACK_PACKAGE_FILE_NAME ${DICEWRIGHT_WEB_PACKAGE})
 set(CPACK_GENERATOR ZIP)
 
-# Emscripten leaves C++ exceptions uncaught unless asked: the engine's errors must reach the
-# program's error boundary. Memory grows as the roll log does.
-target_compile_options(dicewright_options INTERFACE -fexceptions)
-target_link_options(dicewright_options INTERFACE -fexceptions -sDISABLE_EXCEPTION_CATCHING=0
-    -sALLOW_MEMORY_GROWTH=1)
-
 # Where ./build.sh web lays out the site, and the folder of the browser test's Node modules.
 set(DICEWRIGHT_WEB_SITE ${CMAKE_BINARY_DIR}/site CACHE PATH "The installed site")
 set(DICEWRIGHT_WEB_NODE_MODULES ${CMAKE_BINARY_DIR}/npm/node_modules CACHE PATH "puppeteer-core's folder")
