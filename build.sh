@@ -8,6 +8,7 @@
 #   ./build.sh windows    the Windows program, installer and zip in build/windows, tested under Wine
 #   ./build.sh web        the web edition in build/web/site (and a zip), tested in Chromium
 set -euo pipefail
+shopt -s inherit_errexit
 cd "$(dirname "$0")"
 
 readonly RUN_PACKAGES=(build-essential cmake qt6-base-dev libgl-dev fonts-liberation)
@@ -57,6 +58,25 @@ release() {
         "-DCMAKE_EXE_LINKER_FLAGS=$ldflags" "$@"
 }
 
+# The prefix of the Qt that SCRIPT (tools/build_*_qt.sh) builds into the cache, or takes from
+# it; stops unless the prefix holds a finished Qt.
+cached_qt() {
+    local qt
+    qt=$("$1" | tail -n 1)
+    if [ ! -f "$qt/.complete" ] || [ ! -f "$qt/lib/cmake/Qt6/Qt6Config.cmake" ]; then
+        echo "$1 gave no finished Qt (\"$qt\")" >&2
+        return 1
+    fi
+    echo "$qt"
+}
+
+# Where Debian keeps the host Qt's CMake files, which a cross build's Qt takes its tools from.
+host_qt_options() {
+    local multiarch
+    multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
+    echo "-DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/$multiarch/cmake"
+}
+
 test_suite() {
     local dir=$1
     shift
@@ -90,9 +110,9 @@ case "${1:-}" in
             install_packages bc zip
             bench/windows_bench.sh build/windows
         fi
-        # The web figures, when ./build.sh web has built the site and its test tools.
-        if [ -d build/web/site ] && [ -d build/web/npm/node_modules ]; then
-            NODE_PATH=build/web/npm/node_modules node bench/web_bench.js build/web/site build/web/bench
+        # The web figures, when ./build.sh web has built the site.
+        if [ -d build/web/site ]; then
+            NODE_PATH=$(tools/web_test_tools.sh | tail -n 1) node bench/web_bench.js build/web/site build/web/bench
         fi
         ;;
     package)
@@ -109,11 +129,12 @@ case "${1:-}" in
         ;;
     windows)
         install_packages "${RUN_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}"
-        qt=$(tools/build_windows_qt.sh | tail -n 1)
+        qt=$(cached_qt tools/build_windows_qt.sh)
+        host_qt=$(host_qt_options)
+        # shellcheck disable=SC2086 # two options, no blanks in them
         cmake -S . -B build/windows -G Ninja -Wno-dev -DCMAKE_BUILD_TYPE=Release \
             -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" \
-            -DCMAKE_PREFIX_PATH="$qt" -DCMAKE_FIND_ROOT_PATH="$qt" \
-            -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+            -DCMAKE_PREFIX_PATH="$qt" -DCMAKE_FIND_ROOT_PATH="$qt" $host_qt \
             -DDICEWRIGHT_TESTS=ON -DDICEWRIGHT_BENCH=ON >/dev/null
         cmake --build build/windows
         (cd build/windows && cpack >/dev/null && ls -l ./*-win64.exe ./*-win64.zip)
@@ -122,24 +143,22 @@ case "${1:-}" in
     web)
         install_packages "${RUN_PACKAGES[@]}" "${WEB_PACKAGES[@]}"
         command -v npm >/dev/null || install_packages npm
-        qt=$(tools/build_web_qt.sh | tail -n 1)
+        qt=$(cached_qt tools/build_web_qt.sh)
+        host_qt=$(host_qt_options)
+        # The browser test's puppeteer-core, from the cache.
+        node_modules=$(tools/web_test_tools.sh | tail -n 1)
         # Qt's CMake files find emscripten through an emsdk-shaped folder; emcc finds its
         # JavaScript parser among Debian's Node modules.
         export EMSDK=$qt/emsdk EMSCRIPTEN=/usr/share/emscripten NODE_PATH=/usr/share/nodejs
         cmake -S . -B build/web -G Ninja -Wno-dev -DCMAKE_BUILD_TYPE=Release \
             -DCMAKE_MAKE_PROGRAM="$(command -v ninja)" \
-            -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
-            -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+            -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" $host_qt \
+            -DDICEWRIGHT_WEB_NODE_MODULES="$node_modules" \
             -DDICEWRIGHT_TESTS=ON -DDICEWRIGHT_BENCH=ON >/dev/null
         cmake --build build/web
         rm -rf build/web/site
         cmake --install build/web --prefix build/web/site >/dev/null
         (cd build/web && cpack >/dev/null && ls -l ./*-web.zip)
-        # The browser test's puppeteer-core, as tests/web/package-lock.json pins it; it drives
-        # Debian's Chromium and downloads no browser.
-        mkdir -p build/web/npm
-        cp tests/web/package.json tests/web/package-lock.json build/web/npm/
-        (cd build/web/npm && npm ci --ignore-scripts --no-audit --no-fund --loglevel=error)
         ctest --test-dir build/web --output-on-failure
         ;;
     *)

@@ -7,6 +7,7 @@
 # set of options. The prefix also holds the emsdk-shaped folder that Qt's CMake files look for
 # (emsdk/, through EMSDK): the program's own build needs it too.
 set -euo pipefail
+shopt -s inherit_errexit
 repo=$(cd "$(dirname "$0")/.." && pwd)
 # shellcheck source=qt_cache.sh
 source "$repo/tools/qt_cache.sh"
@@ -42,8 +43,8 @@ make_emsdk() {
 
 build_qt() {
     local prefix=$1 work=$2 src
-    src=$(qt_fetch_source "$work") || return 1
     make_emsdk "$prefix/emsdk"
+    src=$(qt_fetch_source "$work")
     export EMSDK=$prefix/emsdk EMSCRIPTEN=/usr/share/emscripten NODE_PATH=/usr/share/nodejs
     qt_configure_build_install "Qt for WebAssembly" "$src" "$work" "$prefix" \
         -DCMAKE_TOOLCHAIN_FILE="$emscripten_toolchain" "${qt_options[@]}"
@@ -52,4 +53,9 @@ build_qt() {
 # The key covers everything the result depends on: the source, the options and the compiler.
 key_text=$(echo "$source_version"; printf '%s\n' "${qt_options[@]}"; emcc --version | head -n1
     dpkg-query -W -f='${Version}\n' emscripten)
-qt_cache_build "qt-${source_version%%+*}-wasm-static" "$key_text" build_qt
+# cache_build runs this script again to build: every step that fails stops it there.
+if [ "${1:-}" = --build ]; then
+    build_qt "$2" "$3"
+    exit 0
+fi
+cache_build "qt-${source_version%%+*}-wasm-static" "$key_text" "$repo/tools/$(basename "$0")" --build

@@ -6,6 +6,7 @@
 # The build takes about 20 minutes on two cores; it runs once per Qt version, compiler and set
 # of options.
 set -euo pipefail
+shopt -s inherit_errexit
 repo=$(cd "$(dirname "$0")/.." && pwd)
 # shellcheck source=qt_cache.sh
 source "$repo/tools/qt_cache.sh"
@@ -31,9 +32,9 @@ fi
 
 build_qt() {
     local prefix=$1 work=$2 src
-    src=$(qt_fetch_source "$work") || return 1
+    src=$(qt_fetch_source "$work")
     # The toolchain file goes into the cache with Qt, whose CMake files keep referring to it.
-    cp "$toolchain" "$prefix/mingw-w64-x86_64.cmake" || return 1
+    cp "$toolchain" "$prefix/mingw-w64-x86_64.cmake"
     qt_configure_build_install "Qt for Windows" "$src" "$work" "$prefix" \
         -DCMAKE_TOOLCHAIN_FILE="$prefix/mingw-w64-x86_64.cmake" "${qt_options[@]}"
 }
@@ -43,4 +44,9 @@ build_qt() {
 key_text=$(echo "$source_version"; printf '%s\n' "${qt_options[@]}"; cat "$toolchain"
     x86_64-w64-mingw32-g++-posix --version | head -n1
     x86_64-w64-mingw32-gcc-posix --version | head -n1)
-qt_cache_build "qt-${source_version%%+*}-mingw64-static" "$key_text" build_qt
+# cache_build runs this script again to build: every step that fails stops it there.
+if [ "${1:-}" = --build ]; then
+    build_qt "$2" "$3"
+    exit 0
+fi
+cache_build "qt-${source_version%%+*}-mingw64-static" "$key_text" "$repo/tools/$(basename "$0")" --build

@@ -1,16 +1,19 @@
 # Shared by the scripts that build a Qt for another platform from Debian's own qt6-base source
-# and keep it in a cache that every clone and CI run reuses. Sourced, not run.
-#
-#   qt_cache_build NAME KEY_TEXT BUILD_FUNCTION
-# prints the prefix of the finished Qt. The prefix is NAME-KEY, KEY a hash of KEY_TEXT. Builds
-# are serialised by a lock, and a prefix counts only once it is marked complete: a build that
-# failed or was cut off leaves nothing that a later run would use. BUILD_FUNCTION is called with
-# the prefix to install into and a fresh work folder.
+# and keep it in the cache (cache.sh). Sourced, not run. A build script runs itself again as
+# `SCRIPT --build PREFIX WORK` through cache_build, under `set -euo pipefail` and
+# inherit_errexit, so that any step of its build that fails stops it.
 
-qt_cache_dir() { echo "${DICEWRIGHT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/dicewright}"; }
+# shellcheck source=cache.sh
+source "$(dirname "${BASH_SOURCE[0]}")/cache.sh"
 
 # The Debian version of the host Qt's source package; the target Qt is built from the same.
 qt_source_version() { dpkg-query -W -f='${source:Version}' libqt6core6; }
+
+# The host's multiarch folder name, where Debian keeps the host Qt's CMake files.
+qt_host_cmake_dir() {
+    local multiarch
+    multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH) && echo "/usr/lib/$multiarch/cmake"
+}
 
 # The machine's own Debian archives (whatever mirror or proxy it reaches them through), as
 # deb-src entries: one-line entries on stdout as they stand, deb822 stanzas into folder $1.
@@ -66,12 +69,13 @@ qt_progress() {
 # Configures Qt's source $2 for prefix $4 with the CMake options that follow, builds it in
 # $3/build and installs it, showing progress under the name $1; logs stay in $3.
 qt_configure_build_install() {
-    local name=$1 src=$2 work=$3 prefix=$4
+    local name=$1 src=$2 work=$3 prefix=$4 host_cmake
     shift 4
+    host_cmake=$(qt_host_cmake_dir)
     echo "$name: configuring (log in $work/configure.log)" >&2
     cmake -S "$src" -B "$work/build" -G Ninja -DCMAKE_MAKE_PROGRAM="$(command -v ninja)" \
         -DCMAKE_INSTALL_PREFIX="$prefix" \
-        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="$host_cmake" \
         "$@" >"$work/configure.log" 2>&1 ||
         { tail -n 40 "$work/configure.log" >&2; return 1; }
     echo "$name: building, 15 to 25 minutes on two cores (log in $work/build.log)" >&2
@@ -83,23 +87,3 @@ qt_configure_build_install() {
     cmake --install "$work/build" >"$work/install.log" 2>&1
 }
 
-qt_cache_build() {
-    local name=$1 key_text=$2 build_function=$3 cache key prefix work
-    cache=$(qt_cache_dir)
-    key=$(printf '%s\n' "$key_text" | sha256sum | cut -c1-12)
-    prefix=$cache/$name-$key
-    mkdir -p "$cache"
-    (
-        # One build at a time per cache: a second waits, then finds the first one's result.
-        flock 9
-        [ -f "$prefix/.complete" ] && exit 0
-        work=$cache/work-$name-$key
-        rm -rf "$work" "$prefix"
-        mkdir -p "$work" "$prefix"
-        "$build_function" "$prefix" "$work" || exit 1
-        touch "$prefix/.complete"
-        rm -rf "$work"
-        echo "$name: ready in $prefix" >&2
-    ) 9>"$cache/$name.lock" || return 1
-    echo "$prefix"
-}

@@ -9,7 +9,8 @@ set(CPACK_GENERATOR ZIP)
 
 # Where ./build.sh web lays out the site, and the folder of the browser test's Node modules.
 set(DICEWRIGHT_WEB_SITE ${CMAKE_BINARY_DIR}/site CACHE PATH "The installed site")
-set(DICEWRIGHT_WEB_NODE_MODULES ${CMAKE_BINARY_DIR}/npm/node_modules CACHE PATH "puppeteer-core's folder")
+set(DICEWRIGHT_WEB_NODE_MODULES ${CMAKE_BINARY_DIR}/npm/node_modules CACHE PATH
+    "puppeteer-core's folder (./build.sh web passes the cache's)")
 
 # Wide enough for the main window and the frame Qt draws around it.
 set(DICEWRIGHT_WEB_VIEWPORT_WIDTH 640)

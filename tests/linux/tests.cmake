@@ -33,6 +33,10 @@ function(add_platform_tests)
         set_tests_properties(packaging_test PROPERTIES TIMEOUT 1800 RUN_SERIAL TRUE)
     endif()
 
+    # The cache of long builds, with stand-ins for the tools a Qt build runs.
+    add_test(NAME cache_test
+        COMMAND ${here}/cache_test.sh ${CMAKE_CURRENT_BINARY_DIR}/linux/cache_test)
+
     # Whole-process tests: the real program on its own X screen (Xvfb), driven by real X input
     # (process_test) or through Qt's AT-SPI bridge as a screen reader would (accessibility_test).
     foreach(name process_test accessibility_test)
