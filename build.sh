@@ -7,6 +7,7 @@
 #   ./build.sh package    the Debian package, reproducibly, in build/package
 #   ./build.sh windows    the Windows program, installer and zip in build/windows, tested under Wine
 #   ./build.sh web        the web edition in build/web/site (and a zip), tested in Chromium
+#   ./build.sh style      checks that the C++ is laid out as .clang-format says
 set -euo pipefail
 shopt -s inherit_errexit
 cd "$(dirname "$0")"
@@ -161,8 +162,18 @@ case "${1:-}" in
         (cd build/web && cpack >/dev/null && ls -l ./*-web.zip)
         ctest --test-dir build/web --output-on-failure
         ;;
+    style)
+        install_packages clang-format
+        # The tracked sources, or in a source tarball every source outside the build folders.
+        if [ -d .git ] && command -v git >/dev/null; then
+            git ls-files -z -- '*.cpp' '*.h'
+        else
+            find engine ui tests bench tools \( -name '*.cpp' -o -name '*.h' \) -print0
+        fi | xargs -0 clang-format --dry-run -Werror
+        echo "The C++ is laid out as .clang-format says."
+        ;;
     *)
-        sed -n '2,9s/^# \{0,1\}//p' "$0"
+        sed -n '2,10s/^# \{0,1\}//p' "$0"
         exit 2
         ;;
 esac

@@ -28,8 +28,8 @@ QAccessibleInterface* CreateInterface(const QString& /*className*/, QObject* obj
     const int info = meta->indexOfClassInfo("AccessibleRole");
     if (info < 0) return nullptr;
     bool known = false;
-    const int role = QMetaEnum::fromType<QAccessible::Role>().keyToValue(
-        meta->classInfo(info).value(), &known);
+    const int role =
+        QMetaEnum::fromType<QAccessible::Role>().keyToValue(meta->classInfo(info).value(), &known);
     if (!known) return nullptr;
     if (auto* label = qobject_cast<QLabel*>(widget))
         return new LabelInterface(label, static_cast<QAccessible::Role>(role));
