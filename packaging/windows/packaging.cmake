@@ -17,6 +17,9 @@ set(CPACK_DICEWRIGHT_ICON ${PROJECT_SOURCE_DIR}/assets/dicewright.ico)
 set(CPACK_DICEWRIGHT_EXE ${PROJECT_NAME}.exe)
 set(CPACK_DICEWRIGHT_VERSION_QUAD ${PROJECT_VERSION}.0)
 set(CPACK_DICEWRIGHT_RELEASE_YEAR ${DICEWRIGHT_RELEASE_YEAR})
+# The installer's list of our file names comes from the staged package itself.
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/our_files.cmake)
+set(CPACK_DICEWRIGHT_OUR_FILES ${CMAKE_CURRENT_BINARY_DIR}/packaging/windows/our_files.nsh)
 
 # The third-party licences: Qt (LGPL-3.0, with the libraries it bundles, from Debian's
 # copyright file of qt6-base), the Liberation fonts, and the GCC and MinGW-w64 runtime.

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The installer touches nothing but its own installation, under Wine, silently (/S): another
 # program's uninstaller in the chosen folder is neither run nor replaced, other files there
-# stay, only the uninstaller that our own uninstall entry names runs, and a newer version is
-# not replaced. STAND_IN is a program that records in ran.txt beside itself that it ran.
+# stay, only the uninstaller that our own uninstall entry names runs, an entry that is not ours
+# never chooses the folder, our own installation that lost its uninstaller is repaired in
+# place, and a newer version is not replaced. STAND_IN is a program that records in ran.txt
+# beside itself that it ran.
 #   installer_test.sh INSTALLER STAND_IN WORK_DIR
 set -u
 installer=$(realpath "$1")
@@ -25,6 +27,8 @@ set_reg_value() { wine_in_prefix reg add "$key" /v "$1" /d "$2" /f >/dev/null; }
 no_entry() { ! wine_in_prefix reg query "$key" >/dev/null; }
 drive_c() { echo "$WINE_RUN_KEEP_PREFIX/drive_c/$1"; }
 install_into() { "$wine_run" "$installer" /S "/D=C:\\$1" >/dev/null 2>&1; }
+install_default() { "$wine_run" "$installer" /S >/dev/null 2>&1; }
+unix_path() { WINEPREFIX=$WINE_RUN_KEEP_PREFIX WINEDEBUG=-all winepath -u "$1" 2>/dev/null; }
 uninstall() { "$wine_run" "C:\\$1\\Uninstall.exe" /S >/dev/null 2>&1; }
 # A folder of another program's: its uninstaller (the stand-in) and a file of its own.
 other_program() {
@@ -55,13 +59,17 @@ uninstall Shared
 check "uninstalling from there keeps the other files and the folder" \
     test ! -e "$(drive_c Shared)/Dicewright.exe" -a "$(cat "$(drive_c Shared)/readme.txt")" = theirs
 
-# Our entry naming an uninstaller outside the folder it names: not ours, not run.
+# Our entry naming an uninstaller outside the folder it names, which holds files of our names
+# (a stand-in as its uninstaller): not ours, and neither uninstaller runs.
+other_program Dicewright
+cp "$stand_in" "$(drive_c Dicewright)/Dicewright.exe"
 set_reg_value InstallLocation 'C:\Dicewright'
 set_reg_value UninstallString '"C:\OtherApp\Uninstall.exe"'
 install_into Fresh
 check "an entry whose uninstaller lies elsewhere is not taken for Dicewright" \
     test $? = 0 -a -f "$(drive_c Fresh)/Dicewright.exe"
 check "the uninstaller it names is not run" test ! -e "$(drive_c OtherApp)/ran.txt"
+check "the uninstaller in the folder it names is not run" test ! -e "$(drive_c Dicewright)/ran.txt"
 
 # The earlier Dicewright, found by our entry: its own uninstaller removes it from its folder.
 install_into Second
@@ -78,5 +86,45 @@ check "the newer version's entry stays" test "$(reg_value DisplayVersion)" = 99.
 uninstall Second
 check "the last installation uninstalls to nothing" test ! -e "$(drive_c Second)"
 check "and its entry is gone" no_entry
+
+# An entry that fails the checks (it names another program's folder and uninstaller) never
+# chooses the folder: a silent install without /D goes to the default folder.
+other_program Elsewhere
+set_reg_value InstallLocation 'C:\Elsewhere'
+set_reg_value UninstallString '"C:\Elsewhere\Uninstall.exe"'
+install_default
+status=$?
+default_dir=$(unix_path "$(reg_value InstallLocation)")
+check "beside an entry that is not ours a silent install succeeds ($status)" test "$status" = 0
+check "in the default folder" test "${default_dir%/}" != "$(drive_c Elsewhere)" -a -f "$default_dir/Dicewright.exe"
+check "the folder that entry names is untouched, its uninstaller not run" \
+    eval 'untouched Elsewhere && test ! -e "$(drive_c Elsewhere)/ran.txt"'
+
+# Our own installation that lost its uninstaller: repaired in place, nothing run.
+install_into Broken
+rm "$(drive_c Broken)/Uninstall.exe"
+install_default
+status=$?
+check "our installation without its uninstaller is installed over ($status)" test "$status" = 0
+check "in its own folder, which has its uninstaller again" test -f "$(drive_c Broken)/Uninstall.exe"
+check "and the entry names it" test "$(reg_value InstallLocation)" = 'C:\Broken'
+uninstall Broken
+check "the repaired installation uninstalls to nothing" test ! -e "$(drive_c Broken)"
+
+# Files of other programs under our folder names but not our file names stay beside ours; a file
+# of one of our names there is refused, wherever in the package it lies.
+mkdir -p "$(drive_c Licensed)/licenses"
+echo "theirs" >"$(drive_c Licensed)/licenses/theirs.txt"
+install_into Licensed
+check "a folder with another program's licences of other names is installed into" \
+    test $? = 0 -a -f "$(drive_c Licensed)/Dicewright.exe"
+uninstall Licensed
+check "and they stay after the uninstall" test "$(cat "$(drive_c Licensed)/licenses/theirs.txt")" = theirs
+mkdir -p "$(drive_c Clash)/licenses"
+echo "theirs" >"$(drive_c Clash)/licenses/LGPL-3.0.txt"
+install_into Clash
+status=$?
+check "a folder with a file of one of our names in licenses is refused ($status)" test "$status" = 2
+check "that file is not replaced" test "$(cat "$(drive_c Clash)/licenses/LGPL-3.0.txt")" = theirs
 
 finish
