@@ -6,6 +6,37 @@
 #include "step_odds.h"
 
 namespace dicewright {
+namespace {
+
+// The standard normal quantile of 1 - 1/200.
+constexpr double kZ995 = 2.5758293035489004;
+
+// The Cornish-Fisher quantile, in standard deviations, of a distribution with this skewness
+// and excess kurtosis, where the normal one lies at z.
+double CornishFisher(double z, double skewness, double excessKurtosis) {
+    return z + (z * z - 1.0) * skewness / 6.0 + (z * z * z - 3.0 * z) * excessKurtosis / 24.0 -
+           (2.0 * z * z * z - 5.0 * z) * skewness * skewness / 36.0;
+}
+
+FairnessVerdict VerdictOf(double average, const FairRange& range) {
+    if (average < range.low) return FairnessVerdict::Lower;
+    if (average > range.high) return FairnessVerdict::Higher;
+    return FairnessVerdict::Within;
+}
+
+}  // namespace
+
+FairRange FairRangeOfMean(const StepOdds& odds, std::uint64_t n) {
+    // The mean of n independent totals: deviation over root n, skewness over root n, excess
+    // kurtosis over n.
+    const double count = static_cast<double>(n);
+    const double deviation = odds.totalDeviation / std::sqrt(count);
+    const double skewness = odds.totalSkewness / std::sqrt(count);
+    const double kurtosis = odds.totalExcessKurtosis / count;
+    return FairRange{
+        .low = odds.averageTotal + deviation * CornishFisher(-kZ995, skewness, kurtosis),
+        .high = odds.averageTotal + deviation * CornishFisher(kZ995, skewness, kurtosis)};
+}
 
 void RollTally::add(const StepThrows& roll) {
     Counts& counts = m_counts.at(static_cast<std::size_t>(roll.step - StepTable::kFirstStep));
@@ -24,8 +55,10 @@ std::vector<StepTallyReport> RollTally::reports() const {
         const Counts& counts = m_counts[static_cast<std::size_t>(step - StepTable::kFirstStep)];
         if (counts.rolls == 0) continue;
         const StepOdds odds = OddsOf(step);
-        StepTallyReport report{
-            .step = step, .rolls = counts.rolls, .rulesOfOne = counts.rulesOfOne};
+        StepTallyReport report;
+        report.step = step;
+        report.rolls = counts.rolls;
+        report.rulesOfOne = counts.rulesOfOne;
         if (odds.ruleOfOneOneIn != 0) {
             report.expectedRulesOfOne =
                 static_cast<double>(counts.rolls) / static_cast<double>(odds.ruleOfOneOneIn);
@@ -35,14 +68,8 @@ std::vector<StepTallyReport> RollTally::reports() const {
         report.averageShown =
             shown == 0 ? 0.0 : static_cast<double>(counts.sumShown) / static_cast<double>(shown);
         if (shown >= kFewestToJudge) {
-            // The mean of n totals varies about the exact mean by the deviation over root n.
-            const double margin =
-                kZ99 * odds.totalDeviation / std::sqrt(static_cast<double>(shown));
-            report.judged = true;
-            report.fairLow = odds.averageTotal - margin;
-            report.fairHigh = odds.averageTotal + margin;
-            report.withinFairRange =
-                report.averageShown >= report.fairLow && report.averageShown <= report.fairHigh;
+            report.fairRange = FairRangeOfMean(odds, shown);
+            report.verdict = VerdictOf(report.averageShown, report.fairRange);
         }
         reports.push_back(report);
     }

@@ -9,6 +9,23 @@
 
 namespace dicewright {
 
+struct StepOdds;
+
+// Where the mean of a number of shown totals lies against the range that fair dice give.
+enum class FairnessVerdict { NotJudged, Lower, Within, Higher };
+
+// The range in which fair dice put the mean of n shown totals of a step 99 times in 100: below
+// it 1 time in 200, above it 1 time in 200.
+struct FairRange {
+    double low = 0.0;
+    double high = 0.0;
+};
+
+// A step's total is skewed (explosions give a long tail of high totals), and so is the mean of
+// a few of them: the normal range is corrected for the mean's skewness and kurtosis by the
+// Cornish-Fisher expansion, to the terms in skewness/sqrt(n), kurtosis/n and skewness²/n.
+FairRange FairRangeOfMean(const StepOdds& odds, std::uint64_t n);
+
 // What the rolls of one step have given so far, beside what fair dice give.
 struct StepTallyReport {
     int step = 0;
@@ -18,12 +35,9 @@ struct StepTallyReport {
     // The mean of the totals shown (a Rule of One shows none), and the exact mean from the odds.
     double averageShown = 0.0;
     double exactAverage = 0.0;
-    // Once enough totals are in: the range in which fair dice put the mean of that many totals
-    // 99 times in 100, and whether the mean lies in it.
-    bool judged = false;
-    double fairLow = 0.0;
-    double fairHigh = 0.0;
-    bool withinFairRange = false;
+    // Once enough totals are in: the range for that many and where their mean lies against it.
+    FairnessVerdict verdict = FairnessVerdict::NotJudged;
+    FairRange fairRange;
 };
 
 // The rolls of every step since the program started, counted and summed.
@@ -31,8 +45,6 @@ class RollTally {
 public:
     // The mean of fewer totals is too rough to set against the range.
     static constexpr std::uint64_t kFewestToJudge = 30;
-    // Half the width of the central 99% of the normal distribution, in standard deviations.
-    static constexpr double kZ99 = 2.5758293035489004;
 
     void add(const StepThrows& roll);
     // The steps rolled so far, in ascending order.

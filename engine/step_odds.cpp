@@ -1,50 +1,108 @@
 #include "step_odds.h"
 
 #include <cmath>
+#include <span>
 
 #include "step_table.h"
 
 namespace dicewright {
+namespace {
+
+// A value's mean and its second, third and fourth moments about the mean.
+struct Moments {
+    double mean = 0.0;
+    double m2 = 0.0;
+    double m3 = 0.0;
+    double m4 = 0.0;
+};
+
+// Adds a value that comes with the given probability to moments about `mean`.
+void Add(Moments& moments, double value, double probability) {
+    const double d = value - moments.mean;
+    moments.m2 += probability * d * d;
+    moments.m3 += probability * d * d * d;
+    moments.m4 += probability * d * d * d * d;
+}
+
+// An exploding N-sided die is worth k*N + f with probability N^-(k+1) (f from 1 to N-1): k is
+// geometric with ratio 1/N and f uniform, which averages N(N+1) / (2(N-1)). The chains are
+// summed until what is left weighs nothing in double precision.
+Moments ExplodingDie(int faces) {
+    const double n = faces;
+    Moments die{.mean = n * (n + 1.0) / (2.0 * (n - 1.0))};
+    double k = 0.0;
+    for (double chain = 1.0 / n; chain > 1e-30; chain /= n, k += 1.0) {
+        for (int face = 1; face < faces; ++face) Add(die, k * n + face, chain);
+    }
+    return die;
+}
+
+// The four-sided die of steps 1 and 2: each face equally likely, never thrown again.
+Moments ModifiedDie(int modifier) {
+    Moments die{.mean = 2.5 + modifier};
+    for (int face = 1; face <= 4; ++face) Add(die, face + modifier, 0.25);
+    return die;
+}
+
+// Independent dice add their cumulants: mean, variance, third moment and m4 - 3 m2².
+Moments SumOf(std::span<const int> dice) {
+    Moments sum;
+    double fourthCumulant = 0.0;
+    for (const int faces : dice) {
+        const Moments die = ExplodingDie(faces);
+        sum.mean += die.mean;
+        sum.m2 += die.m2;
+        sum.m3 += die.m3;
+        fourthCumulant += die.m4 - 3.0 * die.m2 * die.m2;
+    }
+    sum.m4 = fourthCumulant + 3.0 * sum.m2 * sum.m2;
+    return sum;
+}
+
+// The moments of what remains once a value at `point` with probability p is taken out (the
+// Rule of One, which shows no total).
+Moments Without(const Moments& all, double point, double p) {
+    // Raw moments about the old mean, then about the new one.
+    const double y = point - all.mean;
+    const double a1 = (0.0 - p * y) / (1.0 - p);
+    const double a2 = (all.m2 - p * y * y) / (1.0 - p);
+    const double a3 = (all.m3 - p * y * y * y) / (1.0 - p);
+    const double a4 = (all.m4 - p * y * y * y * y) / (1.0 - p);
+    return Moments{.mean = all.mean + a1,
+                   .m2 = a2 - a1 * a1,
+                   .m3 = a3 - 3.0 * a1 * a2 + 2.0 * a1 * a1 * a1,
+                   .m4 = a4 - 4.0 * a1 * a3 + 6.0 * a1 * a1 * a2 - 3.0 * a1 * a1 * a1 * a1};
+}
+
+}  // namespace
 
 StepOdds OddsOf(int step) {
     const StepDefinition& definition = StepTable::Step(step);
     StepOdds odds;
+    Moments shown;
     if (!definition.exploding) {
-        // One four-sided die, each face equally likely, never thrown again: variance (4² - 1) / 12.
-        odds.averageTotal = 2.5 + definition.modifier;
-        odds.totalDeviation = std::sqrt(15.0 / 12.0);
-        return odds;
+        shown = ModifiedDie(definition.modifier);
+    } else {
+        shown = SumOf(definition.dice);
+        std::uint64_t allFaces = 1;
+        double noneExplodes = 1.0;
+        for (const int faces : definition.dice) {
+            allFaces *= static_cast<std::uint64_t>(faces);
+            noneExplodes *= (faces - 1.0) / faces;
+        }
+        odds.explosionChance = 1.0 - noneExplodes;
+        if (definition.dice.size() >= 2) {
+            // All ones, with probability 1 / (product of N), give a Rule of One instead of
+            // their total, the number of dice.
+            odds.ruleOfOneOneIn = allFaces;
+            shown = Without(shown, static_cast<double>(definition.dice.size()),
+                            1.0 / static_cast<double>(allFaces));
+        }
     }
-
-    // An exploding N-sided die is worth k*N + f with probability N^-(k+1) (f from 1 to N-1):
-    // k is geometric with ratio 1/N and f uniform, independent of it. That averages
-    // N(N+1) / (2(N-1)), with variance N² Var k + Var f = N³ / (N-1)² + N(N-2) / 12.
-    double sum = 0.0;
-    double variance = 0.0;
-    std::uint64_t allFaces = 1;
-    double noneExplodes = 1.0;
-    for (const int faces : definition.dice) {
-        const double n = faces;
-        sum += n * (n + 1.0) / (2.0 * (n - 1.0));
-        variance += n * n * n / ((n - 1.0) * (n - 1.0)) + n * (n - 2.0) / 12.0;
-        allFaces *= static_cast<std::uint64_t>(faces);
-        noneExplodes *= (n - 1.0) / n;
-    }
-    odds.explosionChance = 1.0 - noneExplodes;
-    odds.averageTotal = sum;
-    odds.totalDeviation = std::sqrt(variance);
-    if (definition.dice.size() >= 2) {
-        // All ones, with probability 1 / (product of N), give a Rule of One instead of their
-        // total, the number of dice: take those rolls out of the mean.
-        odds.ruleOfOneOneIn = allFaces;
-        const double ruleOfOne = 1.0 / static_cast<double>(allFaces);
-        const auto dice = static_cast<double>(definition.dice.size());
-        odds.averageTotal = (sum - dice * ruleOfOne) / (1.0 - ruleOfOne);
-        // The same for the second moment, then the variance of what remains.
-        const double square = variance + sum * sum;
-        const double shownSquare = (square - dice * dice * ruleOfOne) / (1.0 - ruleOfOne);
-        odds.totalDeviation = std::sqrt(shownSquare - odds.averageTotal * odds.averageTotal);
-    }
+    odds.averageTotal = shown.mean;
+    odds.totalDeviation = std::sqrt(shown.m2);
+    odds.totalSkewness = shown.m3 / std::pow(shown.m2, 1.5);
+    odds.totalExcessKurtosis = shown.m4 / (shown.m2 * shown.m2) - 3.0;
     return odds;
 }
 

@@ -12,8 +12,11 @@ struct StepOdds {
     std::uint64_t ruleOfOneOneIn = 0;
     // The chance that at least one die of a roll is thrown again.
     double explosionChance = 0.0;
-    // The standard deviation of the totals that rolls of the step show.
+    // The shape of the shown totals' distribution about their mean: standard deviation,
+    // skewness (positive: a long tail of high totals, as explosions give) and excess kurtosis.
     double totalDeviation = 0.0;
+    double totalSkewness = 0.0;
+    double totalExcessKurtosis = 0.0;
 };
 
 // The odds of step 1 to 40; throws std::out_of_range for any other number.

@@ -225,6 +225,30 @@ private slots:
         QCOMPARE(checkedStep(), step);
     }
 
+    // Digits of every script name steps by their values; a number that is not a decimal digit
+    // (a superscript two) does not, nor does a digit with Alt.
+    void typedDigitsOfEveryScript_data() {
+        QTest::addColumn<QString>("digits");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("step");
+        QTest::newRow("Arabic-Indic 26") << "\u0662\u0666" << int(Qt::NoModifier) << 26;
+        QTest::newRow("Persian 26") << "\u06f2\u06f6" << int(Qt::NoModifier) << 26;
+        QTest::newRow("Devanagari 26") << "\u0968\u096c" << int(Qt::NoModifier) << 26;
+        QTest::newRow("Devanagari 40") << "\u096a\u0966" << int(Qt::NoModifier) << 40;
+        QTest::newRow("Alt+Arabic-Indic 2") << "\u0662" << int(Qt::AltModifier) << 0;
+        QTest::newRow("superscript two") << "\u00b2" << int(Qt::NoModifier) << 0;
+    }
+    void typedDigitsOfEveryScript() {
+        QFETCH(QString, digits);
+        QFETCH(int, modifiers);
+        QFETCH(int, step);
+        for (const QChar digit : digits) {
+            QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key(digit.unicode()),
+                                QString(digit), Qt::KeyboardModifiers(modifiers));
+        }
+        QCOMPARE(checkedStep(), step);
+    }
+
     // The pause that ends a number, on a clock the test moves.
     void aPauseStartsANewNumber_data() {
         QTest::addColumn<qint64>("pause");
@@ -237,9 +261,9 @@ private slots:
         QFETCH(int, step);
         qint64 now = 5000;
         StepTypeAhead typeAhead([&now] { return now; });
-        QCOMPARE(typeAhead.type(QLatin1Char('2')), 2);
+        QCOMPARE(typeAhead.type(2), 2);
         now += pause;
-        QCOMPARE(typeAhead.type(QLatin1Char('9')), step);
+        QCOMPARE(typeAhead.type(9), step);
     }
 
     // Enter or Return rolls from a step option or from ROLL, not from EXIT.

@@ -1,5 +1,6 @@
 // The roll log: what it keeps and how it reads, its copies for a chat and for the record, and
 // how the main window opens it, all without a control added to the main window.
+#include <QAbstractItemModelTester>
 #include <QAction>
 #include <QClipboard>
 #include <QListView>
@@ -12,6 +13,7 @@
 #include "main_window.h"
 #include "qt_test_main.h"
 #include "roll_log_model.h"
+#include "roll_log_window.h"
 #include "scripted_main_window.h"
 #include "window_controls.h"
 
@@ -24,8 +26,8 @@ using dicewright::testing::Roll;
 
 namespace {
 
-QDateTime At(int hour, int minute, int second) {
-    return QDateTime(QDate(2026, 12, 8), QTime(hour, minute, second));
+QDateTime At(int hour, int minute, int second, int day = 8) {
+    return QDateTime(QDate(2026, 12, day), QTime(hour, minute, second));
 }
 
 const QString kStep26Line = QStringLiteral(
@@ -80,13 +82,88 @@ private slots:
         const QDateTime when = At(20, 0, 0);
         log.add(Roll(3, {1}), when);
         for (qsizetype i = 0; i < RollLogModel::kCapacity; ++i) log.add(Roll(4, {2}), when);
+        log.add(Roll(5, {3}), when);
         QCOMPARE(log.rowCount(), int(RollLogModel::kCapacity));
-        QCOMPARE(log.dropped(), qint64(1));
+        QCOMPARE(log.dropped(), qint64(2));
+        QVERIFY(log.chatLine(0).startsWith(QStringLiteral("Step 5 ")));
         QVERIFY(log.chatLine(log.rowCount() - 1).startsWith(QStringLiteral("Step 4 ")));
         QCOMPARE(log.tally().reports().front().step, 3);
         QVERIFY(log.record(QDate(2026, 12, 8))
                     .startsWith(QStringLiteral("Dicewright roll log, Tuesday, December 8, 2026\n"
-                                               "(1 earlier rolls no longer kept)\n")));
+                                               "(2 earlier rolls no longer kept)\n")));
+    }
+
+    // Qt's model tester checks every insertion, and every removal once the log is full. (It
+    // looks at the whole model after each change, so a small log stands in for the program's.)
+    void keepsToTheModelContractPastItsCapacity() {
+        constexpr int kSmall = 50;
+        RollLogModel log(nullptr, kSmall);
+        QAbstractItemModelTester tester(&log);
+        for (int i = 0; i < 2 * kSmall + 10; ++i) log.add(Roll(3 + i % 5, {1}), At(20, 0, 0));
+        QCOMPARE(log.rowCount(), kSmall);
+        QCOMPARE(log.dropped(), qint64(kSmall + 10));
+    }
+
+    // A game night past midnight: the date where the day changes, in the log and in the record,
+    // which starts with the first roll's date whatever day it is copied.
+    void datesWhereTheDayChanges() {
+        RollLogModel log;
+        log.add(Roll(3, {2}), At(23, 59, 58));
+        log.add(Roll(3, {3}), At(23, 59, 59));
+        log.add(Roll(3, {1}), At(0, 0, 3, 9));
+        QCOMPARE(log.line(2), QStringLiteral("23:59:58  Step 3 (D4): 2 \u2014 D4: 2"));
+        QCOMPARE(log.line(1), QStringLiteral("23:59:59  Step 3 (D4): 3 \u2014 D4: 3"));
+        QCOMPARE(log.line(0), QStringLiteral("Wednesday, December 9, 2026  00:00:03  "
+                                             "Step 3 (D4): 1 \u2014 D4: 1"));
+        QCOMPARE(log.record(QDate(2026, 12, 10)),
+                 QStringLiteral("Dicewright roll log, Tuesday, December 8, 2026\n"
+                                "23:59:58  Step 3 (D4): 2 \u2014 D4: 2\n"
+                                "23:59:59  Step 3 (D4): 3 \u2014 D4: 3\n"
+                                "Wednesday, December 9, 2026\n"
+                                "00:00:03  Step 3 (D4): 1 \u2014 D4: 1"));
+    }
+
+    // What the dice have done, in words: the count, the mean against the range for that many
+    // totals with its direction, the Rules of One against those expected.
+    void statisticsInWords_data() {
+        QTest::addColumn<int>("rolls");
+        QTest::addColumn<QList<int>>("dice");  // of every roll of step 8 (2D6)
+        QTest::addColumn<QString>("line");
+        const QString range = QStringLiteral("fair dice give 99 times in 100 (6.67 to 10.94)");
+        QTest::newRow("one roll") << 1 << QList<int>{3, 4}
+                                  << "Step 8: 1 roll. Average total (Rule of One aside) 7.00, "
+                                     "exact 8.58: judged once 30 totals are in (1 so far). "
+                                     "Rule of One: 0, expected 0.028.";
+        QTest::newRow("lower") << 30 << QList<int>{3, 3}
+                               << "Step 8: 30 rolls. Average total (Rule of One aside) 6.00, "
+                                  "exact 8.58: lower than " +
+                                      range + ". Rule of One: 0, expected 0.83.";
+        QTest::newRow("within") << 30 << QList<int>{4, 5}
+                                << "Step 8: 30 rolls. Average total (Rule of One aside) 9.00, "
+                                   "exact 8.58: within the range " +
+                                       range + ". Rule of One: 0, expected 0.83.";
+        QTest::newRow("higher") << 30 << QList<int>{11, 1}
+                                << "Step 8: 30 rolls. Average total (Rule of One aside) 12.00, "
+                                   "exact 8.58: higher than " +
+                                       range + ". Rule of One: 0, expected 0.83.";
+        QTest::newRow("only Rules of One") << 2 << QList<int>{1, 1}
+                                           << "Step 8: 2 rolls. Average total (Rule of One "
+                                              "aside) none, exact 8.58: judged once 30 totals "
+                                              "are in (0 so far). Rule of One: 2, expected 0.056.";
+    }
+    void statisticsInWords() {
+        QFETCH(int, rolls);
+        QFETCH(QList<int>, dice);
+        QFETCH(QString, line);
+        RollLogModel log;
+        for (int i = 0; i < rolls; ++i)
+            log.add(Roll(8, {DieRoll(dice[0]), DieRoll(dice[1])}), At(20, 0, 0));
+        QWidget main;
+        RollLogWindow window(log, &main);
+        window.present();
+        auto* statistics = FindControl<QListWidget>(window, QStringLiteral("lstStatistics"));
+        QCOMPARE(statistics->count(), 1);
+        QCOMPARE(statistics->item(0)->text(), line);
     }
 
     // Copies: a selection and the whole record, oldest first.
@@ -153,8 +230,9 @@ private slots:
             QStringLiteral("Step 4 (D6)")));
         auto* statistics = FindControl<QListWidget>(*log, QStringLiteral("lstStatistics"));
         QCOMPARE(statistics->count(), 2);
-        QVERIFY(statistics->item(1)->text().startsWith(
-            QStringLiteral("Step 4: 1 roll. Average total: 4.00, exact 4.20.")));
+        QCOMPARE(statistics->item(1)->text(),
+                 QStringLiteral("Step 4: 1 roll. Average total 4.00, exact 4.20: judged once 30 "
+                                "totals are in (1 so far)."));
 
         QTest::keyClick(rolls(), Qt::Key_Escape);
         QVERIFY(!log->isVisible());

@@ -73,12 +73,47 @@ TEST_P(StepOddsTest, MatchTheExactDistribution) {
 INSTANTIATE_TEST_SUITE_P(EveryStep, StepOddsTest,
                          ::testing::Range(StepTable::kFirstStep, StepTable::kLastStep + 1));
 
+// The shape of the shown totals, which the fair range is corrected for. The fourth moment weighs
+// the far tail: the distributions here are cut only below 1e-24.
+class StepShapeTest : public ::testing::TestWithParam<int> {};
+
+TEST_P(StepShapeTest, SkewnessAndKurtosisMatchTheExactDistribution) {
+    const int step = GetParam();
+    const StepDefinition& definition = StepTable::Step(step);
+    Distribution shown = ExactStep(step, 1e-24);
+    if (definition.dice.size() >= 2) shown.erase(static_cast<int>(definition.dice.size()));
+    double mass = 0.0;
+    double mean = 0.0;
+    for (const auto& [total, probability] : shown) {
+        mass += probability;
+        mean += total * probability;
+    }
+    mean /= mass;
+    double moment[5] = {};
+    for (const auto& [total, probability] : shown) {
+        for (int j = 2; j <= 4; ++j) moment[j] += std::pow(total - mean, j) * probability / mass;
+    }
+    const StepOdds odds = OddsOf(step);
+    EXPECT_NEAR(odds.averageTotal, mean, 1e-9);
+    EXPECT_NEAR(odds.totalDeviation, std::sqrt(moment[2]), 1e-9);
+    EXPECT_NEAR(odds.totalSkewness, moment[3] / std::pow(moment[2], 1.5), 1e-9);
+    EXPECT_NEAR(odds.totalExcessKurtosis, moment[4] / (moment[2] * moment[2]) - 3.0, 1e-9);
+}
+
+// A die never thrown again, a single exploding die, two and four dice with a Rule of One.
+INSTANTIATE_TEST_SUITE_P(Steps, StepShapeTest, ::testing::Values(1, 3, 8, 26));
+
 TEST(StepOdds, WellKnownValues) {
     EXPECT_EQ(OddsOf(1).averageTotal, 0.5);
     EXPECT_EQ(OddsOf(4).averageTotal, 4.2);  // an exploding D6
     EXPECT_EQ(OddsOf(8).ruleOfOneOneIn, 36u);
     EXPECT_EQ(OddsOf(40).ruleOfOneOneIn, 1152000u);
     EXPECT_NEAR(OddsOf(8).explosionChance, 11.0 / 36.0, 1e-15);
+    // Four faces equally likely: no skew, and flatter than the normal by 1.36.
+    EXPECT_NEAR(OddsOf(2).totalSkewness, 0.0, 1e-15);
+    EXPECT_NEAR(OddsOf(2).totalExcessKurtosis, -1.36, 1e-12);
+    // Explosions give a long tail of high totals.
+    EXPECT_NEAR(OddsOf(8).totalSkewness, 1.546, 5e-4);
 }
 
 // The tally of rolls so far, set against the odds: counts, means, and the 99% range once 30
@@ -99,15 +134,31 @@ TEST(RollTally, CountsOnlyTheStepsRolled) {
     EXPECT_NEAR(reports[1].expectedRulesOfOne, 2.0 / 36.0, 1e-15);
     EXPECT_EQ(reports[1].averageShown, 7.0);  // the Rule of One aside
     EXPECT_EQ(reports[1].exactAverage, OddsOf(8).averageTotal);
-    EXPECT_FALSE(reports[1].judged);
+    EXPECT_EQ(reports[1].verdict, FairnessVerdict::NotJudged);
+}
+
+// The ranges, skewed as the totals are: an exploding D6 (step 4) deviates by 3.26 about 4.2 with
+// skewness 2.09, so the normal 4.2 ± 1.53 at 30 totals moves up to 2.88 to 5.95, and ± 0.49 at
+// 300 to 3.74 to 4.71; step 8 at 30 gives 6.67 to 10.94 where the normal range is 6.44 to 10.72.
+TEST(FairRange, CorrectedForTheSkewOfTheTotals) {
+    const struct {
+        int step;
+        std::uint64_t totals;
+        double low;
+        double high;
+    } cases[] = {{4, 30, 2.8793, 5.9477}, {4, 300, 3.7363, 4.7065}, {8, 30, 6.6653, 10.9407}};
+    for (const auto& c : cases) {
+        const FairRange range = FairRangeOfMean(OddsOf(c.step), c.totals);
+        EXPECT_NEAR(range.low, c.low, 1e-4) << "step " << c.step << ", " << c.totals << " totals";
+        EXPECT_NEAR(range.high, c.high, 1e-4) << "step " << c.step << ", " << c.totals << " totals";
+    }
 }
 
 struct JudgedCase {
     const char* name;
     int rolls;
     DieRoll value;  // of every roll of step 4, an exploding D6
-    bool judged;
-    bool within;
+    FairnessVerdict verdict;
 };
 
 class RollTallyJudgement : public ::testing::TestWithParam<JudgedCase> {};
@@ -117,22 +168,22 @@ TEST_P(RollTallyJudgement, SetsTheMeanAgainstTheFairRange) {
     RollTally tally;
     for (int i = 0; i < c.rolls; ++i) tally.add(Roll(4, {c.value}));
     const StepTallyReport report = tally.reports().at(0);
-    EXPECT_EQ(report.judged, c.judged);
-    EXPECT_EQ(report.withinFairRange, c.within);
-    if (c.judged) {
-        const double margin = RollTally::kZ99 * OddsOf(4).totalDeviation / std::sqrt(c.rolls);
-        EXPECT_NEAR(report.fairLow, 4.2 - margin, 1e-12);
-        EXPECT_NEAR(report.fairHigh, 4.2 + margin, 1e-12);
+    EXPECT_EQ(report.verdict, c.verdict);
+    if (c.verdict != FairnessVerdict::NotJudged) {
+        const FairRange range = FairRangeOfMean(OddsOf(4), static_cast<std::uint64_t>(c.rolls));
+        EXPECT_EQ(report.fairRange.low, range.low);
+        EXPECT_EQ(report.fairRange.high, range.high);
     }
 }
 
-// An exploding D6 deviates by 3.26 about 4.2: 30 totals give 4.2 ± 1.53, 300 give ± 0.49.
+using enum FairnessVerdict;
 INSTANTIATE_TEST_SUITE_P(Step4, RollTallyJudgement,
-                         ::testing::Values(JudgedCase{"TooFewToJudge", 29, 1, false, false},
-                                           JudgedCase{"ThirtyNearTheMean", 30, 4, true, true},
-                                           JudgedCase{"ThirtyAllOnes", 30, 1, true, false},
-                                           JudgedCase{"ThreeHundredJustInside", 300, 4, true, true},
-                                           JudgedCase{"ThreeHundredFives", 300, 5, true, false}),
+                         ::testing::Values(JudgedCase{"TooFewToJudge", 29, 1, NotJudged},
+                                           JudgedCase{"ThirtyNearTheMean", 30, 4, Within},
+                                           JudgedCase{"ThirtyAllOnes", 30, 1, Lower},
+                                           JudgedCase{"ThirtySevens", 30, 7, Higher},
+                                           JudgedCase{"ThreeHundredJustInside", 300, 4, Within},
+                                           JudgedCase{"ThreeHundredFives", 300, 5, Higher}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

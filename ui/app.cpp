@@ -53,6 +53,8 @@ Application::Application(int& argc, char** argv)
     setDesktopFileName(QString::fromUtf8(AppInfo::desktopId));
     setWindowIcon(WindowIcon());
     AddBundledFonts();
+    // Counted texts ("1 roll", "2 rolls") take their plural forms from the English translation.
+    if (m_english.load(QStringLiteral(":/i18n/dicewright_en.qm"))) installTranslator(&m_english);
     // The program ends through its own paths: EXIT, closing the main window, or unloading the
     // splash while it is the only window. A hidden splash never keeps it alive.
     setQuitOnLastWindowClosed(false);

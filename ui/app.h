@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QTranslator>
 #include <functional>
 #include <memory>
 
@@ -42,6 +43,7 @@ public:
 private:
     MainWindow& loadMainWindow();
 
+    QTranslator m_english;
     ClockRandomSource m_random;
     std::unique_ptr<SplashWindow> m_splash;
     std::unique_ptr<MainWindow> m_main;

@@ -208,18 +208,19 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         m_roll->click();
         return;
     }
-    // A digit however the keyboard made it: AZERTY keyboards need Shift for the top row, and
-    // the keypad counts too. With Ctrl or Alt the key means something else.
+    // A digit however the keyboard made it, in any script (Arabic-Indic, Persian, Devanagari...):
+    // AZERTY keyboards need Shift for the top row, and the keypad counts too. With Ctrl or Alt
+    // the key means something else.
     const QString text = event->text();
     const bool digit =
-        text.size() == 1 && text[0] >= QLatin1Char('0') && text[0] <= QLatin1Char('9') &&
+        text.size() == 1 && text[0].category() == QChar::Number_DecimalDigit &&
         (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) ==
             Qt::NoModifier;
     if (!digit) {
         QWidget::keyPressEvent(event);
         return;
     }
-    if (const int step = m_typeAhead.type(text[0]); step != 0) {
+    if (const int step = m_typeAhead.type(text[0].digitValue()); step != 0) {
         // As a click does: the option takes the focus and its handler runs.
         QAbstractButton* option = m_steps->button(step);
         option->setFocus(Qt::OtherFocusReason);

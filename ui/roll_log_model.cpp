@@ -16,11 +16,12 @@ bool IsRuleOfOne(const StepThrows& roll) {
 
 }  // namespace
 
-RollLogModel::RollLogModel(QObject* parent) : QAbstractListModel(parent) {}
+RollLogModel::RollLogModel(QObject* parent, qsizetype capacity)
+    : QAbstractListModel(parent), m_capacity(capacity) {}
 
 void RollLogModel::add(const StepThrows& roll, const QDateTime& when) {
     m_tally.add(roll);
-    if (static_cast<qsizetype>(m_entries.size()) == kCapacity) {
+    if (static_cast<qsizetype>(m_entries.size()) == m_capacity) {
         const int oldest = static_cast<int>(m_entries.size()) - 1;
         beginRemoveRows({}, oldest, oldest);
         m_entries.pop_front();
@@ -69,9 +70,23 @@ QString RollLogModel::chatLine(int row) const {
              QString::fromStdString(ThrowsText(roll)));
 }
 
+QDateTime RollLogModel::when(int row) const {
+    return QDateTime::fromMSecsSinceEpoch(entry(row).msecsSinceEpoch);
+}
+
+bool RollLogModel::startsADay(int row) const {
+    // Higher rows are older; the oldest kept has no roll before it to differ from.
+    return row + 1 < rowCount() && when(row).date() != when(row + 1).date();
+}
+
+QString RollLogModel::timedLine(int row) const {
+    return when(row).toString(QStringLiteral("HH:mm:ss")) + QStringLiteral("  ") + chatLine(row);
+}
+
 QString RollLogModel::line(int row) const {
-    const QDateTime when = QDateTime::fromMSecsSinceEpoch(entry(row).msecsSinceEpoch);
-    return when.toString(QStringLiteral("HH:mm:ss")) + QStringLiteral("  ") + chatLine(row);
+    if (!startsADay(row)) return timedLine(row);
+    return ProgramLocale().toString(when(row).date(), QLocale::LongFormat) + QStringLiteral("  ") +
+           timedLine(row);
 }
 
 QString RollLogModel::linesOf(QList<int> rows) const {
@@ -84,10 +99,17 @@ QString RollLogModel::linesOf(QList<int> rows) const {
 
 QString RollLogModel::record(const QDate& today) const {
     const QLocale english = ProgramLocale();
+    const QDate first = rowCount() == 0 ? today : when(rowCount() - 1).date();
     QStringList lines{
-        tr("Dicewright roll log, %1").arg(english.toString(today, QLocale::LongFormat))};
-    if (m_dropped > 0) lines << tr("(%1 earlier rolls no longer kept)").arg(m_dropped);
-    for (int row = rowCount() - 1; row >= 0; --row) lines << line(row);
+        tr("Dicewright roll log, %1").arg(english.toString(first, QLocale::LongFormat))};
+    if (m_dropped > 0) {
+        lines << tr("(%1 earlier roll(s) no longer kept)", nullptr, CountForPlural(m_dropped))
+                     .arg(english.toString(m_dropped));
+    }
+    for (int row = rowCount() - 1; row >= 0; --row) {
+        if (startsADay(row)) lines << english.toString(when(row).date(), QLocale::LongFormat);
+        lines << timedLine(row);
+    }
     return lines.join(QLatin1Char('\n'));
 }
 

@@ -9,7 +9,8 @@
 
 namespace dicewright {
 
-// Every roll since the program started, newest in the first row, up to kCapacity of them.
+// Every roll since the program started, newest in the first row, up to a capacity of them
+// (kCapacity in the program).
 // Each is kept compact, as its time and its dice; its text is formed only when asked for.
 // The tally behind the statistics counts every roll, also those no longer kept.
 class RollLogModel : public QAbstractListModel {
@@ -19,7 +20,7 @@ class RollLogModel : public QAbstractListModel {
 public:
     static constexpr qsizetype kCapacity = 100000;
 
-    explicit RollLogModel(QObject* parent = nullptr);
+    explicit RollLogModel(QObject* parent = nullptr, qsizetype capacity = kCapacity);
 
     void add(const StepThrows& roll, const QDateTime& when = QDateTime::currentDateTime());
 
@@ -33,11 +34,14 @@ public:
     // The roll of a row as one line for a chat, as the total display showed it:
     // "Step 26 (D20+D10+D8+D6): 56 — D20: 20 + 20 + 5 = 45 · D10: 7 · D8: 3 · D6: 1".
     QString chatLine(int row) const;
-    // The line a row shows: its time of day, then its chat line.
+    // The line a row shows: its time of day, then its chat line; where the day changed since
+    // the roll before, the date first.
     QString line(int row) const;
     // The lines of these rows, oldest first, one a line.
     QString linesOf(QList<int> rows) const;
-    // The whole log as a game-night record: a line with the date, then every roll, oldest first.
+    // The whole log as a game-night record: a line with the date of the first roll (of today
+    // when there is none), then every roll, oldest first, with a line with the date wherever
+    // the day changes.
     QString record(const QDate& today = QDate::currentDate()) const;
 
 private:
@@ -46,7 +50,13 @@ private:
         StepThrows roll;
     };
     const Entry& entry(int row) const;
+    QDateTime when(int row) const;
+    // Whether a row's roll came on another day than the roll before it.
+    bool startsADay(int row) const;
+    // A row's time of day and chat line.
+    QString timedLine(int row) const;
 
+    qsizetype m_capacity;
     std::deque<Entry> m_entries;  // oldest first; row 0 is the last entry
     qint64 m_dropped = 0;
     RollTally m_tally;

@@ -29,30 +29,42 @@ QString StatisticsLine(const StepTallyReport& report) {
         return value > 0.0 && value < 0.1 ? english.toString(value, 'g', 2)
                                           : english.toString(value, 'f', 2);
     };
+    const auto count = [&](std::uint64_t value) {
+        return english.toString(static_cast<qulonglong>(value));
+    };
     const std::uint64_t shown = report.rolls - report.rulesOfOne;
+    const QString range =
+        QObject::tr("%1 to %2").arg(number(report.fairRange.low), number(report.fairRange.high));
+    QString verdict;
+    switch (report.verdict) {
+        case FairnessVerdict::NotJudged:
+            verdict = QObject::tr("judged once %1 total(s) are in (%2 so far)", nullptr,
+                                  static_cast<int>(RollTally::kFewestToJudge))
+                          .arg(count(RollTally::kFewestToJudge), count(shown));
+            break;
+        case FairnessVerdict::Lower:
+            verdict = QObject::tr("lower than fair dice give 99 times in 100 (%1)").arg(range);
+            break;
+        case FairnessVerdict::Within:
+            verdict =
+                QObject::tr("within the range fair dice give 99 times in 100 (%1)").arg(range);
+            break;
+        case FairnessVerdict::Higher:
+            verdict = QObject::tr("higher than fair dice give 99 times in 100 (%1)").arg(range);
+            break;
+    }
     QStringList parts;
-    parts << (report.rolls == 1
-                  ? QObject::tr("Step %1: 1 roll").arg(report.step)
-                  : QObject::tr("Step %1: %2 rolls").arg(report.step).arg(report.rolls));
-    parts << QObject::tr("%1: %2, exact %3")
+    parts << QObject::tr("Step %1: %2 roll(s)", nullptr,
+                         CountForPlural(static_cast<qint64>(report.rolls)))
+                 .arg(report.step)
+                 .arg(count(report.rolls));
+    parts << QObject::tr("%1 %2, exact %3: %4")
                  .arg(AverageTotalLabel(OddsOf(report.step)),
                       shown == 0 ? QObject::tr("none") : number(report.averageShown),
-                      number(report.exactAverage));
+                      number(report.exactAverage), verdict);
     if (report.expectedRulesOfOne > 0.0) {
         parts << QObject::tr("Rule of One: %1, expected %2")
-                     .arg(report.rulesOfOne)
-                     .arg(number(report.expectedRulesOfOne));
-    }
-    const QString range =
-        QObject::tr("%1 to %2").arg(number(report.fairLow), number(report.fairHigh));
-    if (!report.judged) {
-        parts << QObject::tr("Fairness: judged once %1 totals are in (%2 so far)")
-                     .arg(RollTally::kFewestToJudge)
-                     .arg(shown);
-    } else if (report.withinFairRange) {
-        parts << QObject::tr("Within the range fair dice give 99 times in 100 (%1)").arg(range);
-    } else {
-        parts << QObject::tr("Outside the range fair dice give 99 times in 100 (%1)").arg(range);
+                     .arg(count(report.rulesOfOne), number(report.expectedRulesOfOne));
     }
     return parts.join(QStringLiteral(". ")) + QLatin1Char('.');
 }
@@ -91,6 +103,15 @@ RollLogWindow::RollLogWindow(RollLogModel& model, QWidget* parent)
     m_statistics->setWordWrap(true);
     m_statistics->setMaximumHeight(fontMetrics().lineSpacing() * 9);
     statisticsCaption->setBuddy(m_statistics);
+    // A range that fair dice keep to 99 times in 100 is looked at again after every roll: over
+    // an evening, fair dice step outside it now and then.
+    auto* fairnessNote = new QLabel(
+        tr("Each step is judged again after every roll. Over many rolls, fair dice now and then "
+           "land outside a range they keep to 99 times in 100, so one \u201clower\u201d or "
+           "\u201chigher\u201d alone proves nothing."),
+        this);
+    fairnessNote->setObjectName(QStringLiteral("lblFairnessNote"));
+    fairnessNote->setWordWrap(true);
 
     auto* buttons = new QDialogButtonBox(this);
     auto* copyAll = buttons->addButton(tr("Copy all"), QDialogButtonBox::ActionRole);
@@ -106,6 +127,7 @@ RollLogWindow::RollLogWindow(RollLogModel& model, QWidget* parent)
     layout->addWidget(m_dropped);
     layout->addWidget(statisticsCaption);
     layout->addWidget(m_statistics);
+    layout->addWidget(fairnessNote);
     layout->addWidget(buttons);
     resize(620, 460);
 
@@ -189,7 +211,8 @@ void RollLogWindow::refreshSummary() {
     const qint64 dropped = m_model.dropped();
     m_dropped->setVisible(dropped > 0);
     if (dropped > 0) {
-        m_dropped->setText(tr("%1 earlier rolls are no longer kept: the log holds the last %2.")
+        m_dropped->setText(tr("%1 earlier roll(s) are no longer kept: the log holds the last %2.",
+                              nullptr, CountForPlural(dropped))
                                .arg(ProgramLocale().toString(dropped),
                                     ProgramLocale().toString(RollLogModel::kCapacity)));
     }

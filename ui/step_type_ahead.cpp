@@ -8,8 +8,7 @@
 namespace dicewright {
 namespace {
 
-int StepNamed(const QString& digits) {
-    const int number = digits.toInt();
+int StepNamed(int number) {
     return number >= StepTable::kFirstStep && number <= StepTable::kLastStep ? number : 0;
 }
 
@@ -21,13 +20,18 @@ qint64 StepTypeAhead::SteadyClockMs() {
     return QDeadlineTimer::current().deadline();
 }
 
-int StepTypeAhead::type(QChar digit) {
+int StepTypeAhead::type(int digit) {
     const qint64 now = m_clock();
-    if (!m_lastTyped || now - *m_lastTyped > kPauseMs) m_typed.clear();
+    if (!m_lastTyped || now - *m_lastTyped > kPauseMs) m_digits = 0;
     m_lastTyped = now;
     // Three digits never name a step; a number that is no step gives way to the new digit.
-    m_typed += digit;
-    if (m_typed.size() > 2 || StepNamed(m_typed) == 0) m_typed = digit;
+    if (m_digits == 1 && StepNamed(m_typed * 10 + digit) != 0) {
+        m_typed = m_typed * 10 + digit;
+        m_digits = 2;
+    } else {
+        m_typed = digit;
+        m_digits = 1;
+    }
     return StepNamed(m_typed);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <QtGlobal>
 #include <functional>
 #include <optional>
 
@@ -16,14 +16,17 @@ public:
 
     explicit StepTypeAhead(Clock clock = SteadyClockMs);
 
-    // Takes one typed digit '0' to '9'; returns the step the digits now name, or 0 for none.
-    int type(QChar digit);
+    // Takes the value 0 to 9 of one typed digit, in whatever script the keyboard writes it;
+    // returns the step the digits now name, or 0 for none.
+    int type(int digit);
 
     static qint64 SteadyClockMs();
 
 private:
     Clock m_clock;
-    QString m_typed;
+    // The number the digits so far make, and how many digits make it (0 to 2).
+    int m_typed = 0;
+    int m_digits = 0;
     std::optional<qint64> m_lastTyped;
 };
 

@@ -1,0 +1,43 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<!-- The program's texts are English; this gives its counted texts their English plural forms
+     ("1 roll", "2 rolls"), which Qt chooses by the count given to tr(). -->
+<TS version="2.1" language="en_US" sourcelanguage="en_US">
+<context>
+    <name>QObject</name>
+    <message numerus="yes">
+        <source>Step %1: %2 roll(s)</source>
+        <translation>
+            <numerusform>Step %1: %2 roll</numerusform>
+            <numerusform>Step %1: %2 rolls</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>judged once %1 total(s) are in (%2 so far)</source>
+        <translation>
+            <numerusform>judged once %1 total is in (%2 so far)</numerusform>
+            <numerusform>judged once %1 totals are in (%2 so far)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>dicewright::RollLogModel</name>
+    <message numerus="yes">
+        <source>(%1 earlier roll(s) no longer kept)</source>
+        <translation>
+            <numerusform>(%1 earlier roll no longer kept)</numerusform>
+            <numerusform>(%1 earlier rolls no longer kept)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>dicewright::RollLogWindow</name>
+    <message numerus="yes">
+        <source>%1 earlier roll(s) are no longer kept: the log holds the last %2.</source>
+        <translation>
+            <numerusform>%1 earlier roll is no longer kept: the log holds the last %2.</numerusform>
+            <numerusform>%1 earlier rolls are no longer kept: the log holds the last %2.</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
