@@ -78,8 +78,9 @@ private:
 TEST(Power, DiceThatRollFewerSixesAreCalledLower) {
     FewerSixesSource source(8);
     const Rates rates = Judge(8, source, 1000, 0, 300);
-    std::printf("step 8 with half the sixes drawn again, 1000 sessions of 300 rolls: %.1f%% lower\n",
-                100.0 * rates.lower);
+    std::printf(
+        "step 8 with half the sixes drawn again, 1000 sessions of 300 rolls: %.1f%% lower\n",
+        100.0 * rates.lower);
     EXPECT_GE(rates.lower, 0.95);
     EXPECT_EQ(rates.higher, 0.0);
 }

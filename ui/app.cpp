@@ -2,6 +2,7 @@
 
 #include <QIcon>
 
+#include "accessibility.h"
 #include "app_info.h"
 #include "error_boundary.h"
 #include "fonts.h"
@@ -63,6 +64,7 @@ Application::Application(int& argc, char** argv)
 Application::~Application() = default;
 
 void Application::start() {
+    StartAccessibilityBridge();
     m_main.reset();
     m_splash = std::make_unique<SplashWindow>([this]() -> QWidget& { return loadMainWindow(); });
     // Unloading the splash before the main window exists leaves no window: the program ends.

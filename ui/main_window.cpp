@@ -127,6 +127,9 @@ MainWindow::MainWindow(RandomSource& random, QWidget* parent) : QWidget(parent),
 
 void MainWindow::createStepOptions() {
     m_steps = new QButtonGroup(this);
+    m_steps->setObjectName(QStringLiteral("grpSteps"));
+    // What a screen reader calls the options as one group, where the platform shows groups.
+    m_steps->setProperty("accessibleName", tr("Steps"));
     for (const StepDefinition& step : StepTable::All()) {
         auto* option = new QRadioButton(QString::fromStdString(step.caption), this);
         option->setObjectName(QString::fromStdString(step.optionName));

@@ -34,6 +34,7 @@ dicewright_licences(${licence_dir} ${CMAKE_CURRENT_LIST_DIR}/THIRD-PARTY.txt.in
 
 set(program_dir $<TARGET_FILE_DIR:dicewright>)
 install(FILES ${web_dir}/index.html ${CMAKE_CURRENT_LIST_DIR}/page.js
+    ${CMAKE_CURRENT_LIST_DIR}/accessibility_mirror.js
     ${program_dir}/dicewright.js ${program_dir}/dicewright.wasm ${program_dir}/qtloader.js
     ${PROJECT_SOURCE_DIR}/assets/logo.jpg
     DESTINATION .)

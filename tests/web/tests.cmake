@@ -24,4 +24,11 @@ function(add_platform_tests)
             ${CMAKE_CURRENT_BINARY_DIR}/web_test)
     set_tests_properties(web_test PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE
         ENVIRONMENT "NODE_PATH=${DICEWRIGHT_WEB_NODE_MODULES}")
+
+    # The same site through Chromium's accessibility tree, as a screen reader meets it.
+    add_test(NAME web_accessibility_test
+        COMMAND ${NODE} ${PROJECT_SOURCE_DIR}/tests/web/accessibility_test.js ${DICEWRIGHT_WEB_SITE}
+            ${CMAKE_CURRENT_BINARY_DIR}/web_accessibility_test)
+    set_tests_properties(web_accessibility_test PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE
+        ENVIRONMENT "NODE_PATH=${DICEWRIGHT_WEB_NODE_MODULES}")
 endfunction()

@@ -14,7 +14,10 @@ target_link_options(dicewright_options INTERFACE -fexceptions -sDISABLE_EXCEPTIO
 function(dicewright_platform_parts ui program)
     set(here ${DICEWRIGHT_PLATFORM_DIR})
     target_sources(${ui} PRIVATE ${here}/announcement_web.cpp ${here}/fonts_web.cpp
-        ${here}/program_end_web.cpp)
+        ${here}/program_end_web.cpp
+        ${here}/accessibility_mirror_web.cpp ${here}/accessibility_mirror_web.h)
+    # The mirror switches on Qt's accessibility through the platform layer.
+    target_link_libraries(${ui} PRIVATE Qt6::GuiPrivate)
     # EM_ASM's JavaScript names its arguments $0, $1...
     set_source_files_properties(${here}/announcement_web.cpp ${here}/program_end_web.cpp
         PROPERTIES COMPILE_OPTIONS -Wno-dollar-in-identifier-extension)

@@ -1,0 +1,149 @@
+// The browser's side of the program's accessibility mirror: the program hands over its
+// accessibility tree (every visible window and control, with role, name, description and
+// states) whenever it changes, and this lays it out as hidden elements that a screen reader
+// reads and uses as any web page. Elements keep their identity from one update to the next, so
+// the reader's place and the page's focus stay put. A click on an element (a screen reader's
+// activation) presses the control; keys typed while an element has the focus go on to the
+// program as if typed on its canvas, so Tab, the arrows, Space and Enter work as in the
+// program, and the page's focus follows the program's.
+'use strict';
+
+window.dicewrightMirror = (function () {
+  const root = document.getElementById('mirror');
+  const canvas = document.getElementById('screen');
+  const elements = new Map();  // the program's id of a control, to its element
+  let act = null;
+
+  // The element that stands for a role, and the ARIA role it takes where HTML has none.
+  const KINDS = {
+    Button: ['button'], PushButton: ['button'], RadioButton: ['div', 'radio'], CheckBox: ['div', 'checkbox'],
+    StaticText: ['p'], Notification: ['p'], Graphic: ['div', 'img'],
+    List: ['ul'], ListItem: ['li'], PopupMenu: ['div', 'menu'], MenuItem: ['div', 'menuitem'],
+    ScrollBar: null,
+  };
+
+  function elementFor(node, topLevel) {
+    const window = topLevel && node.role !== 'PopupMenu';
+    const [tag, role] = window ? ['section', 'dialog'] : (KINDS[node.role] || ['div']);
+    let element = elements.get(node.id);
+    if (!element || element.localName !== tag) {
+      element = document.createElement(tag);
+      if (tag === 'button') element.type = 'button';
+      element.id = `qt-${node.id}`;
+      element.dataset.id = node.id;
+      element.addEventListener('click', (event) => {
+        event.preventDefault();
+        if (act) act(node.id, 'press');
+      });
+      element.addEventListener('focus', () => { if (act) act(node.id, 'focus'); });
+      element.addEventListener('keydown', toProgram);
+      element.addEventListener('keyup', toProgram);
+      elements.set(node.id, element);
+    }
+    if (role) element.setAttribute('role', role); else element.removeAttribute('role');
+    return element;
+  }
+
+  function setText(element, text) {
+    if (element.textContent !== text) element.textContent = text;
+  }
+  function setAttribute(element, name, value) {
+    if (value === null || value === '' || value === false) element.removeAttribute(name);
+    else if (element.getAttribute(name) !== String(value)) element.setAttribute(name, value);
+  }
+
+  // Lays out a node and its children; returns its element, or null for what is left out.
+  function lay(node, seen, topLevel = false) {
+    if (!topLevel && KINDS[node.role] === null) return null;
+    const element = elementFor(node, topLevel);
+    seen.add(node.id);
+    const kind = element.getAttribute('role') || element.localName;
+    const leaf = ['button', 'radio', 'checkbox', 'p', 'li', 'menuitem'].includes(kind);
+    if (leaf) setText(element, node.name);
+    setAttribute(element, 'aria-label', leaf ? null : node.name);
+    setAttribute(element, 'aria-description', node.description);
+    setAttribute(element, 'aria-checked', node.checkable ? String(node.checked) : null);
+    setAttribute(element, 'aria-disabled', node.disabled ? 'true' : null);
+    setAttribute(element, 'aria-selected', kind === 'li' && node.selected ? 'true' : null);
+    setAttribute(element, 'tabindex', node.focusable ? '-1' : null);
+    if (!leaf) place(element, layChildren(node.children, seen));
+    if (topLevel) {
+      // A window is read by its title and, as it appears, its texts.
+      const texts = [...element.querySelectorAll('p')].map((p) => p.id).join(' ');
+      setAttribute(element, 'aria-describedby', texts);
+    }
+    return element;
+  }
+
+  // Controls that share a group (the options of one QButtonGroup) stand in one radio group.
+  function layChildren(children, seen) {
+    const laid = [];
+    let group = null;
+    for (const child of children) {
+      const element = lay(child, seen);
+      if (!element) continue;
+      if (!child.group) { group = null; laid.push(element); continue; }
+      if (!group || group.name !== child.group) {
+        const key = `group-${child.id}`;
+        let box = elements.get(key);
+        if (!box) {
+          box = document.createElement('div');
+          box.setAttribute('role', 'radiogroup');
+          elements.set(key, box);
+        }
+        seen.add(key);
+        setAttribute(box, 'aria-label', child.group);
+        group = { name: child.group, box, members: [] };
+        laid.push(box);
+      }
+      group.members.push(element);
+      place(group.box, group.members);
+    }
+    return laid;
+  }
+
+  // Puts these children into the element, moving nothing that is already in place (a moved
+  // element would lose the focus).
+  function place(element, children) {
+    const current = [...element.children];
+    if (current.length === children.length && current.every((child, i) => child === children[i])) return;
+    element.replaceChildren(...children);
+  }
+
+  function render(json) {
+    const tree = JSON.parse(json);
+    const seen = new Set();
+    place(root, tree.windows.map((window) => lay(window, seen, true)));
+    for (const [id, element] of elements) {
+      if (!seen.has(id)) { element.remove(); elements.delete(id); }
+    }
+    // The page's focus follows the program's, unless the page is somewhere else entirely.
+    const focused = elements.get(tree.focus);
+    const active = document.activeElement;
+    if (focused && focused !== active && (root.contains(active) || active === canvas || active === document.body)) {
+      if (!focused.hasAttribute('tabindex')) focused.setAttribute('tabindex', '-1');
+      focused.focus({ preventScroll: true });
+    }
+  }
+
+  // Keys typed on an element go on to the program, which handles them on its focused control.
+  function toProgram(event) {
+    event.preventDefault();
+    event.stopPropagation();
+    canvas.dispatchEvent(new KeyboardEvent(event.type, {
+      key: event.key, code: event.code, location: event.location, repeat: event.repeat,
+      ctrlKey: event.ctrlKey, shiftKey: event.shiftKey, altKey: event.altKey, metaKey: event.metaKey,
+      bubbles: true, cancelable: true,
+    }));
+  }
+
+  // Called by the program once it runs, with its module.
+  function connect(module) {
+    act = (id, action) => module.dicewrightAccessibleAction(id, action);
+  }
+
+  // When the program ends, nothing of it is left to read.
+  window.addEventListener('dicewright-ended', () => { root.replaceChildren(); elements.clear(); });
+
+  return { render, connect };
+}());

@@ -1,0 +1,193 @@
+'use strict';
+// The web edition as a blind player meets it: through Chromium's accessibility tree alone (the
+// DevTools protocol's Accessibility.getFullAXTree, as a screen reader gets it), acting on its
+// nodes as a screen reader's activation does (a click on the node's element) or with the keys.
+// The splash's button opens the main window; its 40 options stand in one radio group; a step
+// chosen and ROLL pressed give a total read from the tree and spoken once; Tab follows the
+// window's own tab order with the program's focus; Ctrl+L shows the roll log; EXIT ends it.
+//   node accessibility_test.js SITE_DIR WORK_DIR
+const fs = require('fs');
+const path = require('path');
+const { serve, launch, waitFor } = require('./browser');
+
+const [site, work] = process.argv.slice(2);
+fs.mkdirSync(work, { recursive: true });
+
+let passed = 0;
+let failed = 0;
+function check(what, condition) {
+  console.log(`${condition ? 'PASS' : 'FAIL'}: ${what}`);
+  if (condition) ++passed; else ++failed;
+}
+
+// The tree a screen reader reads: its nodes in reading order, as { role, name, checked,
+// focused, description, backend, depth, node }.
+async function readTree(cdp) {
+  const { nodes } = await cdp.send('Accessibility.getFullAXTree');
+  const byId = new Map(nodes.map((node) => [node.nodeId, node]));
+  const read = [];
+  const property = (node, name) => (node.properties || []).find((p) => p.name === name)?.value?.value;
+  (function walk(node, depth) {
+    if (!node) return;
+    if (!node.ignored) {
+      read.push({
+        role: node.role?.value, name: node.name?.value || '', description: node.description?.value || '',
+        checked: property(node, 'checked'), focused: property(node, 'focused') === true,
+        backend: node.backendDOMNodeId, depth, node,
+      });
+    }
+    for (const child of node.childIds || []) walk(byId.get(child), depth + 1);
+  }(nodes[0], 0));
+  return read;
+}
+const find = (tree, role, name) => tree.find((n) => n.role === role && (name === undefined || n.name === name));
+
+// What a screen reader's activation does: a click on the node's element.
+async function activate(cdp, node) {
+  const { object } = await cdp.send('DOM.resolveNode', { backendNodeId: node.backend });
+  await cdp.send('Runtime.callFunctionOn', { objectId: object.objectId, functionDeclaration: 'function () { this.click(); }' });
+}
+
+function possible(text) {
+  return text === 'Rule of One' || (/^[0-9]+$/.test(text) && Number(text) >= 3);
+}
+
+// The text that follows a static text in reading order: a display after its caption.
+function textAfter(tree, caption) {
+  const at = tree.findIndex((n) => n.role === 'StaticText' && n.name === caption);
+  return at < 0 ? null : tree.slice(at + 1).find((n) => n.role === 'StaticText')?.name;
+}
+
+async function run(browser, origin) {
+  const page = await browser.newPage();
+  await page.setViewport({ width: 1024, height: 768 });
+  const cdp = await page.target().createCDPSession();
+  await page.goto(origin);
+  await page.evaluate(() => {
+    window.spoken = [];
+    new MutationObserver(() => window.spoken.push(document.getElementById('announcement').textContent))
+      .observe(document.getElementById('announcement'), { childList: true, subtree: true, characterData: true });
+  });
+
+  // The splash: a window named by its title, its texts read with it, and its button.
+  let tree = await waitFor('the splash in the tree', async () => {
+    const read = await readTree(cdp);
+    return find(read, 'button', 'TIME TO ROLL THE DICE') ? read : null;
+  });
+  const splash = tree.find((n) => n.role === 'dialog');
+  check(`the splash is a window named "${splash?.name}" whose texts are read with it (${splash?.description})`,
+        splash && /Dicewright/.test(splash.description) && /Version 1\.0\.0/.test(splash.description));
+  const mirror = await page.evaluate(() => {
+    const box = document.getElementById('mirror').getBoundingClientRect();
+    const hit = document.elementFromPoint(window.innerWidth / 2, window.innerHeight / 2);
+    return { width: box.width, height: box.height, hit: hit && hit.id };
+  });
+  check(`the mirror is unseen and takes no pointer (${JSON.stringify(mirror)})`,
+        mirror.width <= 1 && mirror.height <= 1 && mirror.hit === 'screen');
+  await activate(cdp, find(tree, 'button', 'TIME TO ROLL THE DICE'));
+
+  // The main window: one group of 40 options, named, with their odds.
+  tree = await waitFor('the main window in the tree', async () => {
+    const read = await readTree(cdp);
+    return find(read, 'radiogroup') && find(read, 'button', 'ROLL') ? read : null;
+  });
+  const group = find(tree, 'radiogroup');
+  const radios = tree.filter((n) => n.role === 'radio');
+  const inGroup = radios.every((n) => n.depth === group.depth + 1);
+  check(`the main window is named "${find(tree, 'dialog')?.name}"`, find(tree, 'dialog')?.name === 'Dicewright');
+  check(`40 options in one group named "${group.name}", STEP 1 to STEP 40`,
+        group.name === 'Steps' && radios.length === 40 && inGroup &&
+        radios.every((n, i) => n.name === `STEP ${i + 1}`));
+  check(`each option tells its odds ("${find(tree, 'radio', 'STEP 8').description}")`,
+        /^2D6\b/.test(find(tree, 'radio', 'STEP 8').description) && /Rule of One: 1 in 36/.test(find(tree, 'radio', 'STEP 8').description));
+  const focused = await page.evaluate(() => document.activeElement.textContent);
+  check(`the page's focus is where the program's is, on STEP 1 (${focused})`, focused === 'STEP 1');
+
+  // STEP 8 and ROLL, through the tree.
+  await activate(cdp, find(tree, 'radio', 'STEP 8'));
+  tree = await waitFor('STEP 8 checked', async () => {
+    const read = await readTree(cdp);
+    return find(read, 'radio', 'STEP 8').checked === 'true' ? read : null;
+  });
+  check('one option checked after a press: STEP 8',
+        tree.filter((n) => n.role === 'radio' && n.checked === 'true').map((n) => n.name).join() === 'STEP 8');
+  check(`the dice of step 8 are read beside STEP DICE (${textAfter(tree, 'STEP DICE')})`, textAfter(tree, 'STEP DICE') === '2D6');
+  await activate(cdp, find(tree, 'button', 'ROLL'));
+  await waitFor('a total spoken', () => page.evaluate(() => window.spoken.length > 0), 20);
+  const total = textAfter(await readTree(cdp), 'TOTAL');
+  const spoken = await page.evaluate(() => window.spoken);
+  check(`the total read from the tree is one step 8 can give (${total})`, possible(total));
+  check(`the live region spoke it once (${JSON.stringify(spoken)})`, spoken.length === 1 && spoken[0] === total);
+
+  // Keys from the first control, as the window orders them: Tab stops once in the group of
+  // options (at STEP 1, as Qt's desktop builds do), then at ROLL and EXIT; the arrows move
+  // within the group; Space on ROLL rolls where the program's focus is.
+  tree = await readTree(cdp);
+  await cdp.send('DOM.focus', { backendNodeId: find(tree, 'radio', 'STEP 1').backend });
+  const focusedNow = () => page.evaluate(() => document.activeElement.textContent);
+  const visited = [];
+  for (const key of ['Tab', 'Tab', 'Tab', 'ArrowDown', 'ArrowDown', 'Shift+Tab', 'Shift+Tab']) {
+    const before = await focusedNow();
+    const [modifier, name] = key.includes('+') ? key.split('+') : [null, key];
+    if (modifier) await page.keyboard.down(modifier);
+    await page.keyboard.press(name);
+    if (modifier) await page.keyboard.up(modifier);
+    visited.push(await waitFor('the focus to move', async () => {
+      const now = await focusedNow();
+      return now !== before ? now : null;
+    }, 10).catch(() => '(stayed)'));
+  }
+  check(`Tab, the arrows and Shift+Tab move the page's focus as the window's order does (${visited.join(', ')})`,
+        visited.join() === 'ROLL,EXIT,STEP 1,STEP 2,STEP 3,EXIT,ROLL');
+  console.log(`a screen reader says, from STEP 1: Tab ${visited[0]}, Tab ${visited[1]}, Tab ${visited[2]}, ` +
+              `Down ${visited[3]}, Down ${visited[4]}, Shift+Tab ${visited[5]}, Shift+Tab ${visited[6]}`);
+  await page.keyboard.press('Space');
+  const again = await waitFor('a second total spoken', async () => {
+    const said = await page.evaluate(() => window.spoken);
+    return said.length === 2 ? said[1] : null;
+  }, 10).catch(() => null);
+  check(`Space with the page's focus on ROLL rolls, so the program's focus is there too (${again})`, again && possible(again));
+
+  // The roll log, opened from the keyboard.
+  await page.keyboard.down('Control');
+  await page.keyboard.press('KeyL');
+  await page.keyboard.up('Control');
+  tree = await waitFor('the roll log in the tree', async () => {
+    const read = await readTree(cdp);
+    return find(read, 'dialog', 'Roll log') && read.some((n) => n.role === 'listitem') ? read : null;
+  }, 20).catch(() => readTree(cdp));
+  const rolls = tree.findIndex((n) => n.role === 'list' && n.name === 'Rolls, newest first');
+  const newest = rolls < 0 ? undefined : tree.slice(rolls).find((n) => n.role === 'StaticText')?.name;
+  check(`Ctrl+L shows the roll log, its newest item the last roll (${newest})`,
+        newest !== undefined && newest.includes(`): ${again} \u2014`));
+  const statistics = find(tree, 'list', 'What the dice have done so far');
+  check('the log\'s statistics are read as a list', statistics !== undefined);
+  fs.writeFileSync(path.join(work, 'tree.txt'),
+                   tree.map((n) => `${'  '.repeat(n.depth)}${n.role}${n.name ? `: ${n.name}` : ''}`).join('\n'));
+  await page.keyboard.press('Escape');
+  tree = await waitFor('the roll log closed', async () => {
+    const read = await readTree(cdp);
+    return find(read, 'dialog', 'Roll log') ? null : read;
+  });
+
+  // EXIT through the tree ends the program, and the page says so.
+  await activate(cdp, find(tree, 'button', 'EXIT'));
+  await waitFor('the program to end', () => page.evaluate(() => document.body.dataset.state === 'ended'), 30);
+  tree = await readTree(cdp);
+  check('EXIT through the tree ends the program and the page says so',
+        tree.some((n) => n.name === 'Dicewright has ended.') && !find(tree, 'radio'));
+  await page.close();
+}
+
+(async () => {
+  const server = await serve(site);
+  const browser = await launch();
+  try {
+    await run(browser, server.origin).catch((error) => check(`accessibility: ${error.message}`, false));
+  } finally {
+    await browser.close();
+    await server.close();
+  }
+  console.log(`${passed} passed, ${failed} failed`);
+  process.exit(failed === 0 ? 0 : 1);
+})();

@@ -1,0 +1,140 @@
+#include "accessibility_mirror_web.h"
+
+#include <emscripten.h>
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+
+#include <QtGui/private/qguiapplication_p.h>
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QMetaEnum>
+#include <QWidget>
+
+#include "accessibility.h"
+
+namespace dicewright {
+namespace {
+
+// A list of a hundred thousand rolls is read from its top: the newest rolls.
+constexpr int kMostChildren = 200;
+
+QString RoleName(QAccessible::Role role) {
+    return QString::fromLatin1(QMetaEnum::fromType<QAccessible::Role>().valueToKey(role));
+}
+
+// The name of the group a control belongs to, where it shares a QButtonGroup with others.
+QString GroupOf(const QAccessibleInterface* node) {
+    const auto* button = qobject_cast<const QAbstractButton*>(node->object());
+    if (button == nullptr || button->group() == nullptr) return {};
+    const QString name = button->group()->property("accessibleName").toString();
+    return name.isEmpty() ? button->group()->objectName() : name;
+}
+
+void Act(unsigned id, std::string action) {
+    AccessibilityMirror::instance().act(id, action);
+}
+
+}  // namespace
+
+EMSCRIPTEN_BINDINGS(dicewright_accessibility_mirror) {
+    emscripten::function("dicewrightAccessibleAction", &Act);
+}
+
+AccessibilityMirror& AccessibilityMirror::instance() {
+    static AccessibilityMirror mirror;
+    return mirror;
+}
+
+void AccessibilityMirror::start() {
+    // No platform bridge switches accessibility on here: the mirror is the bridge.
+    if (QPlatformAccessibility* platform =
+            QGuiApplicationPrivate::platformIntegration()->accessibility())
+        platform->setActive(true);
+    QAccessible::installUpdateHandler(&AccessibilityMirror::onUpdate);
+    // Many events come in one burst (a window shown, its controls with it): one update of the
+    // page after them.
+    m_sync.setSingleShot(true);
+    m_sync.setInterval(0);
+    connect(&m_sync, &QTimer::timeout, this, &AccessibilityMirror::sync);
+    // The page's side acts through the program's module.
+    EM_ASM({
+        if (window.dicewrightMirror) window.dicewrightMirror.connect(Module);
+    });
+    m_sync.start();
+}
+
+void AccessibilityMirror::onUpdate(QAccessibleEvent* /*event*/) {
+    instance().m_sync.start();
+}
+
+void AccessibilityMirror::act(unsigned id, const std::string& action) {
+    QAccessibleInterface* node = QAccessible::accessibleInterface(id);
+    if (node == nullptr || node->actionInterface() == nullptr) return;
+    const QStringList names = node->actionInterface()->actionNames();
+    // A click is the control's first action, as screen readers take it: press a button,
+    // check an option.
+    const QString name =
+        action == "focus" ? QAccessibleActionInterface::setFocusAction() : names.value(0);
+    if (names.contains(name)) node->actionInterface()->doAction(name);
+}
+
+QJsonObject AccessibilityMirror::describe(QAccessibleInterface* node) const {
+    const QAccessible::State state = node->state();
+    QJsonObject described{
+        {QStringLiteral("id"), static_cast<double>(QAccessible::uniqueId(node))},
+        {QStringLiteral("role"), RoleName(node->role())},
+        {QStringLiteral("name"), node->text(QAccessible::Name)},
+        {QStringLiteral("description"), node->text(QAccessible::Description)},
+        {QStringLiteral("checked"), bool(state.checked)},
+        {QStringLiteral("checkable"), bool(state.checkable)},
+        {QStringLiteral("disabled"), bool(state.disabled)},
+        {QStringLiteral("focusable"), bool(state.focusable)},
+        {QStringLiteral("selected"), bool(state.selected)},
+    };
+    if (const QString group = GroupOf(node); !group.isEmpty())
+        described.insert(QStringLiteral("group"), group);
+    QJsonArray children;
+    for (int i = 0; i < node->childCount() && children.size() < kMostChildren; ++i) {
+        QAccessibleInterface* child = node->child(i);
+        if (child != nullptr && !child->state().invisible) children.append(describe(child));
+    }
+    described.insert(QStringLiteral("children"), children);
+    return described;
+}
+
+void AccessibilityMirror::sync() {
+    QJsonArray windows;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (!window->isVisible()) continue;
+        QAccessibleInterface* node = QAccessible::queryAccessibleInterface(window);
+        if (node == nullptr) continue;
+        QJsonObject described = describe(node);
+        // A window without a title of its own (the splash) goes by the program's name.
+        if (described.value(QStringLiteral("name")).toString().isEmpty())
+            described.insert(QStringLiteral("name"), QGuiApplication::applicationDisplayName());
+        windows.append(described);
+    }
+    // The focus widget, or within it the item that has the focus (a list's current row).
+    QAccessibleInterface* focus = nullptr;
+    if (QWidget* widget = QApplication::focusWidget())
+        focus = QAccessible::queryAccessibleInterface(widget);
+    if (focus != nullptr && focus->focusChild() != nullptr) focus = focus->focusChild();
+    const QJsonObject tree{
+        {QStringLiteral("windows"), windows},
+        {QStringLiteral("focus"), focus ? static_cast<double>(QAccessible::uniqueId(focus)) : 0.0}};
+    const emscripten::val page = emscripten::val::global("dicewrightMirror");
+    if (!page.isUndefined())
+        page.call<void>("render", QJsonDocument(tree).toJson(QJsonDocument::Compact).toStdString());
+}
+
+void StartAccessibilityBridge() {
+    AccessibilityMirror::instance().start();
+}
+
+}  // namespace dicewright

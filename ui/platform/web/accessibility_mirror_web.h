@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QObject>
+#include <QTimer>
+#include <string>
+
+class QAccessibleEvent;
+class QAccessibleInterface;
+
+namespace dicewright {
+
+// A browser's screen reader knows nothing of what Qt draws on its canvas, and Qt 6.4's
+// WebAssembly platform has no accessibility bridge. This one mirrors the program's accessibility
+// tree into hidden elements of the page (accessibility_mirror.js lays them out): every window,
+// and in it every control with its role, name, description, value and states. It follows the
+// tree through Qt's update handler and is built on QAccessibleInterface alone, so a window added
+// later is mirrored without being named here. Activating or focusing an element acts on the
+// control through its accessible actions; Qt's keyboard focus moves the page's focus with it.
+class AccessibilityMirror : public QObject {
+    Q_DISABLE_COPY_MOVE(AccessibilityMirror)
+
+public:
+    static AccessibilityMirror& instance();
+
+    void start();
+    // From the page: "press" (a screen reader's click) or "focus" on the control of this id.
+    void act(unsigned id, const std::string& action);
+
+private:
+    AccessibilityMirror() = default;
+
+    static void onUpdate(QAccessibleEvent* event);
+    void sync();
+    QJsonObject describe(QAccessibleInterface* node) const;
+
+    QTimer m_sync;
+};
+
+}  // namespace dicewright
