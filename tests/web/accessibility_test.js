@@ -5,6 +5,8 @@
 // The splash's button opens the main window; its 40 options stand in one radio group; a step
 // chosen and ROLL pressed give a total read from the tree and spoken once; Tab follows the
 // window's own tab order with the program's focus; Ctrl+L shows the roll log; EXIT ends it.
+// On a phone's screen the same tree serves: the splash's button, STEP 26 and ROLL by touch
+// reader (a tap on the node) roll.
 //   node accessibility_test.js SITE_DIR WORK_DIR
 const fs = require('fs');
 const path = require('path');
@@ -179,11 +181,37 @@ async function run(browser, origin) {
   await page.close();
 }
 
+async function phone(browser, origin) {
+  const page = await browser.newPage();
+  await page.setViewport({ width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true });
+  const cdp = await page.target().createCDPSession();
+  await page.goto(origin);
+  let tree = await waitFor('the splash in the tree', async () => {
+    const read = await readTree(cdp);
+    return find(read, 'button', 'TIME TO ROLL THE DICE') ? read : null;
+  });
+  await activate(cdp, find(tree, 'button', 'TIME TO ROLL THE DICE'));
+  tree = await waitFor('the main window in the tree', async () => {
+    const read = await readTree(cdp);
+    return find(read, 'radio', 'STEP 26') ? read : null;
+  });
+  await activate(cdp, find(tree, 'radio', 'STEP 26'));
+  await activate(cdp, find(tree, 'button', 'ROLL'));
+  const total = await waitFor('a total in the tree', async () => {
+    const text = textAfter(await readTree(cdp), 'TOTAL');
+    return text && text !== 'ROLL' ? text : null;
+  }, 20).catch(() => null);
+  check(`on a phone STEP 26 and ROLL through the tree give a total (${total})`,
+        total !== null && /^[0-9]+$/.test(total) && Number(total) >= 5);
+  await page.close();
+}
+
 (async () => {
   const server = await serve(site);
   const browser = await launch();
   try {
     await run(browser, server.origin).catch((error) => check(`accessibility: ${error.message}`, false));
+    await phone(browser, server.origin).catch((error) => check(`phone: ${error.message}`, false));
   } finally {
     await browser.close();
     await server.close();
