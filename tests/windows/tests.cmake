@@ -2,15 +2,9 @@
 # emulator): every program start costs seconds there, so each suite is one ctest entry.
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine_run.sh)
 
-# No GoogleTest is packaged for MinGW: build Debian's source of it with the tests.
+# GoogleTest from Debian's source, with the C runtime that Qt links.
 set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
-set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-add_subdirectory(/usr/src/googletest ${CMAKE_CURRENT_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
-
-function(add_gtest_suite target)
-    add_test(NAME ${target} COMMAND ${target})
-    set_tests_properties(${target} PROPERTIES TIMEOUT 900)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/../googletest_from_source.cmake)
 
 function(add_offscreen_test name)
     # A static Qt links only the Windows platform by itself, and Wine does not pass QT_*
