@@ -19,6 +19,7 @@ window.dicewrightMirror = (function () {
     Button: ['button'], PushButton: ['button'], RadioButton: ['div', 'radio'], CheckBox: ['div', 'checkbox'],
     StaticText: ['p'], Notification: ['p'], Graphic: ['div', 'img'],
     List: ['ul'], ListItem: ['li'], PopupMenu: ['div', 'menu'], MenuItem: ['div', 'menuitem'],
+    Slider: ['div', 'slider'], SpinBox: ['div', 'spinbutton'], ProgressBar: ['div', 'progressbar'],
     ScrollBar: null,
   };
 
@@ -63,6 +64,7 @@ window.dicewrightMirror = (function () {
     setAttribute(element, 'aria-label', leaf ? null : node.name);
     setAttribute(element, 'aria-description', node.description);
     setAttribute(element, 'aria-checked', node.checkable ? String(node.checked) : null);
+    setAttribute(element, 'aria-valuetext', node.value === undefined ? null : node.value);
     setAttribute(element, 'aria-disabled', node.disabled ? 'true' : null);
     setAttribute(element, 'aria-selected', kind === 'li' && node.selected ? 'true' : null);
     setAttribute(element, 'tabindex', node.focusable ? '-1' : null);

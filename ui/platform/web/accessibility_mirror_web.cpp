@@ -97,6 +97,8 @@ QJsonObject AccessibilityMirror::describe(QAccessibleInterface* node) const {
         {QStringLiteral("focusable"), bool(state.focusable)},
         {QStringLiteral("selected"), bool(state.selected)},
     };
+    if (const QAccessibleValueInterface* value = node->valueInterface())
+        described.insert(QStringLiteral("value"), value->currentValue().toString());
     if (const QString group = GroupOf(node); !group.isEmpty())
         described.insert(QStringLiteral("group"), group);
     QJsonArray children;
