@@ -129,14 +129,16 @@ window.dicewrightMirror = (function () {
   }
 
   // Keys typed on an element go on to the program, which handles them on its focused control.
+  // A key the program does not take stays the browser's (F5 still reloads), but Enter and Space
+  // never also work an element as the browser would: the program has had them already.
   function toProgram(event) {
-    event.preventDefault();
     event.stopPropagation();
-    canvas.dispatchEvent(new KeyboardEvent(event.type, {
+    const taken = !canvas.dispatchEvent(new KeyboardEvent(event.type, {
       key: event.key, code: event.code, location: event.location, repeat: event.repeat,
       ctrlKey: event.ctrlKey, shiftKey: event.shiftKey, altKey: event.altKey, metaKey: event.metaKey,
       bubbles: true, cancelable: true,
     }));
+    if (taken || event.key === 'Enter' || event.key === ' ') event.preventDefault();
   }
 
   // Called by the program once it runs, with its module.

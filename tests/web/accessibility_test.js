@@ -143,6 +143,17 @@ async function run(browser, origin) {
         visited.join() === 'ROLL,EXIT,STEP 1,STEP 2,STEP 3,EXIT,ROLL');
   console.log(`a screen reader says, from STEP 1: Tab ${visited[0]}, Tab ${visited[1]}, Tab ${visited[2]}, ` +
               `Down ${visited[3]}, Down ${visited[4]}, Shift+Tab ${visited[5]}, Shift+Tab ${visited[6]}`);
+  // Enter on EXIT does nothing, as in the program: the browser does not press the element on
+  // its own. (The Shift+Tab after it is handled after it, so its effect has shown by then.)
+  await page.keyboard.press('Tab');
+  await waitFor('EXIT focused', async () => (await focusedNow()) === 'EXIT', 10);
+  await page.keyboard.press('Enter');
+  await page.keyboard.down('Shift');
+  await page.keyboard.press('Tab');
+  await page.keyboard.up('Shift');
+  await waitFor('ROLL focused again', async () => (await focusedNow()) === 'ROLL', 10);
+  check('Enter with the focus on EXIT does not end the program',
+        (await page.evaluate(() => document.body.dataset.state)) === 'running');
   await page.keyboard.press('Space');
   const again = await waitFor('a second total spoken', async () => {
     const said = await page.evaluate(() => window.spoken);
