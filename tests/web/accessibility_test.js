@@ -79,6 +79,12 @@ async function run(browser, origin) {
   const splash = tree.find((n) => n.role === 'dialog');
   check(`the splash is a window named "${splash?.name}" whose texts are read with it (${splash?.description})`,
         splash && /Dicewright/.test(splash.description) && /Version 1\.0\.0/.test(splash.description));
+  const splashFocus = await waitFor('the page\'s focus in the splash', async () => {
+    const text = await page.evaluate(() => document.activeElement.textContent);
+    return text === 'TIME TO ROLL THE DICE' ? text : null;
+  }, 10).catch(() => page.evaluate(() => document.activeElement.outerHTML.slice(0, 80)));
+  check(`the page's focus starts where the program's is, on the splash's button (${splashFocus})`,
+        splashFocus === 'TIME TO ROLL THE DICE');
   const mirror = await page.evaluate(() => {
     const box = document.getElementById('mirror').getBoundingClientRect();
     const hit = document.elementFromPoint(window.innerWidth / 2, window.innerHeight / 2);
