@@ -36,22 +36,27 @@ QString GroupOf(const QAccessibleInterface* node) {
     return name.isEmpty() ? button->group()->objectName() : name;
 }
 
-void Act(unsigned id, std::string action) {
-    AccessibilityMirror::instance().act(id, action);
+AccessibilityMirror* g_mirror = nullptr;
+
+void ActFromPage(unsigned id, std::string action) {
+    AccessibilityMirror::Act(id, action);
 }
 
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(dicewright_accessibility_mirror) {
-    emscripten::function("dicewrightAccessibleAction", &Act);
+    emscripten::function("dicewrightAccessibleAction", &ActFromPage);
 }
 
-AccessibilityMirror& AccessibilityMirror::instance() {
-    static AccessibilityMirror mirror;
-    return mirror;
+void AccessibilityMirror::Start() {
+    if (g_mirror == nullptr) g_mirror = new AccessibilityMirror(QCoreApplication::instance());
 }
 
-void AccessibilityMirror::start() {
+void AccessibilityMirror::Act(unsigned id, const std::string& action) {
+    if (g_mirror != nullptr) g_mirror->act(id, action);
+}
+
+AccessibilityMirror::AccessibilityMirror(QObject* application) : QObject(application) {
     // No platform bridge switches accessibility on here: the mirror is the bridge.
     if (QPlatformAccessibility* platform =
             QGuiApplicationPrivate::platformIntegration()->accessibility())
@@ -69,8 +74,13 @@ void AccessibilityMirror::start() {
     m_sync.start();
 }
 
+AccessibilityMirror::~AccessibilityMirror() {
+    QAccessible::installUpdateHandler(nullptr);
+    g_mirror = nullptr;
+}
+
 void AccessibilityMirror::onUpdate(QAccessibleEvent* /*event*/) {
-    instance().m_sync.start();
+    if (g_mirror != nullptr) g_mirror->m_sync.start();
 }
 
 void AccessibilityMirror::act(unsigned id, const std::string& action) {
@@ -136,7 +146,7 @@ void AccessibilityMirror::sync() {
 }
 
 void StartAccessibilityBridge() {
-    AccessibilityMirror::instance().start();
+    AccessibilityMirror::Start();
 }
 
 }  // namespace dicewright

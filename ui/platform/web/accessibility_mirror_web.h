@@ -21,14 +21,17 @@ class AccessibilityMirror : public QObject {
     Q_DISABLE_COPY_MOVE(AccessibilityMirror)
 
 public:
-    static AccessibilityMirror& instance();
-
-    void start();
+    // Starts the mirror, owned by the application, once.
+    static void Start();
     // From the page: "press" (a screen reader's click) or "focus" on the control of this id.
-    void act(unsigned id, const std::string& action);
+    static void Act(unsigned id, const std::string& action);
+
+    ~AccessibilityMirror() override;
 
 private:
-    AccessibilityMirror() = default;
+    explicit AccessibilityMirror(QObject* application);
+
+    void act(unsigned id, const std::string& action);
 
     static void onUpdate(QAccessibleEvent* event);
     void sync();
