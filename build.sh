@@ -71,11 +71,11 @@ cached_qt() {
     echo "$qt"
 }
 
-# Where Debian keeps the host Qt's CMake files, which a cross build's Qt takes its tools from.
+# The host Qt's tools for a cross build, as the Qt builds give them to Qt itself.
 host_qt_options() {
-    local multiarch
-    multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
-    echo "-DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/$multiarch/cmake"
+    # shellcheck source=tools/qt_cache.sh
+    source tools/qt_cache.sh
+    qt_host_options
 }
 
 test_suite() {

@@ -9,10 +9,12 @@ source "$(dirname "${BASH_SOURCE[0]}")/cache.sh"
 # The Debian version of the host Qt's source package; the target Qt is built from the same.
 qt_source_version() { dpkg-query -W -f='${source:Version}' libqt6core6; }
 
-# The host's multiarch folder name, where Debian keeps the host Qt's CMake files.
-qt_host_cmake_dir() {
+# The CMake options that give a cross build the host Qt's tools: Debian's, whose CMake files lie
+# in the host's multiarch folder. Also for the program's own cross builds (build.sh).
+qt_host_options() {
     local multiarch
-    multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH) && echo "/usr/lib/$multiarch/cmake"
+    multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH) &&
+        echo "-DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/$multiarch/cmake"
 }
 
 # The machine's own Debian archives (whatever mirror or proxy it reaches them through), as
@@ -69,14 +71,13 @@ qt_progress() {
 # Configures Qt's source $2 for prefix $4 with the CMake options that follow, builds it in
 # $3/build and installs it, showing progress under the name $1; logs stay in $3.
 qt_configure_build_install() {
-    local name=$1 src=$2 work=$3 prefix=$4 host_cmake
+    local name=$1 src=$2 work=$3 prefix=$4 host_qt
     shift 4
-    host_cmake=$(qt_host_cmake_dir)
+    host_qt=$(qt_host_options)
     echo "$name: configuring (log in $work/configure.log)" >&2
+    # shellcheck disable=SC2086 # two options, no blanks in them
     cmake -S "$src" -B "$work/build" -G Ninja -DCMAKE_MAKE_PROGRAM="$(command -v ninja)" \
-        -DCMAKE_INSTALL_PREFIX="$prefix" \
-        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="$host_cmake" \
-        "$@" >"$work/configure.log" 2>&1 ||
+        -DCMAKE_INSTALL_PREFIX="$prefix" $host_qt "$@" >"$work/configure.log" 2>&1 ||
         { tail -n 40 "$work/configure.log" >&2; return 1; }
     echo "$name: building, 15 to 25 minutes on two cores (log in $work/build.log)" >&2
     if ! cmake --build "$work/build" --parallel "$(nproc)" 2>&1 | tee "$work/build.log" |

@@ -3,7 +3,6 @@
 #include <QStringList>
 
 #include "program_locale.h"
-
 #include "step_odds.h"
 #include "step_table.h"
 

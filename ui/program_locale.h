@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QDate>
 #include <QLocale>
+#include <QString>
 #include <algorithm>
 #include <limits>
 
@@ -10,6 +12,11 @@ namespace dicewright {
 // "1,152,000", "8.58", "Tuesday, December 8, 2026".
 inline QLocale ProgramLocale() {
     return QLocale(QLocale::English, QLocale::UnitedStates);
+}
+
+// A day as the roll log writes it: "Wednesday, December 9, 2026".
+inline QString DayText(const QDate& day) {
+    return ProgramLocale().toString(day, QLocale::LongFormat);
 }
 
 // A count as tr() takes it to choose between "1 roll" and "2 rolls": the numbers are written by

@@ -85,8 +85,7 @@ QString RollLogModel::timedLine(int row) const {
 
 QString RollLogModel::line(int row) const {
     if (!startsADay(row)) return timedLine(row);
-    return ProgramLocale().toString(when(row).date(), QLocale::LongFormat) + QStringLiteral("  ") +
-           timedLine(row);
+    return DayText(when(row).date()) + QStringLiteral("  ") + timedLine(row);
 }
 
 QString RollLogModel::linesOf(QList<int> rows) const {
@@ -98,16 +97,14 @@ QString RollLogModel::linesOf(QList<int> rows) const {
 }
 
 QString RollLogModel::record(const QDate& today) const {
-    const QLocale english = ProgramLocale();
     const QDate first = rowCount() == 0 ? today : when(rowCount() - 1).date();
-    QStringList lines{
-        tr("Dicewright roll log, %1").arg(english.toString(first, QLocale::LongFormat))};
+    QStringList lines{tr("Dicewright roll log, %1").arg(DayText(first))};
     if (m_dropped > 0) {
         lines << tr("(%1 earlier roll(s) no longer kept)", nullptr, CountForPlural(m_dropped))
-                     .arg(english.toString(m_dropped));
+                     .arg(ProgramLocale().toString(m_dropped));
     }
     for (int row = rowCount() - 1; row >= 0; --row) {
-        if (startsADay(row)) lines << english.toString(when(row).date(), QLocale::LongFormat);
+        if (startsADay(row)) lines << DayText(when(row).date());
         lines << timedLine(row);
     }
     return lines.join(QLatin1Char('\n'));
