@@ -13,6 +13,7 @@ window.dicewrightMirror = (function () {
   const canvas = document.getElementById('screen');
   const elements = new Map();  // the program's id of a control, to its element
   let act = null;
+  let focusId = 0;  // the control that has the program's focus
 
   // The element that stands for a role, and the ARIA role it takes where HTML has none.
   const KINDS = {
@@ -24,8 +25,8 @@ window.dicewrightMirror = (function () {
   };
 
   function elementFor(node, topLevel) {
-    const window = topLevel && node.role !== 'PopupMenu';
-    const [tag, role] = window ? ['section', 'dialog'] : (KINDS[node.role] || ['div']);
+    const isWindow = topLevel && node.role !== 'PopupMenu';
+    const [tag, role] = isWindow ? ['section', 'dialog'] : (KINDS[node.role] || ['div']);
     let element = elements.get(node.id);
     if (!element || element.localName !== tag) {
       element = document.createElement(tag);
@@ -67,7 +68,8 @@ window.dicewrightMirror = (function () {
     setAttribute(element, 'aria-valuetext', node.value === undefined ? null : node.value);
     setAttribute(element, 'aria-disabled', node.disabled ? 'true' : null);
     setAttribute(element, 'aria-selected', kind === 'li' && node.selected ? 'true' : null);
-    setAttribute(element, 'tabindex', node.focusable ? '-1' : null);
+    // What has the focus stays focusable, also an item that does not say it is.
+    setAttribute(element, 'tabindex', node.focusable || node.id === focusId ? '-1' : null);
     if (!leaf) place(element, layChildren(node.children, seen));
     if (topLevel) {
       // A window is read by its title and, as it appears, its texts.
@@ -78,8 +80,11 @@ window.dicewrightMirror = (function () {
   }
 
   // Controls that share a group (the options of one QButtonGroup) stand in one radio group.
+  // Each group is filled once all its members are laid out, so that none leaves the page on the
+  // way (an element that leaves the page loses the focus).
   function layChildren(children, seen) {
     const laid = [];
+    const groups = [];
     let group = null;
     for (const child of children) {
       const element = lay(child, seen);
@@ -96,11 +101,12 @@ window.dicewrightMirror = (function () {
         seen.add(key);
         setAttribute(box, 'aria-label', child.group);
         group = { name: child.group, box, members: [] };
+        groups.push(group);
         laid.push(box);
       }
       group.members.push(element);
-      place(group.box, group.members);
     }
+    for (const { box, members } of groups) place(box, members);
     return laid;
   }
 
@@ -115,17 +121,16 @@ window.dicewrightMirror = (function () {
   function render(json) {
     const tree = JSON.parse(json);
     const seen = new Set();
-    place(root, tree.windows.map((window) => lay(window, seen, true)));
+    focusId = tree.focus;
+    place(root, tree.windows.map((node) => lay(node, seen, true)));
     for (const [id, element] of elements) {
       if (!seen.has(id)) { element.remove(); elements.delete(id); }
     }
     // The page's focus follows the program's, unless the page is somewhere else entirely.
     const focused = elements.get(tree.focus);
     const active = document.activeElement;
-    if (focused && focused !== active && (root.contains(active) || active === canvas || active === document.body)) {
-      if (!focused.hasAttribute('tabindex')) focused.setAttribute('tabindex', '-1');
+    if (focused && focused !== active && (root.contains(active) || active === canvas || active === document.body))
       focused.focus({ preventScroll: true });
-    }
   }
 
   // Keys typed on an element go on to the program, which handles them on its focused control.

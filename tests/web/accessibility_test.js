@@ -133,6 +133,12 @@ async function run(browser, origin) {
   tree = await readTree(cdp);
   await cdp.send('DOM.focus', { backendNodeId: find(tree, 'radio', 'STEP 1').backend });
   const focusedNow = () => page.evaluate(() => document.activeElement.textContent);
+  // Every time an element takes the page's focus, a screen reader speaks it: each key should
+  // move the focus once, never away and back.
+  await page.evaluate(() => {
+    window.focusMoves = [];
+    document.getElementById('mirror').addEventListener('focusin', (event) => window.focusMoves.push(event.target.textContent));
+  });
   const visited = [];
   for (const key of ['Tab', 'Tab', 'Tab', 'ArrowDown', 'ArrowDown', 'Shift+Tab', 'Shift+Tab']) {
     const before = await focusedNow();
@@ -147,8 +153,31 @@ async function run(browser, origin) {
   }
   check(`Tab, the arrows and Shift+Tab move the page's focus as the window's order does (${visited.join(', ')})`,
         visited.join() === 'ROLL,EXIT,STEP 1,STEP 2,STEP 3,EXIT,ROLL');
+  const moves = await page.evaluate(() => window.focusMoves);
+  check(`each key moves the page's focus once (${moves.join(', ')})`, moves.join() === visited.join());
   console.log(`a screen reader says, from STEP 1: Tab ${visited[0]}, Tab ${visited[1]}, Tab ${visited[2]}, ` +
               `Down ${visited[3]}, Down ${visited[4]}, Shift+Tab ${visited[5]}, Shift+Tab ${visited[6]}`);
+  // Enter on an option rolls, and the page's focus stays on the option: the mirror's update
+  // after the roll does not take the focus away and give it back (a reader would repeat it).
+  const press = async (key, modifier) => {
+    if (modifier) await page.keyboard.down(modifier);
+    await page.keyboard.press(key);
+    if (modifier) await page.keyboard.up(modifier);
+  };
+  await press('Tab', 'Shift');
+  const option = await waitFor('an option focused', async () => {
+    const now = await focusedNow();
+    return now.startsWith('STEP') ? now : null;
+  }, 10);
+  const movesBefore = await page.evaluate(() => window.focusMoves.length);
+  await page.keyboard.press('Enter');
+  await waitFor('a total spoken after Enter', () => page.evaluate(() => window.spoken.length === 2), 10);
+  const movesAfter = await page.evaluate(() => window.focusMoves.slice(-1)[0]);
+  check(`Enter on ${option} rolls and the focus stays put, spoken once (${movesAfter})`,
+        (await page.evaluate(() => window.focusMoves.length)) === movesBefore && (await focusedNow()) === option);
+  await press('Tab');
+  await waitFor('ROLL focused', async () => (await focusedNow()) === 'ROLL', 10);
+
   // Enter on EXIT does nothing, as in the program: the browser does not press the element on
   // its own. (The Shift+Tab after it is handled after it, so its effect has shown by then.)
   await page.keyboard.press('Tab');
@@ -161,9 +190,9 @@ async function run(browser, origin) {
   check('Enter with the focus on EXIT does not end the program',
         (await page.evaluate(() => document.body.dataset.state)) === 'running');
   await page.keyboard.press('Space');
-  const again = await waitFor('a second total spoken', async () => {
+  const again = await waitFor('a third total spoken', async () => {
     const said = await page.evaluate(() => window.spoken);
-    return said.length === 2 ? said[1] : null;
+    return said.length === 3 ? said[2] : null;
   }, 10).catch(() => null);
   check(`Space with the page's focus on ROLL rolls, so the program's focus is there too (${again})`, again && possible(again));
 
@@ -179,6 +208,12 @@ async function run(browser, origin) {
   const newest = rolls < 0 ? undefined : tree.slice(rolls).find((n) => n.role === 'StaticText')?.name;
   check(`Ctrl+L shows the roll log, its newest item the last roll (${newest})`,
         newest !== undefined && newest.includes(`): ${again} \u2014`));
+  const onRow = await waitFor('the page\'s focus on the newest row', async () => {
+    const text = await focusedNow();
+    return newest !== undefined && text.replace(/\s+/g, ' ') === newest ? text : null;
+  }, 10).catch(focusedNow);
+  check(`the page's focus is on the newest row, where the program's is (${onRow})`,
+        newest !== undefined && onRow.replace(/\s+/g, ' ') === newest);
   const statistics = find(tree, 'list', 'What the dice have done so far');
   check('the log\'s statistics are read as a list', statistics !== undefined);
   fs.writeFileSync(path.join(work, 'tree.txt'),
