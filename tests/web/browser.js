@@ -56,11 +56,17 @@ function launch() {
   });
 }
 
+// A page that is loading again has no context to evaluate in for a moment: ask again.
+const reloading = /Execution context was destroyed|Cannot find context|context with specified id/;
+
 // Calls probe until it gives something truthy; fails after `seconds`.
 async function waitFor(what, probe, seconds = 60) {
   const deadline = Date.now() + seconds * 1000;
   for (;;) {
-    const found = await probe();
+    const found = await probe().catch((error) => {
+      if (reloading.test(error.message) && Date.now() <= deadline) return null;
+      throw error;
+    });
     if (found) return found;
     if (Date.now() > deadline) throw new Error(`timed out waiting for ${what}`);
     await new Promise((resolve) => setTimeout(resolve, 100));

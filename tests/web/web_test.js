@@ -119,7 +119,7 @@ async function desktop(browser, origin) {
   await page.screenshot({ path: path.join(shots, 'desktop-ended.png') });
 
   // Started again from the page, then a key on the splash window ends it.
-  await page.click('#again');
+  await Promise.all([page.waitForNavigation(), page.click('#again')]);
   await splashBox(page, 'desktop-again');
   await page.keyboard.press('q');
   await waitFor('the program to end after a key', async () => (await state(page)) === 'ended', 30);
