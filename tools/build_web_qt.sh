@@ -23,7 +23,40 @@ qt_options=(
     -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF
     -DFEATURE_system_freetype=OFF -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_pcre2=OFF
     -DFEATURE_system_doubleconversion=OFF
-    -DFEATURE_widgets=ON -DFEATURE_jpeg=ON -DFEATURE_accessibility=ON)
+    -DFEATURE_widgets=ON -DFEATURE_jpeg=ON -DFEATURE_accessibility=ON
+    # Every byte is downloaded by every player: Qt is optimised for size, and the parts the
+    # program never uses are left out. Static linking drops unused functions by itself, but not
+    # what Qt reaches through its accessibility factory, metaobjects and styles.
+    -DFEATURE_optimize_size=ON
+    -DFEATURE_sha3_fast=OFF -DFEATURE_jalalicalendar=OFF -DFEATURE_hijricalendar=OFF
+    -DFEATURE_islamiccivilcalendar=OFF -DFEATURE_mimetype_database=OFF
+    -DFEATURE_textmarkdownreader=OFF -DFEATURE_textmarkdownwriter=OFF -DFEATURE_textodfwriter=OFF
+    -DFEATURE_pdf=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF -DFEATURE_movie=OFF
+    -DFEATURE_imageformat_bmp=OFF -DFEATURE_imageformat_ppm=OFF -DFEATURE_imageformat_xbm=OFF
+    -DFEATURE_imageformat_xpm=OFF -DFEATURE_sessionmanager=OFF -DFEATURE_systemtrayicon=OFF
+    -DFEATURE_undocommand=OFF -DFEATURE_undostack=OFF -DFEATURE_undogroup=OFF
+    -DFEATURE_filesystemmodel=OFF -DFEATURE_gestures=OFF -DFEATURE_scroller=OFF
+    -DFEATURE_style_stylesheet=OFF -DFEATURE_graphicsview=OFF -DFEATURE_graphicseffect=OFF
+    -DFEATURE_effects=OFF -DFEATURE_calendarwidget=OFF -DFEATURE_datetimeedit=OFF
+    -DFEATURE_keysequenceedit=OFF -DFEATURE_dial=OFF -DFEATURE_lcdnumber=OFF -DFEATURE_slider=OFF
+    -DFEATURE_spinbox=OFF -DFEATURE_progressbar=OFF -DFEATURE_mdiarea=OFF
+    -DFEATURE_dockwidget=OFF -DFEATURE_toolbar=OFF -DFEATURE_mainwindow=OFF
+    -DFEATURE_menubar=OFF -DFEATURE_statusbar=OFF -DFEATURE_statustip=OFF
+    -DFEATURE_whatsthis=OFF -DFEATURE_sizegrip=OFF -DFEATURE_colordialog=OFF
+    -DFEATURE_filedialog=OFF -DFEATURE_fontdialog=OFF -DFEATURE_progressdialog=OFF
+    -DFEATURE_inputdialog=OFF -DFEATURE_errormessage=OFF -DFEATURE_wizard=OFF
+    -DFEATURE_columnview=OFF -DFEATURE_treewidget=OFF -DFEATURE_tablewidget=OFF
+    -DFEATURE_tableview=OFF -DFEATURE_treeview=OFF -DFEATURE_datawidgetmapper=OFF
+    -DFEATURE_undoview=OFF -DFEATURE_fontcombobox=OFF -DFEATURE_combobox=OFF
+    -DFEATURE_fscompleter=OFF -DFEATURE_completer=OFF -DFEATURE_syntaxhighlighter=OFF
+    -DFEATURE_splashscreen=OFF -DFEATURE_splitter=OFF -DFEATURE_toolbox=OFF
+    -DFEATURE_commandlinkbutton=OFF -DFEATURE_textbrowser=OFF -DFEATURE_textedit=OFF
+    -DFEATURE_tabwidget=OFF -DFEATURE_tabbar=OFF -DFEATURE_stackedwidget=OFF
+    -DFEATURE_formlayout=OFF -DFEATURE_groupbox=OFF -DFEATURE_lineedit=OFF
+    -DFEATURE_toolbutton=OFF)
+# The program brings the faces it draws with; Qt's own three fallback faces (1 MB) would be
+# downloaded and never used.
+qt_source_patch='drop the wasm plugin'"'"'s font resources'
 
 if [ "${1:-}" = --options ]; then
     printf '%s\n' "${qt_options[@]}"
@@ -45,13 +78,15 @@ build_qt() {
     local prefix=$1 work=$2 src
     make_emsdk "$prefix/emsdk"
     src=$(qt_fetch_source "$work")
+    sed -i '/^qt_internal_add_resource(QWasmIntegrationPlugin "wasmfonts"/,/^)/d' \
+        "$src/src/plugins/platforms/wasm/CMakeLists.txt"
     export EMSDK=$prefix/emsdk EMSCRIPTEN=/usr/share/emscripten NODE_PATH=/usr/share/nodejs
     qt_configure_build_install "Qt for WebAssembly" "$src" "$work" "$prefix" \
         -DCMAKE_TOOLCHAIN_FILE="$emscripten_toolchain" "${qt_options[@]}"
 }
 
 # The key covers everything the result depends on: the source, the options and the compiler.
-key_text=$(echo "$source_version"; printf '%s\n' "${qt_options[@]}"; emcc --version | head -n1
+key_text=$(echo "$source_version"; echo "$qt_source_patch"; printf '%s\n' "${qt_options[@]}"; emcc --version | head -n1
     dpkg-query -W -f='${Version}\n' emscripten)
 # cache_build runs this script again to build: every step that fails stops it there.
 if [ "${1:-}" = --build ]; then

@@ -23,4 +23,10 @@ void FittedLabel::showText(const QString& text) {
     setGeometry(fitted);
 }
 
+void FittedLabel::place(const QRect& geometry) {
+    m_emptyWidth = geometry.width();
+    setGeometry(geometry);
+    showText(text());
+}
+
 }  // namespace dicewright

@@ -14,6 +14,9 @@ public:
     FittedLabel(const QRect& geometry, Qt::Alignment alignment, QWidget* parent);
 
     void showText(const QString& text);
+    // Moves the label to a new place, `geometry` being its size when empty, and fits the text
+    // it shows again, in the font it has now.
+    void place(const QRect& geometry);
 
 private:
     int m_emptyWidth = 0;

@@ -7,27 +7,29 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QResizeEvent>
 
 #include "accessibility.h"
 #include "error_boundary.h"
 #include "fitted_label.h"
 #include "fonts.h"
+#include "main_window_layout.h"
 #include "odds_text.h"
+#include "press_and_hold.h"
 #include "program_end.h"
 #include "roll_log_model.h"
 #include "roll_log_window.h"
 #include "step_roll.h"
 #include "step_table.h"
 #include "total_display.h"
-#include "twips.h"
+#include "window_fit.h"
 
 namespace dicewright {
 namespace {
 
-constexpr int kClientWidth = 9030;
-constexpr int kClientHeight = 8685;
 const QColor kBackground(0, 64, 0);
 const QColor kForeground(192, 192, 0);
 
@@ -35,32 +37,37 @@ const QColor kForeground(192, 192, 0);
 // trailing blanks.
 const QString kStartDice = QStringLiteral("D20+D10+D8+D6  ");
 
-// The step options stand in four columns of ten, steps 1 to 10 down the first.
-constexpr int kColumnLeft[] = {1200, 3000, 4800, 6600};
-constexpr int kGridTop = 1320;
-constexpr int kRowPitch = 480;
-constexpr int kOptionWidth = 1455;
-constexpr int kOptionHeight = 255;
+const QFont kDesignedText = ArialNarrow(12);
+const QFont kDesignedButton = ArialNarrow(18, QFont::Bold);
 
-QRect StepOptionRect(int step) {
-    const int column = (step - 1) / 10;
-    const int row = (step - 1) % 10;
-    return TwipsRect(kColumnLeft[column], kGridTop + kRowPitch * row, kOptionWidth, kOptionHeight);
+// A press anywhere on a step option's rectangle, caption and blank alike, chooses the step, as
+// with the option buttons it was designed after; on a touch screen the whole cell is the target.
+class StepOption : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+
+// A font of the designed face at a pixel size, or the designed font itself for 0.
+QFont Sized(const QFont& designed, int pixels) {
+    if (pixels == 0) return designed;
+    QFont font = designed;
+    font.setPixelSize(pixels);
+    return font;
 }
 
-QLabel* MakeCaption(const QString& name, const QString& text, const QRect& geometry,
-                    QWidget* parent) {
+QLabel* MakeCaption(const QString& name, const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
-    label->setGeometry(geometry);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
 
 template <typename Display>
-Display* MakeDisplay(const QString& name, const QRect& geometry, const QString& description,
-                     QWidget* parent) {
-    auto* display = new Display(geometry, Qt::AlignHCenter, parent);
+Display* MakeDisplay(const QString& name, const QString& description, QWidget* parent) {
+    auto* display = new Display(QRect(), Qt::AlignHCenter, parent);
     display->setObjectName(name);
     // The accessible name stays the text itself, so a screen reader reads the value and hears
     // it change; the description says what the value is.
@@ -68,12 +75,9 @@ Display* MakeDisplay(const QString& name, const QRect& geometry, const QString& 
     return display;
 }
 
-QPushButton* MakeButton(const QString& name, const QString& caption, const QRect& geometry,
-                        QWidget* parent) {
+QPushButton* MakeButton(const QString& name, const QString& caption, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
-    button->setGeometry(geometry);
-    button->setFont(ArialNarrow(18, QFont::Bold));
     // Buttons keep the platform's own colours rather than inherit the window's.
     const QPalette platform = QApplication::palette(button);
     QPalette own = button->palette();
@@ -89,33 +93,27 @@ MainWindow::MainWindow(RandomSource& random, QWidget* parent) : QWidget(parent),
     InstallAccessibleInterfaces();
     setObjectName(QStringLiteral("Dicewright"));
     setWindowTitle(QStringLiteral("Dicewright"));
-    resize(FromTwips(kClientWidth), FromTwips(kClientHeight));
+    resize(DesignedSize());
 
     QPalette colours = palette();
     colours.setColor(QPalette::Window, kBackground);
     colours.setColor(QPalette::WindowText, kForeground);
     setPalette(colours);
-    setFont(ArialNarrow(12));
 
-    MakeCaption(QStringLiteral("StepDiceLabel"), QStringLiteral("STEP DICE"),
-                TwipsRect(2160, 480, 1335, 375), this);
+    m_stepDiceCaption = MakeCaption(QStringLiteral("StepDiceLabel"), QStringLiteral("STEP DICE"),
+                                    this);
     m_stepDice =
-        MakeDisplay<FittedLabel>(QStringLiteral("lblStepDice"), TwipsRect(4350, 480, 75, 300),
-                                 tr("Dice of the chosen step"), this);
+        MakeDisplay<FittedLabel>(QStringLiteral("lblStepDice"), tr("Dice of the chosen step"), this);
     createStepOptions();
-    MakeCaption(QStringLiteral("Label1"), QStringLiteral("TOTAL"), TwipsRect(3000, 6360, 1335, 375),
-                this);
-    m_total = MakeDisplay<TotalDisplay>(QStringLiteral("lblTotal"), TwipsRect(5190, 6360, 75, 300),
-                                        TotalDisplay::Purpose(), this);
-    m_roll = MakeButton(QStringLiteral("Command1"), QStringLiteral("ROLL"),
-                        TwipsRect(2880, 7320, 1215, 495), this);
+    m_totalCaption = MakeCaption(QStringLiteral("Label1"), QStringLiteral("TOTAL"), this);
+    m_total = MakeDisplay<TotalDisplay>(QStringLiteral("lblTotal"), TotalDisplay::Purpose(), this);
+    m_roll = MakeButton(QStringLiteral("Command1"), QStringLiteral("ROLL"), this);
     m_roll->setAccessibleDescription(tr("Roll the dice of the chosen step"));
-    m_exit = MakeButton(QStringLiteral("cmdExit"), QStringLiteral("EXIT"),
-                        TwipsRect(4440, 7320, 1215, 495), this);
+    m_exit = MakeButton(QStringLiteral("cmdExit"), QStringLiteral("EXIT"), this);
     m_exit->setAccessibleDescription(tr("End the program"));
-
     setFocusOrder();
     createLogActions();
+    applyLayout(DesignedLayout());
     connect(m_steps, &QButtonGroup::idToggled, this, Guarded([this](int step, bool checked) {
                 if (checked) optStep_Click(step);
             }));
@@ -131,9 +129,8 @@ void MainWindow::createStepOptions() {
     // What a screen reader calls the options as one group, where the platform shows groups.
     m_steps->setProperty("accessibleName", tr("Steps"));
     for (const StepDefinition& step : StepTable::All()) {
-        auto* option = new QRadioButton(QString::fromStdString(step.caption), this);
+        auto* option = new StepOption(QString::fromStdString(step.caption), this);
         option->setObjectName(QString::fromStdString(step.optionName));
-        option->setGeometry(StepOptionRect(step.number));
         const QString odds = OddsText(step.number);
         option->setToolTip(odds);
         option->setAccessibleDescription(odds);
@@ -153,9 +150,48 @@ void MainWindow::setFocusOrder() {
     order.first()->setFocus();
 }
 
-// Shortcuts and the context menu (a right-click anywhere in the window): no control is added.
+void MainWindow::applyLayout(const MainWindowLayout& layout) {
+    // Fonts first: the displays fit their text in the font they will show it in.
+    setFont(Sized(kDesignedText, layout.textPixels));
+    for (QPushButton* button : {m_roll, m_exit})
+        button->setFont(Sized(kDesignedButton, layout.buttonPixels));
+    // As designed the total is in the window's font; on a touch screen it is the largest text.
+    QFont total = font();
+    if (layout.totalPixels != 0) {
+        total.setBold(true);
+        total.setPixelSize(layout.totalPixels);
+    }
+    m_total->setFont(total);
+    m_stepDiceCaption->setGeometry(layout.stepDiceCaption);
+    m_stepDice->place(layout.stepDice);
+    for (int step = 1; step <= 40; ++step) m_steps->button(step)->setGeometry(layout.steps[step - 1]);
+    m_totalCaption->setGeometry(layout.totalCaption);
+    m_total->place(layout.total);
+    m_roll->setGeometry(layout.roll);
+    m_exit->setGeometry(layout.exit);
+    // The menu's rows grow with the window's texts, for a thumb.
+    m_menu->setFont(layout.textPixels == 0 ? QApplication::font(m_menu) : font());
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // A browser's page is the screen: a phone turned round lays the window out again.
+    if (WindowsFollowTheScreen()) {
+        const QSize available = event->size();
+        applyLayout(LaysOutForTouch(available) ? TouchLayout(available) : DesignedLayout());
+    }
+}
+
+// Shortcuts and the context menu (a right-click anywhere in the window, or a finger held on
+// it): no control is added. The menu pops up and returns at once, since a browser cannot wait
+// in a nested event loop.
 void MainWindow::createLogActions() {
-    setContextMenuPolicy(Qt::ActionsContextMenu);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    m_menu = new QMenu(this);
+    m_menu->setObjectName(QStringLiteral("mnuContext"));
+    connect(this, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { m_menu->popup(mapToGlobal(pos)); });
+    new PressAndHold(this);
     auto* showLog = new QAction(tr("Roll log"), this);
     showLog->setObjectName(QStringLiteral("actRollLog"));
     showLog->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
@@ -167,6 +203,7 @@ void MainWindow::createLogActions() {
     m_copyLast->setEnabled(false);
     connect(m_copyLast, &QAction::triggered, this, Guarded([this] { copyLastRoll(); }));
     addActions({showLog, m_copyLast});
+    m_menu->addActions({showLog, m_copyLast});
 }
 
 RollLogModel& MainWindow::log() {

@@ -6,12 +6,15 @@
 
 class QAction;
 class QButtonGroup;
+class QLabel;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 
 namespace dicewright {
 
 class FittedLabel;
+struct MainWindowLayout;
 class RandomSource;
 class RollLogModel;
 class RollLogWindow;
@@ -38,11 +41,17 @@ public:
     void showRollLog();
     // The last roll onto the clipboard as one line for a chat (Ctrl+C); nothing before a roll.
     void copyLastRoll();
+    // Places the controls and sizes their texts. Where windows follow the screen, the window
+    // lays itself out whenever its size changes: as designed where that fits, else for touch.
+    void applyLayout(const MainWindowLayout& layout);
+    // The menu a right-click or a held finger opens.
+    QMenu* contextMenu() const { return m_menu; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     // A typed step number selects that step; Enter or Return on a step option or on ROLL rolls.
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void Form_Load();
@@ -57,7 +66,9 @@ private:
 
     RandomSource& m_random;
     QButtonGroup* m_steps = nullptr;
+    QLabel* m_stepDiceCaption = nullptr;
     FittedLabel* m_stepDice = nullptr;
+    QLabel* m_totalCaption = nullptr;
     TotalDisplay* m_total = nullptr;
     QPushButton* m_roll = nullptr;
     QPushButton* m_exit = nullptr;
@@ -65,6 +76,7 @@ private:
     RollLogModel* m_log = nullptr;
     RollLogWindow* m_logWindow = nullptr;
     QAction* m_copyLast = nullptr;
+    QMenu* m_menu = nullptr;
 };
 
 }  // namespace dicewright

@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -17,6 +18,7 @@
 #include "program_locale.h"
 #include "roll_log_model.h"
 #include "step_odds.h"
+#include "window_fit.h"
 
 namespace dicewright {
 namespace {
@@ -69,6 +71,19 @@ QString StatisticsLine(const StepTallyReport& report) {
     return parts.join(QStringLiteral(". ")) + QLatin1Char('.');
 }
 
+// The least height of a row or button that a thumb picks out.
+constexpr int kTouchTarget = 44;
+
+class TouchRows : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setHeight(std::max(size.height(), kTouchTarget));
+        return size;
+    }
+};
+
 }  // namespace
 
 RollLogWindow::RollLogWindow(RollLogModel& model, QWidget* parent)
@@ -118,6 +133,7 @@ RollLogWindow::RollLogWindow(RollLogModel& model, QWidget* parent)
     copyAll->setObjectName(QStringLiteral("cmdCopyAll"));
     auto* close = buttons->addButton(QDialogButtonBox::Close);
     close->setObjectName(QStringLiteral("cmdClose"));
+    m_buttons = {copyAll, close};
     connect(copyAll, &QPushButton::clicked, this,
             Guarded([this] { QGuiApplication::clipboard()->setText(m_model.record()); }));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
@@ -139,6 +155,8 @@ RollLogWindow::RollLogWindow(RollLogModel& model, QWidget* parent)
 
 void RollLogWindow::present() {
     if (!m_placed) placeBesideParent();
+    if (const QScreen* screen = parentWidget()->screen())
+        setTouchSized(LaysOutForTouch(screen->availableGeometry().size()));
     show();
     raise();
     activateWindow();
@@ -175,6 +193,15 @@ void RollLogWindow::placeBesideParent() {
     const int top = std::clamp(beside.top(), available.top(),
                                std::max(available.top(), available.bottom() - height()));
     move(std::max(left, available.left()), top);
+}
+
+void RollLogWindow::setTouchSized(bool touch) {
+    if (touch == m_touchSized) return;
+    m_touchSized = touch;
+    if (m_mouseRows == nullptr) m_mouseRows = m_rolls->itemDelegate();
+    if (m_touchRows == nullptr) m_touchRows = new TouchRows(m_rolls);
+    m_rolls->setItemDelegate(touch ? m_touchRows : m_mouseRows);
+    for (QPushButton* button : m_buttons) button->setMinimumHeight(touch ? kTouchTarget : 0);
 }
 
 void RollLogWindow::copySelection() {

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QList>
 #include <QWidget>
 
+class QAbstractItemDelegate;
 class QLabel;
 class QListView;
 class QListWidget;
+class QPushButton;
 
 namespace dicewright {
 
@@ -25,6 +28,8 @@ public:
     void present();
     // The selected rolls, oldest first, onto the clipboard.
     void copySelection();
+    // Rows and buttons at least 44 pixels tall, for a thumb, or as the platform draws them.
+    void setTouchSized(bool touch);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -39,7 +44,11 @@ private:
     QListView* m_rolls = nullptr;
     QLabel* m_dropped = nullptr;
     QListWidget* m_statistics = nullptr;
+    QList<QPushButton*> m_buttons;
     bool m_placed = false;
+    bool m_touchSized = false;
+    QAbstractItemDelegate* m_mouseRows = nullptr;
+    QAbstractItemDelegate* m_touchRows = nullptr;
 };
 
 }  // namespace dicewright

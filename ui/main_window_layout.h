@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QRect>
+#include <QSize>
+#include <array>
+
+namespace dicewright {
+
+// Where the main window's controls stand, and how large its texts are drawn.
+struct MainWindowLayout {
+    QRect stepDiceCaption;
+    // The dice and total displays take the width of their text from the left edge given here.
+    QRect stepDice;
+    // steps[n - 1] is the option of step n.
+    std::array<QRect, 40> steps;
+    QRect totalCaption;
+    QRect total;
+    QRect roll;
+    QRect exit;
+    // Pixel sizes of the texts; 0 keeps the fonts the window was designed with.
+    int textPixels = 0;
+    int totalPixels = 0;
+    int buttonPixels = 0;
+};
+
+// The window as it was designed, in twips, for a mouse and a desktop screen.
+MainWindowLayout DesignedLayout();
+QSize DesignedSize();
+
+// For a touch screen too small for the designed window: the same controls in the same order,
+// each step a target for a thumb, and nothing outside `available`. Held upright the dice run
+// across the top, the four columns of steps below, then the total and the two buttons; held
+// sideways the steps fill the left and the dice, the total and the buttons stand at the right.
+MainWindowLayout TouchLayout(QSize available);
+
+// Whether a window of `available` pixels holds the designed layout.
+bool FitsDesignedLayout(QSize available);
+
+}  // namespace dicewright

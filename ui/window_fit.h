@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QSize>
+
+#include "main_window_layout.h"
+
+namespace dicewright {
+
+// Whether the windows lay themselves out again for the screen they are shown on, as in a
+// browser, whose page may be a phone held either way, rather than keep their designed size as
+// desktop windows do. One answer per platform.
+bool WindowsFollowTheScreen();
+
+// Whether a window on a screen of `available` pixels is laid out for touch.
+inline bool LaysOutForTouch(QSize available) {
+    return WindowsFollowTheScreen() && !FitsDesignedLayout(available);
+}
+
+}  // namespace dicewright
