@@ -20,7 +20,7 @@ readonly PACKAGE_PACKAGES=(dpkg-dev file)
 readonly WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 ninja-build nsis
     wine wine64 fonts-wine libgtest-dev xvfb xauth xdotool x11-utils openbox wmctrl procps imagemagick
     unzip dpkg-dev)
-readonly WEB_PACKAGES=(emscripten ninja-build chromium fonts-wine fonttools nodejs dpkg-dev)
+readonly WEB_PACKAGES=(emscripten ninja-build chromium fonts-wine fonttools nodejs dpkg-dev brotli)
 
 install_packages() {
     local missing=() package

@@ -1,7 +1,8 @@
 'use strict';
 // The web edition's size, raw and gzipped, and the time from navigation to the splash window
 // drawn, each against a bare Qt Widgets window built the same way (Qt's own page and loader),
-// measured in the same run, in Debian's Chromium.
+// measured in the same run, in Debian's Chromium; then the splash on a slow phone network, and
+// from the service worker's cache with the network off. Each visit starts with an empty cache.
 //   NODE_PATH=... node web_bench.js SITE_DIR BARE_WINDOW_DIR [RUNS]
 const fs = require('fs');
 const path = require('path');
@@ -29,15 +30,17 @@ function sizes(list) {
 
 // Milliseconds from navigation until the program's first window is drawn: once the page shows
 // Qt's canvas (`started`), the first screenshot that `drawn` accepts.
-async function firstWindow(browser, url, started, drawn) {
-  const page = await browser.newPage();
+async function firstWindow(browser, url, started, drawn, prepare) {
+  const context = await browser.createBrowserContext();
+  const page = await context.newPage();
   await page.setViewport({ width: 1024, height: 768 });
+  if (prepare) await prepare(page);
   const start = Date.now();
   await page.goto(url);
   await waitFor('the canvas shown', () => page.evaluate(started), 120);
   await waitFor('a window drawn', async () => drawn((await pixels(page)).png), 120);
   const elapsed = Date.now() - start;
-  await page.close();
+  await context.close();
   return elapsed;
 }
 
@@ -76,6 +79,38 @@ const median = (values) => values.slice().sort((a, b) => a - b)[Math.floor(value
     const ourMedian = median(times.ours);
     const bareMedian = median(times.bare);
     console.log(`navigation to splash drawn: ${ourMedian} ms   bare window ${bareMedian} ms   ratio ${(ourMedian / bareMedian).toFixed(2)}   (median of ${runs})`);
+
+    // A phone on a slow network: Chromium's "Slow 4G" with the CPU slowed four times, from a
+    // plain server and from one that serves the precompressed copies.
+    const slow = async (page) => {
+      const cdp = await page.target().createCDPSession();
+      await cdp.send('Network.enable');
+      await cdp.send('Network.emulateNetworkConditions', { offline: false, latency: 150,
+        downloadThroughput: 1.6e6 / 8, uploadThroughput: 0.75e6 / 8 });
+      await cdp.send('Emulation.setCPUThrottlingRate', { rate: 4 });
+    };
+    const running = () => document.body.dataset.state === 'running';
+    const plain = await firstWindow(browser, siteServer.origin, running, splashDrawn, slow);
+    console.log(`Slow 4G, CPU x4, plain server: splash drawn after ${plain} ms`);
+    const gzipServer = await serve(site, { compress: true });
+    try {
+      const gzipped = await firstWindow(browser, gzipServer.origin, running, splashDrawn, slow);
+      console.log(`Slow 4G, CPU x4, gzip served: splash drawn after ${gzipped} ms`);
+    } finally {
+      await gzipServer.close();
+    }
+
+    // Once visited, from the service worker's cache with the network off.
+    const offline = [];
+    for (let run = 0; run < runs; ++run) {
+      offline.push(await firstWindow(browser, siteServer.origin, running, splashDrawn, async (page) => {
+        await page.goto(siteServer.origin);
+        await waitFor('the service worker', () => page.evaluate(async () =>
+          (await navigator.serviceWorker.getRegistration())?.active?.state === 'activated'), 120);
+        await page.setOfflineMode(true);
+      }));
+    }
+    console.log(`offline, from the service worker's cache: splash drawn after ${median(offline)} ms   (median of ${runs})`);
   } finally {
     await browser.close();
     await siteServer.close();

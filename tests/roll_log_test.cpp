@@ -4,9 +4,9 @@
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QMenu>
 #include <QListView>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
@@ -191,7 +191,8 @@ private slots:
         for (const QAction* action : m_window->contextMenu()->actions()) items << action->text();
         QCOMPARE(items, (QStringList{"Roll log", "Copy last roll"}));
         // A right-click asks for it; the menu pops up without waiting in an event loop.
-        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), m_window->mapToGlobal(QPoint(5, 5)));
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                m_window->mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(m_window, &click);
         QTRY_VERIFY(m_window->contextMenu()->isVisible());
         m_window->contextMenu()->close();

@@ -42,7 +42,8 @@ int PixelSize(const QWidget* widget) {
 // The whole text of a label or button fits its rectangle.
 bool TextWhole(const QWidget* widget, const QString& text) {
     const QFontMetrics metrics = widget->fontMetrics();
-    return metrics.horizontalAdvance(text) <= widget->width() && metrics.height() <= widget->height();
+    return metrics.horizontalAdvance(text) <= widget->width() &&
+           metrics.height() <= widget->height();
 }
 
 }  // namespace
@@ -63,7 +64,8 @@ private slots:
         // The widest texts the displays show: the longest dice label and "Rule of One".
         control<QRadioButton>(OptionName(8))->click();
         control<QPushButton>(QStringLiteral("Command1"))->click();
-        QCOMPARE(control<QLabel>(QStringLiteral("lblTotal"))->text(), QStringLiteral("Rule of One"));
+        QCOMPARE(control<QLabel>(QStringLiteral("lblTotal"))->text(),
+                 QStringLiteral("Rule of One"));
         const auto* dice = control<QLabel>(QStringLiteral("lblStepDice"));
         for (const StepDefinition& step : StepTable::All()) {
             control<QRadioButton>(OptionName(step.number))->click();
@@ -71,8 +73,8 @@ private slots:
         }
 
         QList<QWidget*> controls;
-        for (const char* name : {"StepDiceLabel", "lblStepDice", "Label1", "lblTotal", "Command1",
-                                 "cmdExit"})
+        for (const char* name :
+             {"StepDiceLabel", "lblStepDice", "Label1", "lblTotal", "Command1", "cmdExit"})
             controls << control(QString::fromLatin1(name));
         for (int step = 1; step <= 40; ++step) {
             auto* option = control<QRadioButton>(OptionName(step));
@@ -138,7 +140,8 @@ private slots:
         m_window->resize(360, 640);
         m_window->applyLayout(TouchLayout(QSize(360, 640)));
         auto* option = control<QRadioButton>(OptionName(8));
-        QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(option->width() - 2, option->height() - 2));
+        QTest::mouseClick(option, Qt::LeftButton, {},
+                          QPoint(option->width() - 2, option->height() - 2));
         QVERIFY(option->isChecked());
     }
 
@@ -200,7 +203,8 @@ private slots:
         if (screen.width() >= 1024) {
             QCOMPARE(splash.size(), QSize(492, 283));
         } else {
-            QVERIFY(splash.width() <= screen.width() - 16 && splash.height() <= screen.height() - 16);
+            QVERIFY(splash.width() <= screen.width() - 16 &&
+                    splash.height() <= screen.height() - 16);
         }
         const auto* frame = splash.findChild<QWidget*>(QStringLiteral("Frame1"));
         QVERIFY(splash.rect().contains(frame->geometry()));

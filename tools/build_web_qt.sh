@@ -26,22 +26,23 @@ qt_options=(
     -DFEATURE_widgets=ON -DFEATURE_jpeg=ON -DFEATURE_accessibility=ON
     # Every byte is downloaded by every player: Qt is optimised for size, and the parts the
     # program never uses are left out. Static linking drops unused functions by itself, but not
-    # what Qt reaches through its accessibility factory, metaobjects and styles.
+    # what Qt reaches through its accessibility factory, metaobjects and styles. (Qt 6.4 does
+    # not build without gestures, tool bars, menu bars or tool buttons, and its browser plugin
+    # draws with XPM pictures.)
     -DFEATURE_optimize_size=ON
     -DFEATURE_sha3_fast=OFF -DFEATURE_jalalicalendar=OFF -DFEATURE_hijricalendar=OFF
     -DFEATURE_islamiccivilcalendar=OFF -DFEATURE_mimetype_database=OFF
     -DFEATURE_textmarkdownreader=OFF -DFEATURE_textmarkdownwriter=OFF -DFEATURE_textodfwriter=OFF
     -DFEATURE_pdf=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF -DFEATURE_movie=OFF
     -DFEATURE_imageformat_bmp=OFF -DFEATURE_imageformat_ppm=OFF -DFEATURE_imageformat_xbm=OFF
-    -DFEATURE_imageformat_xpm=OFF -DFEATURE_sessionmanager=OFF -DFEATURE_systemtrayicon=OFF
+    -DFEATURE_sessionmanager=OFF -DFEATURE_systemtrayicon=OFF
     -DFEATURE_undocommand=OFF -DFEATURE_undostack=OFF -DFEATURE_undogroup=OFF
-    -DFEATURE_filesystemmodel=OFF -DFEATURE_gestures=OFF -DFEATURE_scroller=OFF
+    -DFEATURE_filesystemmodel=OFF -DFEATURE_scroller=OFF
     -DFEATURE_style_stylesheet=OFF -DFEATURE_graphicsview=OFF -DFEATURE_graphicseffect=OFF
     -DFEATURE_effects=OFF -DFEATURE_calendarwidget=OFF -DFEATURE_datetimeedit=OFF
     -DFEATURE_keysequenceedit=OFF -DFEATURE_dial=OFF -DFEATURE_lcdnumber=OFF -DFEATURE_slider=OFF
     -DFEATURE_spinbox=OFF -DFEATURE_progressbar=OFF -DFEATURE_mdiarea=OFF
-    -DFEATURE_dockwidget=OFF -DFEATURE_toolbar=OFF -DFEATURE_mainwindow=OFF
-    -DFEATURE_menubar=OFF -DFEATURE_statusbar=OFF -DFEATURE_statustip=OFF
+    -DFEATURE_dockwidget=OFF -DFEATURE_statusbar=OFF -DFEATURE_statustip=OFF
     -DFEATURE_whatsthis=OFF -DFEATURE_sizegrip=OFF -DFEATURE_colordialog=OFF
     -DFEATURE_filedialog=OFF -DFEATURE_fontdialog=OFF -DFEATURE_progressdialog=OFF
     -DFEATURE_inputdialog=OFF -DFEATURE_errormessage=OFF -DFEATURE_wizard=OFF
@@ -52,8 +53,7 @@ qt_options=(
     -DFEATURE_splashscreen=OFF -DFEATURE_splitter=OFF -DFEATURE_toolbox=OFF
     -DFEATURE_commandlinkbutton=OFF -DFEATURE_textbrowser=OFF -DFEATURE_textedit=OFF
     -DFEATURE_tabwidget=OFF -DFEATURE_tabbar=OFF -DFEATURE_stackedwidget=OFF
-    -DFEATURE_formlayout=OFF -DFEATURE_groupbox=OFF -DFEATURE_lineedit=OFF
-    -DFEATURE_toolbutton=OFF)
+    -DFEATURE_formlayout=OFF -DFEATURE_groupbox=OFF -DFEATURE_lineedit=OFF)
 # The program brings the faces it draws with; Qt's own three fallback faces (1 MB) would be
 # downloaded and never used.
 qt_source_patch='drop the wasm plugin'"'"'s font resources'

@@ -100,10 +100,10 @@ MainWindow::MainWindow(RandomSource& random, QWidget* parent) : QWidget(parent),
     colours.setColor(QPalette::WindowText, kForeground);
     setPalette(colours);
 
-    m_stepDiceCaption = MakeCaption(QStringLiteral("StepDiceLabel"), QStringLiteral("STEP DICE"),
-                                    this);
-    m_stepDice =
-        MakeDisplay<FittedLabel>(QStringLiteral("lblStepDice"), tr("Dice of the chosen step"), this);
+    m_stepDiceCaption =
+        MakeCaption(QStringLiteral("StepDiceLabel"), QStringLiteral("STEP DICE"), this);
+    m_stepDice = MakeDisplay<FittedLabel>(QStringLiteral("lblStepDice"),
+                                          tr("Dice of the chosen step"), this);
     createStepOptions();
     m_totalCaption = MakeCaption(QStringLiteral("Label1"), QStringLiteral("TOTAL"), this);
     m_total = MakeDisplay<TotalDisplay>(QStringLiteral("lblTotal"), TotalDisplay::Purpose(), this);
@@ -164,7 +164,8 @@ void MainWindow::applyLayout(const MainWindowLayout& layout) {
     m_total->setFont(total);
     m_stepDiceCaption->setGeometry(layout.stepDiceCaption);
     m_stepDice->place(layout.stepDice);
-    for (int step = 1; step <= 40; ++step) m_steps->button(step)->setGeometry(layout.steps[step - 1]);
+    for (int step = 1; step <= 40; ++step)
+        m_steps->button(step)->setGeometry(layout.steps[step - 1]);
     m_totalCaption->setGeometry(layout.totalCaption);
     m_total->place(layout.total);
     m_roll->setGeometry(layout.roll);

@@ -77,8 +77,7 @@ MainWindowLayout Upright(QSize available) {
     int top = kMargin + extra;
     const int captionWidth = 6 * layout.textPixels;
     layout.stepDiceCaption = QRect(kMargin, top, captionWidth, line);
-    layout.stepDice =
-        QRect(kMargin + captionWidth + kGap, top, layout.textPixels, line);
+    layout.stepDice = QRect(kMargin + captionWidth + kGap, top, layout.textPixels, line);
     top += line + kGap + extra;
     PlaceSteps(layout, kMargin, top, (width - 2 * kMargin) / 4, row);
     top += 10 * row + kGap + extra;
@@ -123,8 +122,8 @@ MainWindowLayout DesignedLayout() {
     for (int step = 1; step <= 40; ++step) {
         const int column = (step - 1) / 10;
         const int row = (step - 1) % 10;
-        layout.steps[step - 1] = TwipsRect(kColumnLeft[column], kGridTop + kRowPitch * row,
-                                           kOptionWidth, kOptionHeight);
+        layout.steps[step - 1] =
+            TwipsRect(kColumnLeft[column], kGridTop + kRowPitch * row, kOptionWidth, kOptionHeight);
     }
     layout.totalCaption = TwipsRect(3000, 6360, 1335, 375);
     layout.total = TwipsRect(5190, 6360, 75, 300);

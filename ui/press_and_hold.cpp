@@ -29,8 +29,9 @@ bool PressAndHold::eventFilter(QObject* watched, QEvent* event) {
     const QPoint global = mouse->globalPosition().toPoint();
     if (type == QEvent::MouseButtonPress) {
         // A press passed on to the parents arrives here again: the first widget keeps it.
-        const bool finger = mouse->pointingDevice() != nullptr &&
-                            mouse->pointingDevice()->type() == QInputDevice::DeviceType::TouchScreen;
+        const bool finger =
+            mouse->pointingDevice() != nullptr &&
+            mouse->pointingDevice()->type() == QInputDevice::DeviceType::TouchScreen;
         if (finger && mouse->button() == Qt::LeftButton &&
             !(m_timer.isActive() && global == m_globalPress)) {
             m_pressed = widget;

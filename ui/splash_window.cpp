@@ -104,7 +104,7 @@ void SplashWindow::showCentred() {
         connect(screen, &QScreen::availableGeometryChanged, this, [this](const QRect& available) {
             fitTo(available.size());
             move(available.center() - rect().center());
-        }, Qt::UniqueConnection);
+        });
     }
     if (screen != nullptr) move(screen->geometry().center() - rect().center());
     show();

@@ -68,6 +68,7 @@ window.dicewrightMirror = (function () {
     setAttribute(element, 'aria-valuetext', node.value === undefined ? null : node.value);
     setAttribute(element, 'aria-disabled', node.disabled ? 'true' : null);
     setAttribute(element, 'aria-selected', kind === 'li' && node.selected ? 'true' : null);
+    setAttribute(element, 'data-rect', node.rect ? node.rect.join(' ') : null);
     // What has the focus stays focusable, also an item that does not say it is.
     setAttribute(element, 'tabindex', node.focusable || node.id === focusId ? '-1' : null);
     if (!leaf) place(element, layChildren(node.children, seen));

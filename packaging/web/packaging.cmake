@@ -12,10 +12,11 @@ set(DICEWRIGHT_WEB_SITE ${CMAKE_BINARY_DIR}/site CACHE PATH "The installed site"
 set(DICEWRIGHT_WEB_NODE_MODULES ${CMAKE_BINARY_DIR}/npm/node_modules CACHE PATH
     "puppeteer-core's folder (./build.sh web passes the cache's)")
 
-# Wide enough for the main window and the frame Qt draws around it.
-set(DICEWRIGHT_WEB_VIEWPORT_WIDTH 640)
 set(web_dir ${CMAKE_CURRENT_BINARY_DIR}/packaging/web)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/index.html.in ${web_dir}/index.html @ONLY)
+# What a phone needs to add the site to its home screen as an app.
+configure_file(${CMAKE_CURRENT_LIST_DIR}/manifest.webmanifest.in ${web_dir}/manifest.webmanifest
+    @ONLY)
 
 # The third-party licences: Qt (LGPL-3.0) with the libraries it bundles, the Liberation fonts,
 # Wine's Tahoma, and emscripten's runtime (its C and C++ libraries and JavaScript glue).
@@ -33,13 +34,24 @@ dicewright_licences(${licence_dir} ${CMAKE_CURRENT_LIST_DIR}/THIRD-PARTY.txt.in
     /usr/share/doc/emscripten/copyright:Emscripten-copyright.txt)
 
 set(program_dir $<TARGET_FILE_DIR:dicewright>)
-install(FILES ${web_dir}/index.html ${CMAKE_CURRENT_LIST_DIR}/page.js
+install(FILES ${web_dir}/index.html ${web_dir}/manifest.webmanifest ${CMAKE_CURRENT_LIST_DIR}/page.js
     ${CMAKE_CURRENT_LIST_DIR}/accessibility_mirror.js
     ${program_dir}/dicewright.js ${program_dir}/dicewright.wasm ${program_dir}/qtloader.js
     ${PROJECT_SOURCE_DIR}/assets/logo.jpg
     DESTINATION .)
-foreach(size 32 64 256)
-    install(FILES ${PROJECT_SOURCE_DIR}/assets/icons/dicewright-${size}.png DESTINATION icons)
+foreach(icon 32 64 192 256 512 maskable-512)
+    install(FILES ${PROJECT_SOURCE_DIR}/assets/icons/dicewright-${icon}.png DESTINATION icons)
 endforeach()
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
 install(DIRECTORY ${licence_dir}/ DESTINATION licenses)
+
+# Last, once every file is in place: the release's name and sizes, its service worker, and
+# compressed copies of the large files (.br where Debian's brotli is installed).
+find_program(BROTLI brotli)
+if(NOT BROTLI)
+    set(BROTLI "")
+endif()
+install(CODE "set(SITE_TEMPLATE_DIR \"${CMAKE_CURRENT_LIST_DIR}\")
+    set(RELEASE_PREFIX \"dicewright-${PROJECT_VERSION}\")
+    set(BROTLI \"${BROTLI}\")")
+install(SCRIPT ${CMAKE_CURRENT_LIST_DIR}/release.cmake)

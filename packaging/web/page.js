@@ -21,12 +21,18 @@
     again.hidden = state !== 'ended' && state !== 'failed';
   }
 
-  // The download of the program, counted as it arrives, for the progress bar.
+  // The download of the program, counted as it arrives, for the progress bar. The bytes counted
+  // are the file's own; a server that compresses gives the compressed length in Content-Length,
+  // so the file's size comes from the release's own list.
+  const sizes = (window.dicewrightRelease || { sizes: {} }).sizes;
   const plainFetch = window.fetch.bind(window);
   window.fetch = async function (resource, options) {
     const response = await plainFetch(resource, options);
-    const total = Number(response.headers.get('Content-Length'));
-    if (!String(resource).endsWith('.wasm') || !response.body || !total) return response;
+    const name = String(resource).split('/').pop().split('?')[0];
+    const encoding = response.headers.get('Content-Encoding') || 'identity';
+    const total = sizes[name] ||
+      (encoding === 'identity' ? Number(response.headers.get('Content-Length')) : 0);
+    if (!name.endsWith('.wasm') || !response.body || !total) return response;
     let received = 0;
     const counted = response.body.pipeThrough(new TransformStream({
       transform(chunk, controller) {
@@ -40,6 +46,14 @@
   };
 
   again.addEventListener('click', () => window.location.reload());
+
+  // A finger held on the program opens the program's own menu, not the browser's.
+  screen.addEventListener('contextmenu', (event) => event.preventDefault());
+
+  // Every file kept from this visit on, so that the next one starts without the network.
+  if ('serviceWorker' in navigator) {
+    navigator.serviceWorker.register('service-worker.js').catch(() => {});
+  }
 
   // The program's end, told by the program itself (its windows closed), or by the runtime.
   // The program leaves the text of an error that ended it on the page.

@@ -11,10 +11,13 @@ const { PNG } = require('pngjs');
 const TYPES = {
   '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.wasm': 'application/wasm',
   '.png': 'image/png', '.jpg': 'image/jpeg', '.svg': 'image/svg+xml', '.txt': 'text/plain',
+  '.webmanifest': 'application/manifest+json',
 };
 
-// Serves `root` on a free port of 127.0.0.1; resolves to { origin, requests, close }.
-function serve(root) {
+// Serves `root` on a free port of 127.0.0.1; resolves to { origin, requests, close }. With
+// `compress`, a file's .gz copy goes to a browser that takes gzip, as servers that serve
+// precompressed files do.
+function serve(root, { compress = false } = {}) {
   const requests = [];
   const server = http.createServer((request, response) => {
     const url = new URL(request.url, 'http://127.0.0.1');
@@ -26,10 +29,13 @@ function serve(root) {
       response.writeHead(404).end();
       return;
     }
-    const body = fs.readFileSync(file);
+    const gzipped = compress && /\bgzip\b/.test(request.headers['accept-encoding'] || '') &&
+      fs.existsSync(`${file}.gz`);
+    const body = fs.readFileSync(gzipped ? `${file}.gz` : file);
     response.writeHead(200, {
       'Content-Type': TYPES[path.extname(file)] || 'application/octet-stream',
       'Content-Length': body.length,
+      ...(gzipped ? { 'Content-Encoding': 'gzip' } : {}),
     });
     response.end(body);
   });

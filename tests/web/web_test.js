@@ -2,9 +2,9 @@
 // The web edition as a player meets it, in Debian's Chromium driven through the DevTools
 // protocol, against the site served from 127.0.0.1: the splash appears centred, its button
 // opens the main window, a step and ROLL show a total that step can give (read where a screen
-// reader reads it), EXIT and a key on the splash end the program and the page says so, and on
-// a phone held upright the whole main window shows and a tap rolls. Only the site's own files
-// are requested. Screenshots are kept in WORK_DIR/shots.
+// reader reads it), EXIT and a key on the splash end the program and the page says so. Only the
+// site's own files are requested. (Phones have phone_test.js.) Screenshots are kept in
+// WORK_DIR/shots.
 //   node web_test.js SITE_DIR WORK_DIR
 const fs = require('fs');
 const path = require('path');
@@ -59,8 +59,6 @@ async function mainBox(page) {
     return found && found.width / scale >= MAIN.width ? { ...found, scale, png } : null;
   });
 }
-// Where its olive text and marks are drawn.
-const olive = (png) => box(png, (r, g, b) => r > 150 && g > 150 && b < 60 && Math.abs(r - g) < 24);
 
 const announced = (page) => page.evaluate(() => document.getElementById('announcement').textContent);
 const state = (page) => page.evaluate(() => document.body.dataset.state);
@@ -127,36 +125,11 @@ async function desktop(browser, origin) {
   await page.close();
 }
 
-async function phone(browser, origin) {
-  const page = await open(browser, origin,
-                          { width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true });
-  const splash = await splashBox(page, 'phone');
-  const toCss = (x) => x / splash.scale;
-  await page.touchscreen.tap(toCss(splash.left) + SPLASH_BUTTON[0], toCss(splash.top) + SPLASH_BUTTON[1]);
-  const main = await mainBox(page);
-  // The page is laid out wide enough for the window and scaled to the phone's width: every
-  // column of steps and the TOTAL line show, with no scrolling and no zoom by hand.
-  const layout = await page.evaluate(() => [window.innerWidth, document.documentElement.scrollWidth,
-    window.visualViewport.scale]);
-  const marks = olive(main.png);
-  check(`on a phone the main window shows whole, without zooming by hand (${layout.join(', ')})`,
-        layout[0] >= MAIN.width && layout[1] <= layout[0] && marks !== null &&
-        marks.right / main.scale > px(6600) && marks.bottom / main.scale > px(6360) &&
-        marks.right < main.png.width - 1 && marks.bottom < main.png.height - 1);
-  const [stepX, stepY] = stepIndicator(26);
-  await page.touchscreen.tap(toCss(main.left) + stepX, toCss(main.top) + stepY);
-  await page.touchscreen.tap(toCss(main.left) + ROLL[0], toCss(main.top) + ROLL[1]);
-  const total = await waitFor('a total announced', () => announced(page), 30);
-  check(`on a phone a tap on ROLL shows a total step 26 can give (${total})`, possible(26, total));
-  await page.screenshot({ path: path.join(shots, 'phone-main.png') });
-  await page.close();
-}
-
 (async () => {
   const server = await serve(site);
   const browser = await launch();
   try {
-    for (const run of [desktop, phone]) {
+    for (const run of [desktop]) {
       await run(browser, server.origin).catch((error) => check(`${run.name}: ${error.message}`, false));
     }
     check(`the page asks for nothing beyond its own files (${foreign.join(', ') || 'none else'})`,

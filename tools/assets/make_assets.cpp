@@ -155,6 +155,17 @@ QImage Icon(int size, bool smooth = true) {
     return image;
 }
 
+// For a phone's home screen, which cuts icons to its own shape: the green fills the square and
+// the die stays inside the middle circle that every shape keeps (four tenths of the size).
+QImage MaskableIcon(int size) {
+    QImage image(size, size, QImage::Format_ARGB32);
+    image.fill(kForest);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    PaintDie(painter, QPointF(size / 2.0, size / 2.0), size * 0.27, true);
+    return image;
+}
+
 // The icon's small Windows images are palette bitmaps, as the classic icon formats want.
 struct PaletteImage {
     int size = 0;
@@ -291,9 +302,10 @@ int main(int argc, char** argv) {
     logo.setProgressiveScanWrite(false);  // baseline coding
     bool ok = logo.write(Logo());
 
-    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+    for (const int size : {16, 24, 32, 48, 64, 128, 192, 256, 512}) {
         ok = Icon(size).save(dir + QStringLiteral("/icons/dicewright-%1.png").arg(size)) && ok;
     }
+    ok = MaskableIcon(512).save(dir + QStringLiteral("/icons/dicewright-maskable-512.png")) && ok;
 
     // Two colours: the die in white on black, so it reads on any background.
     const QImage icon32 = Icon(32, false);

@@ -107,6 +107,10 @@ QJsonObject AccessibilityMirror::describe(QAccessibleInterface* node) const {
         {QStringLiteral("focusable"), bool(state.focusable)},
         {QStringLiteral("selected"), bool(state.selected)},
     };
+    // Where the control is on the page, in CSS pixels: what a finger exploring the screen meets.
+    const QRect rect = node->rect();
+    described.insert(QStringLiteral("rect"),
+                     QJsonArray{rect.x(), rect.y(), rect.width(), rect.height()});
     if (const QAccessibleValueInterface* value = node->valueInterface())
         described.insert(QStringLiteral("value"), value->currentValue().toString());
     if (const QString group = GroupOf(node); !group.isEmpty())

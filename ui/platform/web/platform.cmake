@@ -10,6 +10,10 @@ set(DICEWRIGHT_PLATFORM_DIR ${CMAKE_CURRENT_LIST_DIR})
 target_compile_options(dicewright_options INTERFACE -fexceptions)
 target_link_options(dicewright_options INTERFACE -fexceptions -sDISABLE_EXCEPTION_CATCHING=0
     -sALLOW_MEMORY_GROWTH=1)
+# Every player downloads the program: compiled and linked for size (the link's optimiser works on
+# Qt's code too), without debug names.
+target_compile_options(dicewright_options INTERFACE -Oz)
+target_link_options(dicewright_options INTERFACE -Oz)
 
 function(dicewright_platform_parts ui program)
     set(here ${DICEWRIGHT_PLATFORM_DIR})

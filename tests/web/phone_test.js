@@ -1,0 +1,257 @@
+'use strict';
+// The web edition on phones, as Chromium emulates them (viewport, device pixel ratio, touch):
+// held upright and sideways at 1, 1.5 and 3 device pixels per CSS pixel, the splash fits and
+// the main window is drawn whole, every step a target for a thumb, and taps choose and roll. A
+// finger held on the window opens its menu; the roll log opens and closes by touch, and a copied
+// roll reaches the browser's clipboard. The site is installable and, once visited, starts and
+// rolls offline, and its loading progress stays right when the server compresses.
+// Sizes are read from the widgets' own geometry, as the page's accessibility mirror carries it.
+//   node phone_test.js SITE_DIR WORK_DIR
+const fs = require('fs');
+const path = require('path');
+const { serve, launch, waitFor, pixels, box, colourAt } = require('./browser');
+
+const [site, work] = process.argv.slice(2);
+const shots = path.join(work, 'shots');
+fs.mkdirSync(shots, { recursive: true });
+
+let passed = 0;
+let failed = 0;
+function check(what, condition) {
+  console.log(`${condition ? 'PASS' : 'FAIL'}: ${what}`);
+  if (condition) ++passed; else ++failed;
+}
+
+const SPLASH = { width: 492, height: 283, button: [2670 / 15 + 1485 / 30, 2955 / 15 + 525 / 30] };
+const isGreen = (r, g, b) => r < 12 && g > 52 && g < 76 && b < 12;
+const state = (page) => page.evaluate(() => document.body.dataset.state);
+const announced = (page) => page.evaluate(() => document.getElementById('announcement').textContent);
+
+// A total that a roll of step 8 can show.
+const possible = (text) => text === 'Rule of One' || (/^[0-9]+$/.test(text) && Number(text) >= 3);
+
+// A control's place in CSS pixels, { x, y, width, height }, from the program's own geometry:
+// the mirror element named `name` (its text, or its label) with the role given.
+function rectOf(page, role, name) {
+  return page.evaluate((role, name) => {
+    const all = [...document.querySelectorAll('#mirror [data-rect]')];
+    const roleOf = (element) => element.getAttribute('role') ||
+      ({ ul: 'list', li: 'listitem' }[element.localName] || element.localName);
+    const found = all.find((element) => roleOf(element) === role &&
+      (element.textContent === name || element.getAttribute('aria-label') === name));
+    if (!found) return null;
+    const [x, y, width, height] = found.dataset.rect.split(' ').map(Number);
+    return { x, y, width, height };
+  }, role, name);
+}
+const centre = (rect) => [rect.x + rect.width / 2, rect.y + rect.height / 2];
+async function tap(page, role, name) {
+  const rect = await waitFor(`${role} "${name}"`, () => rectOf(page, role, name), 30);
+  await page.touchscreen.tap(...centre(rect));
+  return rect;
+}
+
+// A finger held on a point until the program's menu shows, then lifted.
+async function hold(page, cdp, [x, y]) {
+  const points = [{ x, y, id: 1 }];
+  await cdp.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: points });
+  const item = await waitFor('the menu after a held finger', () => rectOf(page, 'menuitem', 'Roll log'), 10)
+    .catch(() => null);
+  await cdp.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
+  return item;
+}
+
+// The splash, found on the page as what differs from Qt's empty screen.
+async function splashOn(page, viewport) {
+  await waitFor('the program to run', async () => (await state(page)) === 'running');
+  const scale = Math.min(1, (viewport.width - 16) / SPLASH.width, (viewport.height - 16) / SPLASH.height);
+  return waitFor('the splash drawn', async () => {
+    const { png, scale: dpr } = await pixels(page);
+    const [r0, g0, b0] = colourAt(png, 1, 1);
+    const found = box(png, (r, g, b) => Math.abs(r - r0) + Math.abs(g - g0) + Math.abs(b - b0) > 24);
+    if (!found || Math.abs(found.width / dpr - SPLASH.width * scale) > 3) return null;
+    return { left: found.left / dpr, top: found.top / dpr, width: found.width / dpr, height: found.height / dpr, scale };
+  });
+}
+
+// Every step, the dice, TOTAL, ROLL and EXIT in the window, apart, and each step's target at
+// least `least` CSS pixels each way; the window drawn whole, green from corner to corner.
+async function checkLayout(page, viewport, least, label) {
+  const steps = [];
+  for (let step = 1; step <= 40; ++step) steps.push(await rectOf(page, 'radio', `STEP ${step}`));
+  const roll = await rectOf(page, 'button', 'ROLL');
+  const exit = await rectOf(page, 'button', 'EXIT');
+  const all = [...steps, roll, exit];
+  const inside = all.every((r) => r && r.x >= 0 && r.y >= 0 && r.x + r.width <= viewport.width &&
+    r.y + r.height <= viewport.height);
+  const apart = all.every((a, i) => all.every((b, j) => i === j || a.x + a.width <= b.x ||
+    b.x + b.width <= a.x || a.y + a.height <= b.y || b.y + b.height <= a.y));
+  const smallest = Math.min(...steps.map((r) => Math.min(r.width, r.height)));
+  check(`${label}: all 40 steps, ROLL and EXIT on screen and apart, no scrolling`, inside && apart &&
+    await page.evaluate(() => document.documentElement.scrollHeight <= window.innerHeight));
+  check(`${label}: every step's target is at least ${least} px (${smallest}), ROLL and EXIT at least 48 px tall`,
+    smallest >= least && roll.height >= 48 && exit.height >= 48);
+  const { png, scale } = await pixels(page, path.join(shots, `${label.replace(/[^0-9a-z.]+/gi, '-')}.png`));
+  const green = box(png, isGreen);
+  const corners = [[1, 1], [png.width - 2, 1], [1, png.height - 2], [png.width - 2, png.height - 2]];
+  const olive = box(png, (r, g, b) => r > 150 && g > 150 && b < 60 && Math.abs(r - g) < 24);
+  check(`${label}: drawn whole, from corner to corner down to STEP 40`,
+    green && corners.every(([x, y]) => isGreen(...colourAt(png, x, y))) && olive &&
+    olive.bottom / scale >= steps[9].y + steps[9].height / 2 &&
+    olive.right / scale >= steps[39].x + steps[39].width / 3);
+}
+
+async function phone(browser, origin, viewport) {
+  const label = `${viewport.width}x${viewport.height} at ${viewport.deviceScaleFactor}`;
+  const page = await browser.newPage();
+  await page.setViewport({ ...viewport, isMobile: true, hasTouch: true });
+  await page.goto(origin);
+  const splash = await splashOn(page, viewport);
+  check(`${label}: the splash fits and is centred (${Math.round(splash.width)} x ${Math.round(splash.height)})`,
+    splash.left >= 0 && splash.left + splash.width <= viewport.width &&
+    Math.abs(splash.left + splash.width / 2 - viewport.width / 2) <= 2 &&
+    Math.abs(splash.top + splash.height / 2 - viewport.height / 2) <= 2);
+  await page.touchscreen.tap(splash.left + SPLASH.button[0] * splash.scale, splash.top + SPLASH.button[1] * splash.scale);
+  await waitFor('the main window', () => rectOf(page, 'button', 'ROLL'), 30);
+  const least = viewport.height > viewport.width ? 44 : 24;
+  await checkLayout(page, viewport, least, label);
+  await tap(page, 'radio', 'STEP 8');
+  await tap(page, 'button', 'ROLL');
+  const total = await waitFor('a total announced', () => announced(page), 30);
+  check(`${label}: a tap on STEP 8 then ROLL shows a total step 8 can give (${total})`, possible(total));
+  return page;
+}
+
+// Held on ROLL: the menu, and no roll. Then the log by touch, its rows a thumb's height, and the
+// copied roll on the clipboard.
+async function menuAndLog(page, origin) {
+  const cdp = await page.target().createCDPSession();
+  const before = await announced(page);
+  const roll = await rectOf(page, 'button', 'ROLL');
+  const item = await hold(page, cdp, centre(roll));
+  check('a finger held on ROLL opens the menu: "Roll log", "Copy last roll"',
+    item !== null && (await rectOf(page, 'menuitem', 'Copy last roll')) !== null);
+  check('and rolls nothing', (await announced(page)) === before);
+  if (item === null) return;
+  await page.touchscreen.tap(...centre(item));
+  const list = await waitFor('the roll log', () => rectOf(page, 'list', 'Rolls, newest first'), 30);
+  const rows = await page.evaluate(() => [...document.querySelectorAll('#mirror [aria-label="Rolls, newest first"] [data-rect]')]
+    .map((row) => Number(row.dataset.rect.split(' ')[3])));
+  const screenWidth = await page.evaluate(() => window.innerWidth);
+  const closeButton = await rectOf(page, 'button', 'Close');
+  await page.screenshot({ path: path.join(shots, 'phone-log.png') });
+  check(`the log fills the screen, its rows at least 44 px tall (${rows.join(', ')})`,
+    list.width >= screenWidth - 24 && rows.length > 0 && rows.every((h) => h >= 44) && closeButton.height >= 44);
+  await page.touchscreen.tap(...centre(closeButton));
+  await waitFor('the main window again', async () => (await rectOf(page, 'list', 'Rolls, newest first')) === null, 30);
+  check('Close returns to the main window', (await rectOf(page, 'button', 'ROLL')) !== null);
+
+  await page.browserContext().overridePermissions(origin, ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write']);
+  const copy = await hold(page, cdp, centre(await rectOf(page, 'radio', 'STEP 20')));
+  if (copy === null) { check('the menu opens again', false); return; }
+  await page.touchscreen.tap(...centre(await rectOf(page, 'menuitem', 'Copy last roll')));
+  const total = await announced(page);
+  const copied = await waitFor('the copied roll', () => page.evaluate(() => navigator.clipboard.readText().catch(() => '')), 10)
+    .catch(() => '');
+  check(`"Copy last roll" puts the roll on the clipboard (${copied})`, copied.includes(`Step 8 (2D6): ${total}`));
+}
+
+// Turned round, the window lays itself out again.
+async function rotation(page) {
+  await page.setViewport({ width: 844, height: 390, deviceScaleFactor: 3, isMobile: true, hasTouch: true });
+  await waitFor('the window laid out sideways', async () => {
+    const roll = await rectOf(page, 'button', 'ROLL');
+    return roll && roll.x > 844 / 3 && roll.y + roll.height <= 390;
+  }, 30).then(() => true, () => false).then((turned) => check('turned sideways, the window lays itself out again', turned));
+  await checkLayout(page, { width: 844, height: 390 }, 24, 'turned to 844x390');
+}
+
+async function installable(browser, origin) {
+  const page = await browser.newPage();
+  await page.setViewport({ width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true });
+  const cdp = await page.target().createCDPSession();
+  await page.goto(origin);
+  await splashOn(page, { width: 390, height: 844 });
+  const manifest = await page.evaluate(async () => (await fetch('manifest.webmanifest')).json());
+  const sizes = manifest.icons.map((icon) => `${icon.sizes}/${icon.purpose}`);
+  check(`the manifest: standalone, green, icons ${sizes.join(' ')}`,
+    manifest.name === 'Dicewright' && manifest.display === 'standalone' && manifest.theme_color === '#004000' &&
+    manifest.background_color === '#004000' && sizes.includes('192x192/any') && sizes.includes('512x512/any') &&
+    sizes.includes('512x512/maskable'));
+  // The worker has kept every file once it is active.
+  await waitFor('the service worker', () => page.evaluate(async () =>
+    (await navigator.serviceWorker.getRegistration())?.active?.state === 'activated'), 60);
+  const errors = await waitFor('Chromium\'s installability check', async () => {
+    const { installabilityErrors } = await cdp.send('Page.getInstallabilityErrors');
+    return installabilityErrors;
+  });
+  check(`Chromium finds nothing that stops installing it (${errors.map((e) => e.errorId).join(', ') || 'none'})`,
+    errors.length === 0);
+
+  // With the network gone, a reload starts the program from the worker's cache, and it rolls.
+  await page.setOfflineMode(true);
+  await page.reload();
+  const splash = await splashOn(page, { width: 390, height: 844 });
+  await page.touchscreen.tap(splash.left + SPLASH.button[0] * splash.scale, splash.top + SPLASH.button[1] * splash.scale);
+  await tap(page, 'radio', 'STEP 8');
+  await tap(page, 'button', 'ROLL');
+  const total = await waitFor('a total announced offline', () => announced(page), 30).catch(() => '');
+  check(`offline, a reload starts the program and it rolls (${total})`, possible(total));
+  await page.close();
+}
+
+// A server that compresses: the progress counts the file's own bytes, never past 100%.
+async function compressed(browser) {
+  const server = await serve(site, { compress: true });
+  try {
+    const page = await browser.newPage();
+    await page.evaluateOnNewDocument(() => {
+      window.percents = [];
+      document.addEventListener('DOMContentLoaded', () => {
+        const status = document.getElementById('status');
+        new MutationObserver(() => {
+          const found = /([0-9]+)%/.exec(status.textContent);
+          if (found) window.percents.push(Number(found[1]));
+        }).observe(status, { childList: true, characterData: true, subtree: true });
+      });
+    });
+    let encoded = false;
+    page.on('response', (response) => {
+      if (response.url().endsWith('.wasm')) encoded = response.headers()['content-encoding'] === 'gzip';
+    });
+    await page.goto(server.origin);
+    await waitFor('the program to run', async () => (await state(page)) === 'running');
+    const percents = await page.evaluate(() => window.percents);
+    check(`served gzipped, the progress runs to 100% and no further (${percents.length} steps, last ${percents.at(-1)}%)`,
+      encoded && percents.length > 0 && Math.max(...percents) <= 100 && percents.at(-1) >= 99);
+    await page.close();
+  } finally {
+    await server.close();
+  }
+}
+
+(async () => {
+  const server = await serve(site);
+  const browser = await launch();
+  try {
+    for (const [width, height] of [[360, 640], [390, 844], [844, 390]]) {
+      for (const deviceScaleFactor of [1, 1.5, 3]) {
+        const viewport = { width, height, deviceScaleFactor };
+        const page = await phone(browser, server.origin, viewport)
+          .catch((error) => { check(`${width}x${height} at ${deviceScaleFactor}: ${error.message}`, false); });
+        if (page && width === 390 && deviceScaleFactor === 3) {
+          await menuAndLog(page, server.origin).catch((error) => check(`menu and log: ${error.message}`, false));
+          await rotation(page).catch((error) => check(`rotation: ${error.message}`, false));
+        }
+        if (page) await page.close();
+      }
+    }
+    await installable(browser, server.origin).catch((error) => check(`installable: ${error.message}`, false));
+    await compressed(browser).catch((error) => check(`compressed: ${error.message}`, false));
+  } finally {
+    await browser.close();
+    await server.close();
+  }
+  console.log(`${passed} passed, ${failed} failed`);
+  process.exit(failed === 0 ? 0 : 1);
+})();
