@@ -40,7 +40,7 @@ qt_options=(
     -DFEATURE_filesystemmodel=OFF -DFEATURE_scroller=OFF
     -DFEATURE_style_stylesheet=OFF -DFEATURE_graphicsview=OFF -DFEATURE_graphicseffect=OFF
     -DFEATURE_effects=OFF -DFEATURE_calendarwidget=OFF -DFEATURE_datetimeedit=OFF
-    -DFEATURE_keysequenceedit=OFF -DFEATURE_dial=OFF -DFEATURE_lcdnumber=OFF -DFEATURE_slider=OFF
+    -DFEATURE_keysequenceedit=OFF -DFEATURE_dial=OFF -DFEATURE_lcdnumber=OFF
     -DFEATURE_spinbox=OFF -DFEATURE_progressbar=OFF -DFEATURE_mdiarea=OFF
     -DFEATURE_dockwidget=OFF -DFEATURE_statusbar=OFF -DFEATURE_statustip=OFF
     -DFEATURE_whatsthis=OFF -DFEATURE_sizegrip=OFF -DFEATURE_colordialog=OFF
@@ -53,7 +53,7 @@ qt_options=(
     -DFEATURE_splashscreen=OFF -DFEATURE_splitter=OFF -DFEATURE_toolbox=OFF
     -DFEATURE_commandlinkbutton=OFF -DFEATURE_textbrowser=OFF -DFEATURE_textedit=OFF
     -DFEATURE_tabwidget=OFF -DFEATURE_tabbar=OFF -DFEATURE_stackedwidget=OFF
-    -DFEATURE_formlayout=OFF -DFEATURE_groupbox=OFF -DFEATURE_lineedit=OFF)
+    -DFEATURE_formlayout=OFF -DFEATURE_lineedit=OFF)
 # The program brings the faces it draws with; Qt's own three fallback faces (1 MB) would be
 # downloaded and never used.
 qt_source_patch='drop the wasm plugin'"'"'s font resources'

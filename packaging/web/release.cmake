@@ -3,7 +3,8 @@
 # file, so that its progress is right when a server compresses; and lays compressed copies of the
 # large files beside them, for servers that serve those as they are.
 #   Needs SITE_TEMPLATE_DIR, RELEASE_PREFIX and, optionally, BROTLI.
-set(site "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
+# A relative prefix (cmake --install --prefix build/site) is taken from where the install runs.
+get_filename_component(site "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}" ABSOLUTE)
 file(GLOB_RECURSE files RELATIVE "${site}" "${site}/*")
 list(FILTER files EXCLUDE REGEX "\\.(gz|br)$|^service-worker\\.js$|^release\\.js$")
 list(SORT files)

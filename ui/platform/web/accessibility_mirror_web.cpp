@@ -71,7 +71,15 @@ AccessibilityMirror::AccessibilityMirror(QObject* application) : QObject(applica
     EM_ASM({
         if (window.dicewrightMirror) window.dicewrightMirror.connect(Module);
     });
+    QCoreApplication::instance()->installEventFilter(this);
     m_sync.start();
+}
+
+bool AccessibilityMirror::eventFilter(QObject* watched, QEvent* event) {
+    if ((event->type() == QEvent::Resize || event->type() == QEvent::Move) &&
+        watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow())
+        m_sync.start();
+    return false;
 }
 
 AccessibilityMirror::~AccessibilityMirror() {
@@ -108,7 +116,11 @@ QJsonObject AccessibilityMirror::describe(QAccessibleInterface* node) const {
         {QStringLiteral("selected"), bool(state.selected)},
     };
     // Where the control is on the page, in CSS pixels: what a finger exploring the screen meets.
-    const QRect rect = node->rect();
+    // A widget's whole rectangle is what a tap on it hits (a step option answers anywhere on its
+    // cell), where Qt would give an option's caption alone.
+    QRect rect = node->rect();
+    if (const auto* widget = qobject_cast<const QWidget*>(node->object()))
+        rect = QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
     described.insert(QStringLiteral("rect"),
                      QJsonArray{rect.x(), rect.y(), rect.width(), rect.height()});
     if (const QAccessibleValueInterface* value = node->valueInterface())

@@ -28,6 +28,11 @@ public:
 
     ~AccessibilityMirror() override;
 
+protected:
+    // A window moved or resized (a phone turned round) moves its controls, which Qt's
+    // accessibility does not report: the mirror's places follow.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     explicit AccessibilityMirror(QObject* application);
 
