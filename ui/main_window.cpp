@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QResizeEvent>
+#include <QTimer>
 
 #include "accessibility.h"
 #include "error_boundary.h"
@@ -190,8 +191,11 @@ void MainWindow::createLogActions() {
     setContextMenuPolicy(Qt::CustomContextMenu);
     m_menu = new QMenu(this);
     m_menu->setObjectName(QStringLiteral("mnuContext"));
-    connect(this, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& pos) { m_menu->popup(mapToGlobal(pos)); });
+    // It pops up once the press that asked for it is done: a browser closes every popup when a
+    // press finds no widget to take it.
+    connect(this, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        QTimer::singleShot(0, m_menu, [this, at = mapToGlobal(pos)] { m_menu->popup(at); });
+    });
     new PressAndHold(this);
     auto* showLog = new QAction(tr("Roll log"), this);
     showLog->setObjectName(QStringLiteral("actRollLog"));

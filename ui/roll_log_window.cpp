@@ -73,6 +73,7 @@ QString StatisticsLine(const StepTallyReport& report) {
 
 // The least height of a row or button that a thumb picks out.
 constexpr int kTouchTarget = 44;
+constexpr int kTouchText = 16;
 
 class TouchRows : public QStyledItemDelegate {
 public:
@@ -202,6 +203,11 @@ void RollLogWindow::setTouchSized(bool touch) {
     if (m_touchRows == nullptr) m_touchRows = new TouchRows(m_rolls);
     m_rolls->setItemDelegate(touch ? m_touchRows : m_mouseRows);
     for (QPushButton* button : m_buttons) button->setMinimumHeight(touch ? kTouchTarget : 0);
+    // Texts a phone held at arm's length shows legibly.
+    QFont text = QApplication::font(this);
+    if (touch) text.setPixelSize(kTouchText);
+    setFont(text);
+    m_statistics->setMaximumHeight(fontMetrics().lineSpacing() * 9);
 }
 
 void RollLogWindow::copySelection() {

@@ -110,6 +110,17 @@ async function desktop(browser, origin) {
   check('a screen reader finds the total in the page\'s live region', names.includes(`paragraph:${total}`) || names.some((n) => n.endsWith(`:${total}`)));
   console.log(`accessibility tree: ${names.join(' | ')}`);
 
+  // A right-click opens the window's menu, and the page keeps running: the menu pops up
+  // without a nested event loop, which a browser cannot run.
+  await page.mouse.click(main.left + 20, main.top + 20, { button: 'right' });
+  const menu = await waitFor('the menu', () => page.evaluate(() =>
+    [...document.querySelectorAll('#mirror [role=menuitem]')].map((item) => item.textContent).join(', ')), 30)
+    .catch(() => '');
+  await page.keyboard.press('Escape');
+  const closed = await waitFor('the menu closed', () => page.evaluate(() =>
+    document.querySelector('#mirror [role=menuitem]') === null), 30).catch(() => false);
+  check(`a right-click opens the menu (${menu}), and Escape closes it`, menu === 'Roll log, Copy last roll' && closed);
+
   await page.mouse.click(main.left + EXIT[0], main.top + EXIT[1]);
   await waitFor('the program to end', async () => (await state(page)) === 'ended', 30);
   const ended = await page.evaluate(() => [document.getElementById('status').textContent, !document.getElementById('again').hidden]);
