@@ -37,7 +37,7 @@ qt_options=(
     -DFEATURE_imageformat_bmp=OFF -DFEATURE_imageformat_ppm=OFF -DFEATURE_imageformat_xbm=OFF
     -DFEATURE_sessionmanager=OFF -DFEATURE_systemtrayicon=OFF
     -DFEATURE_undocommand=OFF -DFEATURE_undostack=OFF -DFEATURE_undogroup=OFF
-    -DFEATURE_filesystemmodel=OFF -DFEATURE_scroller=OFF
+    -DFEATURE_scroller=OFF
     -DFEATURE_style_stylesheet=OFF -DFEATURE_graphicsview=OFF -DFEATURE_graphicseffect=OFF
     -DFEATURE_effects=OFF -DFEATURE_calendarwidget=OFF -DFEATURE_datetimeedit=OFF
     -DFEATURE_keysequenceedit=OFF -DFEATURE_dial=OFF -DFEATURE_lcdnumber=OFF
@@ -54,9 +54,17 @@ qt_options=(
     -DFEATURE_commandlinkbutton=OFF -DFEATURE_textbrowser=OFF -DFEATURE_textedit=OFF
     -DFEATURE_tabwidget=OFF -DFEATURE_tabbar=OFF -DFEATURE_stackedwidget=OFF
     -DFEATURE_formlayout=OFF -DFEATURE_lineedit=OFF)
-# The program brings the faces it draws with; Qt's own three fallback faces (1 MB) would be
-# downloaded and never used.
-qt_source_patch='drop the wasm plugin'"'"'s font resources'
+# Two parts of Qt that every player would download and the program never shows: the wasm
+# plugin's three fallback faces (1 MB; the program brings the faces it draws with), and the
+# common style's pictures for file dialogs, message boxes, tool bars and title bars (345 kB;
+# the browser's windows draw their title bars from the plugin's own pictures).
+patch_qt_source() {
+    local src=$1
+    sed -i '/^qt_internal_add_resource(QWasmIntegrationPlugin "wasmfonts"/,/^)/d' \
+        "$src/src/plugins/platforms/wasm/CMakeLists.txt"
+    sed -i '/^qt_internal_add_resource(Widgets "qstyle"$/,/^)/d' "$src/src/widgets/CMakeLists.txt"
+    sed -i '/^    Q_INIT_RESOURCE(qstyle);$/d' "$src/src/widgets/kernel/qapplication.cpp"
+}
 
 if [ "${1:-}" = --options ]; then
     printf '%s\n' "${qt_options[@]}"
@@ -78,15 +86,14 @@ build_qt() {
     local prefix=$1 work=$2 src
     make_emsdk "$prefix/emsdk"
     src=$(qt_fetch_source "$work")
-    sed -i '/^qt_internal_add_resource(QWasmIntegrationPlugin "wasmfonts"/,/^)/d' \
-        "$src/src/plugins/platforms/wasm/CMakeLists.txt"
+    patch_qt_source "$src"
     export EMSDK=$prefix/emsdk EMSCRIPTEN=/usr/share/emscripten NODE_PATH=/usr/share/nodejs
     qt_configure_build_install "Qt for WebAssembly" "$src" "$work" "$prefix" \
         -DCMAKE_TOOLCHAIN_FILE="$emscripten_toolchain" "${qt_options[@]}"
 }
 
 # The key covers everything the result depends on: the source, the options and the compiler.
-key_text=$(echo "$source_version"; echo "$qt_source_patch"; printf '%s\n' "${qt_options[@]}"; emcc --version | head -n1
+key_text=$(echo "$source_version"; declare -f patch_qt_source; printf '%s\n' "${qt_options[@]}"; emcc --version | head -n1
     dpkg-query -W -f='${Version}\n' emscripten)
 # cache_build runs this script again to build: every step that fails stops it there.
 if [ "${1:-}" = --build ]; then

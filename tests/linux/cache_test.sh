@@ -15,7 +15,7 @@ calls=$work/calls.txt
 stand_in() { printf '#!/bin/sh\n%s\n' "$2" >"$work/bin/$1" && chmod +x "$work/bin/$1"; }
 stand_in dpkg-query 'echo 6.4.2+dfsg-10'
 stand_in emcc 'echo "emcc (Emscripten gcc/clang-like replacement) 3.1.6"'
-stand_in apt-get 'case " $* " in *" source "*) echo "apt-get source" >>'"$calls"'; mkdir -p qt6-base-6.4.2/src/plugins/platforms/wasm; touch qt6-base-6.4.2/src/plugins/platforms/wasm/CMakeLists.txt ;; esac'
+stand_in apt-get 'case " $* " in *" source "*) echo "apt-get source" >>'"$calls"'; q=qt6-base-6.4.2/src; mkdir -p $q/plugins/platforms/wasm $q/widgets/kernel; touch $q/plugins/platforms/wasm/CMakeLists.txt $q/widgets/CMakeLists.txt $q/widgets/kernel/qapplication.cpp ;; esac'
 # CMake fails the step named in $BREAK (configure, build or install).
 stand_in cmake 'step=configure; case "$1" in --build) step=build ;; --install) step=install ;; esac
 echo "cmake $step" >>'"$calls"'; [ "$step" != "${BREAK:-}" ]'
