@@ -202,6 +202,12 @@ void RollLogWindow::setTouchSized(bool touch) {
     if (m_mouseRows == nullptr) m_mouseRows = m_rolls->itemDelegate();
     if (m_touchRows == nullptr) m_touchRows = new TouchRows(m_rolls);
     m_rolls->setItemDelegate(touch ? m_touchRows : m_mouseRows);
+    // A narrow screen wraps a long roll rather than hide its end beyond a scroll bar; its rows
+    // then differ in height.
+    m_rolls->setWordWrap(touch);
+    m_rolls->setUniformItemSizes(!touch);
+    m_rolls->setResizeMode(touch ? QListView::Adjust : QListView::Fixed);
+    m_rolls->setHorizontalScrollBarPolicy(touch ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
     for (QPushButton* button : m_buttons) button->setMinimumHeight(touch ? kTouchTarget : 0);
     // Texts a phone held at arm's length shows legibly.
     QFont text = QApplication::font(this);
