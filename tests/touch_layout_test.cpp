@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
+#include <memory>
 
 #include "main_window_layout.h"
 #include "qt_test_main.h"
@@ -151,12 +152,12 @@ private slots:
         m_window->resize(360, 640);
         m_window->applyLayout(TouchLayout(QSize(360, 640)));
         control<QRadioButton>(OptionName(8))->click();
-        QPointingDevice* finger = QTest::createTouchDevice();
+        const std::unique_ptr<QPointingDevice> finger(QTest::createTouchDevice());
         const QPoint roll = control(QStringLiteral("Command1"))->geometry().center();
-        QTest::touchEvent(m_window, finger).press(0, roll);
+        QTest::touchEvent(m_window, finger.get()).press(0, roll);
         QMenu* menu = m_window->contextMenu();
         QTRY_VERIFY(menu->isVisible());
-        QTest::touchEvent(m_window, finger).release(0, roll);
+        QTest::touchEvent(m_window, finger.get()).release(0, roll);
         QStringList items;
         for (const QAction* action : menu->actions()) items << action->text();
         QCOMPARE(items, (QStringList{"Roll log", "Copy last roll"}));
@@ -164,8 +165,8 @@ private slots:
         menu->close();
 
         const QPoint step = control(OptionName(12))->geometry().center();
-        QTest::touchEvent(m_window, finger).press(0, step);
-        QTest::touchEvent(m_window, finger).release(0, step);
+        QTest::touchEvent(m_window, finger.get()).press(0, step);
+        QTest::touchEvent(m_window, finger.get()).release(0, step);
         QTRY_VERIFY(control<QRadioButton>(OptionName(12))->isChecked());
         QVERIFY(!menu->isVisible());
     }
