@@ -93,7 +93,7 @@ build_qt() {
 }
 
 # The key covers everything the result depends on: the source, the options and the compiler.
-key_text=$(echo "$source_version"; declare -f patch_qt_source; printf '%s\n' "${qt_options[@]}"; emcc --version | head -n1
+key_text=$(echo "$source_version"; declare -f patch_qt_source; printf '%s\n' "${qt_options[@]}"; emcc --version | sed -n 1p
     dpkg-query -W -f='${Version}\n' emscripten)
 # cache_build runs this script again to build: every step that fails stops it there.
 if [ "${1:-}" = --build ]; then

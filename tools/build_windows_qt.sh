@@ -42,8 +42,8 @@ build_qt() {
 # The key covers everything the result depends on: the source, the options, the toolchain
 # and the compilers it names.
 key_text=$(echo "$source_version"; printf '%s\n' "${qt_options[@]}"; cat "$toolchain"
-    x86_64-w64-mingw32-g++-posix --version | head -n1
-    x86_64-w64-mingw32-gcc-posix --version | head -n1)
+    x86_64-w64-mingw32-g++-posix --version | sed -n 1p
+    x86_64-w64-mingw32-gcc-posix --version | sed -n 1p)
 # cache_build runs this script again to build: every step that fails stops it there.
 if [ "${1:-}" = --build ]; then
     build_qt "$2" "$3"

@@ -59,7 +59,7 @@ qt_fetch_source() {
     echo "Qt: fetching the source of qt6-base $version" >&2
     apt-get "${apt_options[@]}" update -qq >&2 || return 1
     (cd "$work/src" && apt-get "${apt_options[@]}" source -qq "qt6-base=$version" >&2) || return 1
-    find "$work/src" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | head -n1
+    find "$work/src" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | sed -n 1p
 }
 
 # Ninja's output on stdin, shown one step in fifty, so a long build shows it is alive.
