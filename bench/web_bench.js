@@ -59,10 +59,15 @@ const median = (values) => values.slice().sort((a, b) => a - b)[Math.floor(value
 
 (async () => {
   const bareFiles = ['bare_window.html', 'bare_window.js', 'bare_window.wasm', 'qtloader.js', 'qtlogo.svg'];
-  const ours = sizes(files(site));
+  // What a player downloads: every file but the precompressed copies, which a server sends in
+  // place of the file.
+  const ours = sizes(files(site).filter((file) => !/\.(gz|br)$/.test(file)));
   const bare = sizes(files(bareDir, bareFiles));
+  const ourWasm = sizes([path.join(site, 'dicewright.wasm')]);
+  const bareWasm = sizes([path.join(bareDir, 'bare_window.wasm')]);
   for (const kind of ['raw', 'gzipped']) {
     console.log(`site ${kind}: ${ours[kind]} bytes   bare window ${bare[kind]} bytes   ratio ${(ours[kind] / bare[kind]).toFixed(2)}`);
+    console.log(`  .wasm ${kind}: ${ourWasm[kind]} bytes   bare window ${bareWasm[kind]} bytes   ratio ${(ourWasm[kind] / bareWasm[kind]).toFixed(2)}`);
   }
 
   const siteServer = await serve(site);
