@@ -38,8 +38,13 @@ const QColor kForeground(192, 192, 0);
 // trailing blanks.
 const QString kStartDice = QStringLiteral("D20+D10+D8+D6  ");
 
-const QFont kDesignedText = ArialNarrow(12);
-const QFont kDesignedButton = ArialNarrow(18, QFont::Bold);
+// The designed fonts, made once the application's own font is known.
+QFont DesignedText() {
+    return ArialNarrow(12);
+}
+QFont DesignedButton() {
+    return ArialNarrow(18, QFont::Bold);
+}
 
 // A press anywhere on a step option's rectangle, caption and blank alike, chooses the step, as
 // with the option buttons it was designed after; on a touch screen the whole cell is the target.
@@ -153,9 +158,9 @@ void MainWindow::setFocusOrder() {
 
 void MainWindow::applyLayout(const MainWindowLayout& layout) {
     // Fonts first: the displays fit their text in the font they will show it in.
-    setFont(Sized(kDesignedText, layout.textPixels));
+    setFont(Sized(DesignedText(), layout.textPixels));
     for (QPushButton* button : {m_roll, m_exit})
-        button->setFont(Sized(kDesignedButton, layout.buttonPixels));
+        button->setFont(Sized(DesignedButton(), layout.buttonPixels));
     // As designed the total is in the window's font; on a touch screen it is the largest text.
     QFont total = font();
     if (layout.totalPixels != 0) {
