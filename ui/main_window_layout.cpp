@@ -33,16 +33,26 @@ void PlaceSteps(MainWindowLayout& layout, int left, int top, int columnWidth, in
     }
 }
 
-// Text sizes for a base size: the total is the largest text in the window.
-void SetTextSizes(MainWindowLayout& layout, int text) {
-    layout.textPixels = text;
-    layout.buttonPixels = text + 2;
-    layout.totalPixels = 2 * text;
-}
-
 // A caption's line, and the total's.
 int LineHeight(int pixels) {
     return pixels * 3 / 2;
+}
+
+// A layout with its texts sized from a base size (the total the largest text in the window),
+// and the heights of a caption's line and of the total's.
+struct TextSized {
+    MainWindowLayout layout;
+    int line;
+    int totalLine;
+};
+TextSized WithTextSize(int text) {
+    TextSized sized;
+    sized.layout.textPixels = text;
+    sized.layout.buttonPixels = text + 2;
+    sized.layout.totalPixels = 2 * text;
+    sized.line = LineHeight(text);
+    sized.totalLine = LineHeight(2 * text);
+    return sized;
 }
 
 // "TOTAL" and the total on one line from (left, top); the caption is centred on the total.
@@ -62,12 +72,9 @@ void PlaceButtons(MainWindowLayout& layout, int left, int top, int width, int he
 }
 
 MainWindowLayout Upright(QSize available) {
-    MainWindowLayout layout;
     const int width = available.width();
     const int height = available.height();
-    SetTextSizes(layout, std::clamp(width / 20, 16, 22));
-    const int line = LineHeight(layout.textPixels);
-    const int totalLine = LineHeight(layout.totalPixels);
+    auto [layout, line, totalLine] = WithTextSize(std::clamp(width / 20, 16, 22));
     const int button = std::clamp(height / 12, kLeastButton, 64);
     const int fixed = 2 * kMargin + line + totalLine + button + 3 * kGap;
     const int row = std::min((height - fixed) / 10, 64);
@@ -88,12 +95,9 @@ MainWindowLayout Upright(QSize available) {
 }
 
 MainWindowLayout Sideways(QSize available) {
-    MainWindowLayout layout;
     const int width = available.width();
     const int height = available.height();
-    SetTextSizes(layout, std::clamp(height / 22, 16, 20));
-    const int line = LineHeight(layout.textPixels);
-    const int totalLine = LineHeight(layout.totalPixels);
+    auto [layout, line, totalLine] = WithTextSize(std::clamp(height / 22, 16, 20));
     const int row = std::min((height - 2 * kMargin) / 10, 48);
     const int columnWidth = std::min(layout.textPixels * 11 / 2, (width - 2 * kMargin) / 8);
     PlaceSteps(layout, kMargin, (height - 10 * row) / 2, columnWidth, row);

@@ -10,17 +10,12 @@
 //   node accessibility_test.js SITE_DIR WORK_DIR
 const fs = require('fs');
 const path = require('path');
-const { serve, launch, waitFor } = require('./browser');
+const { serve, launch, waitFor, checks } = require('./browser');
 
 const [site, work] = process.argv.slice(2);
 fs.mkdirSync(work, { recursive: true });
 
-let passed = 0;
-let failed = 0;
-function check(what, condition) {
-  console.log(`${condition ? 'PASS' : 'FAIL'}: ${what}`);
-  if (condition) ++passed; else ++failed;
-}
+const { check, finish } = checks();
 
 // The tree a screen reader reads: its nodes in reading order, as { role, name, checked,
 // focused, description, backend, depth, node }.
@@ -268,6 +263,5 @@ async function phone(browser, origin) {
     await browser.close();
     await server.close();
   }
-  console.log(`${passed} passed, ${failed} failed`);
-  process.exit(failed === 0 ? 0 : 1);
+  finish();
 })();

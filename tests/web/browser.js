@@ -108,4 +108,29 @@ function colourAt(png, x, y) {
   return [png.data[i], png.data[i + 1], png.data[i + 2]];
 }
 
-module.exports = { serve, launch, waitFor, pixels, box, colourAt };
+// The main window's dark green, RGB(0, 64, 0), as a screenshot shows it.
+const isGreen = (r, g, b) => r < 12 && g > 52 && g < 76 && b < 12;
+
+// What the program's page says: its state (loading, running, ended...) and the total last
+// announced to screen readers.
+const state = (page) => page.evaluate(() => document.body.dataset.state);
+const announced = (page) => page.evaluate(() => document.getElementById('announcement').textContent);
+
+// A test's PASS and FAIL lines; finish() prints their count and ends the process, failing if any
+// check failed.
+function checks() {
+  let passed = 0;
+  let failed = 0;
+  return {
+    check(what, condition) {
+      console.log(`${condition ? 'PASS' : 'FAIL'}: ${what}`);
+      if (condition) ++passed; else ++failed;
+    },
+    finish() {
+      console.log(`${passed} passed, ${failed} failed`);
+      process.exit(failed === 0 ? 0 : 1);
+    },
+  };
+}
+
+module.exports = { serve, launch, waitFor, pixels, box, colourAt, isGreen, state, announced, checks };

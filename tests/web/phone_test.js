@@ -9,23 +9,15 @@
 //   node phone_test.js SITE_DIR WORK_DIR
 const fs = require('fs');
 const path = require('path');
-const { serve, launch, waitFor, pixels, box, colourAt } = require('./browser');
+const { serve, launch, waitFor, pixels, box, colourAt, isGreen, checks, state, announced } = require('./browser');
 
 const [site, work] = process.argv.slice(2);
 const shots = path.join(work, 'shots');
 fs.mkdirSync(shots, { recursive: true });
 
-let passed = 0;
-let failed = 0;
-function check(what, condition) {
-  console.log(`${condition ? 'PASS' : 'FAIL'}: ${what}`);
-  if (condition) ++passed; else ++failed;
-}
+const { check, finish } = checks();
 
 const SPLASH = { width: 492, height: 283, button: [2670 / 15 + 1485 / 30, 2955 / 15 + 525 / 30] };
-const isGreen = (r, g, b) => r < 12 && g > 52 && g < 76 && b < 12;
-const state = (page) => page.evaluate(() => document.body.dataset.state);
-const announced = (page) => page.evaluate(() => document.getElementById('announcement').textContent);
 
 // A total that a roll of step 8 can show.
 const possible = (text) => text === 'Rule of One' || (/^[0-9]+$/.test(text) && Number(text) >= 3);
@@ -252,6 +244,5 @@ async function compressed(browser) {
     await browser.close();
     await server.close();
   }
-  console.log(`${passed} passed, ${failed} failed`);
-  process.exit(failed === 0 ? 0 : 1);
+  finish();
 })();

@@ -8,7 +8,7 @@
 //   node web_test.js SITE_DIR WORK_DIR
 const fs = require('fs');
 const path = require('path');
-const { serve, launch, waitFor, pixels, box, colourAt } = require('./browser');
+const { serve, launch, waitFor, pixels, box, colourAt, isGreen, checks, state, announced } = require('./browser');
 
 const [site, work] = process.argv.slice(2);
 const shots = path.join(work, 'shots');
@@ -28,14 +28,8 @@ const stepIndicator = (step) => {
 const SPLASH = { width: 492, height: 283 };
 const MAIN = { width: 602 };
 
-let passed = 0;
-let failed = 0;
-function check(what, condition) {
-  console.log(`${condition ? 'PASS' : 'FAIL'}: ${what}`);
-  if (condition) ++passed; else ++failed;
-}
+const { check, finish } = checks();
 const near = (a, b, slack = 2) => Math.abs(a - b) <= slack;
-const isGreen = (r, g, b) => r < 12 && g > 52 && g < 76 && b < 12;
 
 // The program running, and the box that differs from Qt's empty screen around it.
 async function splashBox(page, name) {
@@ -60,8 +54,6 @@ async function mainBox(page) {
   });
 }
 
-const announced = (page) => page.evaluate(() => document.getElementById('announcement').textContent);
-const state = (page) => page.evaluate(() => document.body.dataset.state);
 
 // A total that a roll of step 8 or 26 can show.
 function possible(step, text) {
@@ -149,6 +141,5 @@ async function desktop(browser, origin) {
     await browser.close();
     await server.close();
   }
-  console.log(`${passed} passed, ${failed} failed`);
-  process.exit(failed === 0 ? 0 : 1);
+  finish();
 })();
