@@ -172,8 +172,6 @@ private slots:
         QTest::newRow("letter") << int(Qt::Key_A) << "a";
         QTest::newRow("digit") << int(Qt::Key_7) << "7";
         QTest::newRow("punctuation") << int(Qt::Key_Comma) << ",";
-        QTest::newRow("space") << int(Qt::Key_Space) << " ";
-        QTest::newRow("enter") << int(Qt::Key_Return) << "\r";
         QTest::newRow("backspace") << int(Qt::Key_Backspace) << "\b";
         QTest::newRow("escape") << int(Qt::Key_Escape) << "\x1b";
     }
@@ -186,6 +184,25 @@ private slots:
         });
         QCOMPARE(status, 0);
         QVERIFY(App().mainWindow() == nullptr);
+        QVERIFY(!splash()->isVisible());
+    }
+
+    // The focused button takes Space and Enter as any button does, whichever key made them.
+    void spaceOrEnterOnTheButtonOpensTheMainWindow_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("space") << int(Qt::Key_Space) << " ";
+        QTest::newRow("return") << int(Qt::Key_Return) << "\r";
+        QTest::newRow("keypad enter") << int(Qt::Key_Enter) << "\r";
+    }
+    void spaceOrEnterOnTheButtonOpensTheMainWindow() {
+        QFETCH(int, key);
+        QFETCH(QString, text);
+        QCOMPARE(QApplication::focusWidget(), control("Command1"));
+        QTest::sendKeyEvent(QTest::Press, control("Command1"), Qt::Key(key), text, {});
+        QTest::sendKeyEvent(QTest::Release, control("Command1"), Qt::Key(key), text, {});
+        QVERIFY(App().mainWindow() != nullptr);
+        QVERIFY(QTest::qWaitForWindowExposed(App().mainWindow()));
         QVERIFY(!splash()->isVisible());
     }
 

@@ -28,6 +28,10 @@ bool IsCharacterKey(const QKeyEvent& key) {
     return !key.text().isEmpty() && key.key() != Qt::Key_Tab && key.key() != Qt::Key_Backtab;
 }
 
+bool PressesFocusedButton(const QKeyEvent& key) {
+    return key.key() == Qt::Key_Space || key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+}
+
 QLabel* MakeLabel(const QString& name, const QString& text, const QRect& geometry,
                   const QFont& font, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -145,9 +149,18 @@ void SplashWindow::fitTo(QSize available) {
 }
 
 bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && IsCharacterKey(*static_cast<QKeyEvent*>(event))) {
-        Guarded([this] { Form_KeyPress(); })();
-        return true;
+    if (event->type() == QEvent::KeyPress) {
+        const auto& key = *static_cast<QKeyEvent*>(event);
+        // Space and Enter press the button that has the focus, as on any button: a player
+        // without a mouse, or with a screen reader, reaches the main window.
+        if (PressesFocusedButton(key) && m_start->hasFocus()) {
+            if (!key.isAutoRepeat()) m_start->click();
+            return true;
+        }
+        if (IsCharacterKey(key)) {
+            Guarded([this] { Form_KeyPress(); })();
+            return true;
+        }
     }
     if (watched == m_frame && event->type() == QEvent::MouseButtonRelease) {
         const auto* click = static_cast<QMouseEvent*>(event);
