@@ -3,12 +3,16 @@
 // whole. The splash window and the roll log fit the same screens, and a finger held on the
 // window opens its menu.
 #include <QAction>
+#include <QButtonGroup>
 #include <QFontInfo>
 #include <QLabel>
 #include <QListView>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QScroller>
 #include <QtTest>
 #include <memory>
 
@@ -26,14 +30,26 @@ using dicewright::testing::OptionName;
 
 namespace {
 
-// The phones the layout is made for, as a browser sees them in CSS pixels.
+// The screens the layout is made for, as a browser sees them in CSS pixels: whole phone screens,
+// what a phone's browser leaves once its bars are drawn, and tablets used by touch.
 void AddPhones() {
     QTest::addColumn<QSize>("screen");
     QTest::addColumn<int>("leastTarget");
     QTest::newRow("upright 360x640") << QSize(360, 640) << 44;
     QTest::newRow("upright 390x844") << QSize(390, 844) << 44;
+    QTest::newRow("4.7-inch with bars 375x548") << QSize(375, 548) << 44;
+    QTest::newRow("small with bars 360x560") << QSize(360, 560) << 44;
+    QTest::newRow("smallest 320x480") << QSize(320, 480) << 44;
     QTest::newRow("sideways 640x360") << QSize(640, 360) << 24;
     QTest::newRow("sideways 844x390") << QSize(844, 390) << 24;
+    QTest::newRow("4.7-inch sideways 568x320") << QSize(568, 320) << 24;
+    QTest::newRow("tablet upright 768x1024") << QSize(768, 1024) << 44;
+    QTest::newRow("tablet sideways 1024x768") << QSize(1024, 768) << 44;
+}
+
+// A control's rectangle in its window, wherever its parent is.
+QRect InWindow(const QWidget* widget) {
+    return {widget->mapTo(widget->window(), QPoint(0, 0)), widget->size()};
 }
 
 int PixelSize(const QWidget* widget) {
@@ -51,6 +67,8 @@ bool TextWhole(const QWidget* widget, const QString& text) {
 
 class TouchLayoutTest : public MainWindowFixture {
     Q_OBJECT
+
+    QButtonGroup* m_steps() const { return m_window->findChild<QButtonGroup*>(); }
 
 private slots:
     void cleanup() { close(); }
@@ -77,20 +95,34 @@ private slots:
         for (const char* name :
              {"StepDiceLabel", "lblStepDice", "Label1", "lblTotal", "Command1", "cmdExit"})
             controls << control(QString::fromLatin1(name));
-        for (int step = 1; step <= 40; ++step) {
+        // The steps show in their area, scrolling there where they do not all fit: the area
+        // lies apart from the rest, and the options apart from one another.
+        const auto* area = control(QStringLiteral("scrSteps"));
+        controls << const_cast<QWidget*>(area);
+        QList<QRect> options;
+        for (int step = StepTable::kFirstStep; step <= StepTable::kLastStep; ++step) {
             auto* option = control<QRadioButton>(OptionName(step));
-            controls << option;
+            QVERIFY2(area->isAncestorOf(option), qPrintable(OptionName(step)));
+            options << option->geometry();
             QVERIFY2(option->width() >= leastTarget && option->height() >= leastTarget,
                      qPrintable(OptionName(step)));
-            QVERIFY(option->sizeHint().width() <= option->width());
+            QVERIFY2(option->sizeHint().width() <= option->width(),
+                     qPrintable(QStringLiteral("%1: %2 wide for %3")
+                                    .arg(OptionName(step))
+                                    .arg(option->width())
+                                    .arg(option->sizeHint().width())));
             QVERIFY(PixelSize(option) >= 16);
+        }
+        for (qsizetype i = 0; i < options.size(); ++i) {
+            for (qsizetype j = i + 1; j < options.size(); ++j)
+                QVERIFY(!options[i].intersects(options[j]));
         }
         const QRect whole(QPoint(0, 0), screen);
         for (qsizetype i = 0; i < controls.size(); ++i) {
             const QWidget* one = controls[i];
-            QVERIFY2(whole.contains(one->geometry()), qPrintable(one->objectName()));
+            QVERIFY2(whole.contains(InWindow(one)), qPrintable(one->objectName()));
             for (qsizetype j = i + 1; j < controls.size(); ++j) {
-                QVERIFY2(!one->geometry().intersects(controls[j]->geometry()),
+                QVERIFY2(!InWindow(one).intersects(InWindow(controls[j])),
                          qPrintable(one->objectName() + " and " + controls[j]->objectName()));
             }
         }
@@ -124,15 +156,81 @@ private slots:
         QCOMPARE(FitsDesignedLayout(screen), fits);
 
         open({});
-        QHash<QString, QPair<QRect, QFont>> designed;
-        for (const QWidget* child : m_window->findChildren<QWidget*>())
-            designed.insert(child->objectName(), {child->geometry(), child->font()});
-        m_window->applyLayout(TouchLayout(QSize(360, 640)));
-        m_window->applyLayout(DesignedLayout());
-        for (const QWidget* child : m_window->findChildren<QWidget*>()) {
-            QCOMPARE(child->geometry(), designed.value(child->objectName()).first);
-            QCOMPARE(child->font(), designed.value(child->objectName()).second);
+        control(OptionName(12))->setFocus();
+        QHash<QWidget*, std::tuple<QWidget*, QRect, QFont, bool>> designed;
+        for (QWidget* child : m_window->findChildren<QWidget*>()) {
+            designed.insert(child, {child->parentWidget(), child->geometry(), child->font(),
+                                    child->isVisible()});
         }
+        m_window->applyLayout(TouchLayout(QSize(360, 640)));
+        QVERIFY(control(OptionName(12))->parentWidget() != m_window);
+        m_window->applyLayout(DesignedLayout());
+        for (auto [child, was] : designed.asKeyValueRange()) {
+            QCOMPARE(child->parentWidget(), std::get<0>(was));
+            QCOMPARE(child->geometry(), std::get<1>(was));
+            QCOMPARE(child->font(), std::get<2>(was));
+            QCOMPARE(child->isVisible(), std::get<3>(was));
+        }
+        QVERIFY(!control(QStringLiteral("scrSteps"))->isVisible());
+        QCOMPARE(QApplication::focusWidget(), control(OptionName(12)));
+    }
+
+    // Where the screen is too short for every step at a thumb's size, a finger dragged up the
+    // steps scrolls them and chooses none, a tap still chooses, and a step reached from the
+    // keyboard scrolls into view; TOTAL, ROLL and EXIT stay where they are.
+    void stepsScrollUnderAFinger() {
+        open({});
+        const QSize screen(320, 480);
+        m_window->resize(screen);
+        m_window->applyLayout(TouchLayout(screen));
+        auto* area = control<QScrollArea>(QStringLiteral("scrSteps"));
+        QScrollBar* bar = area->verticalScrollBar();
+        QVERIFY(bar->maximum() > 0);
+        QCOMPARE(bar->value(), 0);
+        const QRect roll = InWindow(control(QStringLiteral("Command1")));
+
+        const std::unique_ptr<QPointingDevice> finger(QTest::createTouchDevice());
+        QPoint at = InWindow(area).center();
+        QTest::touchEvent(m_window, finger.get()).press(0, at);
+        for (int step = 0; step < 12; ++step) {
+            at.ry() -= 10;
+            QTest::qWait(16);
+            QTest::touchEvent(m_window, finger.get()).move(0, at);
+        }
+        QTest::touchEvent(m_window, finger.get()).release(0, at);
+        QTRY_VERIFY(bar->value() > 0);
+        QTRY_COMPARE(QScroller::scroller(area->viewport())->state(), QScroller::Inactive);
+        QCOMPARE(m_steps()->checkedId(), -1);
+        QCOMPARE(InWindow(control(QStringLiteral("Command1"))), roll);
+
+        const QPoint step = InWindow(control(OptionName(20))).center();
+        QVERIFY(InWindow(area).contains(step));
+        QTest::touchEvent(m_window, finger.get()).press(0, step);
+        QTest::touchEvent(m_window, finger.get()).release(0, step);
+        QTRY_COMPARE(m_steps()->checkedId(), 20);
+
+        for (const int target : {1, 10, 31, 40}) {
+            control(OptionName(target))->setFocus(Qt::TabFocusReason);
+            QVERIFY2(InWindow(area).contains(InWindow(control(OptionName(target)))),
+                     qPrintable(OptionName(target)));
+        }
+    }
+
+    // On a touch screen Tab visits the controls in the designed order all the same.
+    void focusOrderStaysAsDesigned() {
+        open({});
+        QWidgetList designed;
+        for (QWidget* at = control(OptionName(1)); designed.size() < 44;
+             at = at->nextInFocusChain()) {
+            if (at->focusPolicy() & Qt::TabFocus) designed << at;
+        }
+        m_window->resize(320, 480);
+        m_window->applyLayout(TouchLayout(QSize(320, 480)));
+        QWidgetList touch;
+        for (QWidget* at = control(OptionName(1)); touch.size() < 44; at = at->nextInFocusChain()) {
+            if (at->focusPolicy() & Qt::TabFocus) touch << at;
+        }
+        QCOMPARE(touch, designed);
     }
 
     // A thumb lands beside a step's caption as often as on it.
@@ -164,7 +262,7 @@ private slots:
         QCOMPARE(control<QLabel>(QStringLiteral("lblTotal"))->text(), QString());
         menu->close();
 
-        const QPoint step = control(OptionName(12))->geometry().center();
+        const QPoint step = InWindow(control(OptionName(12))).center();
         QTest::touchEvent(m_window, finger.get()).press(0, step);
         QTest::touchEvent(m_window, finger.get()).release(0, step);
         QTRY_VERIFY(control<QRadioButton>(OptionName(12))->isChecked());
@@ -189,6 +287,53 @@ private slots:
         QVERIFY(close->minimumSizeHint().height() >= 44 || close->minimumHeight() >= 44);
         log->setTouchSized(false);
         QVERIFY(rowHeight() < 44);
+        log->close();
+    }
+
+    // A finger dragged up the log scrolls it and selects nothing; a mouse on a desktop still
+    // selects the rows it drags over.
+    void logScrollsUnderAFinger() {
+        std::vector<float> draws;
+        for (int roll = 0; roll < 60; ++roll)
+            draws.insert(draws.end(), {DrawFor(2, 6), DrawFor(3, 6)});
+        open(draws);
+        control<QRadioButton>(OptionName(8))->click();
+        for (int roll = 0; roll < 60; ++roll)
+            control<QPushButton>(QStringLiteral("Command1"))->click();
+        m_window->showRollLog();
+        auto* log = m_window->findChild<RollLogWindow*>();
+        log->resize(360, 560);
+        log->setTouchSized(true);
+        auto* rolls = log->findChild<QListView*>(QStringLiteral("lstRolls"));
+        QVERIFY(QTest::qWaitForWindowExposed(log));
+        const QModelIndexList before = rolls->selectionModel()->selectedIndexes();
+        QCOMPARE(before.size(), 1);
+        QScrollBar* bar = rolls->verticalScrollBar();
+        QTRY_VERIFY(bar->maximum() > 0);
+        QCOMPARE(bar->value(), 0);
+
+        const std::unique_ptr<QPointingDevice> finger(QTest::createTouchDevice());
+        QWidget* viewport = rolls->viewport();
+        QPoint at = viewport->rect().center() + QPoint(0, 60);
+        QTest::touchEvent(viewport, finger.get()).press(0, at);
+        for (int step = 0; step < 12; ++step) {
+            at.ry() -= 10;
+            QTest::qWait(16);
+            QTest::touchEvent(viewport, finger.get()).move(0, at);
+        }
+        QTest::touchEvent(viewport, finger.get()).release(0, at);
+        QTRY_VERIFY(bar->value() > 0);
+        QTRY_COMPARE(QScroller::scroller(viewport)->state(), QScroller::Inactive);
+        QCOMPARE(rolls->selectionModel()->selectedIndexes(), before);
+
+        log->setTouchSized(false);
+        bar->setValue(0);
+        const QRect first = rolls->visualRect(rolls->model()->index(0, 0));
+        const QRect third = rolls->visualRect(rolls->model()->index(2, 0));
+        QTest::mousePress(viewport, Qt::LeftButton, {}, first.center());
+        QTest::mouseMove(viewport, third.center());
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, third.center());
+        QCOMPARE(rolls->selectionModel()->selectedIndexes().size(), 3);
         log->close();
     }
 

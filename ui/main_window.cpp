@@ -8,9 +8,11 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QResizeEvent>
+#include <QScrollArea>
 #include <QTimer>
 
 #include "accessibility.h"
@@ -23,6 +25,7 @@
 #include "program_end.h"
 #include "roll_log_model.h"
 #include "roll_log_window.h"
+#include "scrolls_under_a_finger.h"
 #include "step_roll.h"
 #include "step_table.h"
 #include "total_display.h"
@@ -55,6 +58,25 @@ public:
 protected:
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
 };
+
+// Where the step options scroll under a finger on a screen too short for all of them at a
+// thumb's size. It draws nothing of its own: the options look as they do on the window.
+QScrollArea* MakeStepArea(QWidget* window) {
+    auto* area = new QScrollArea(window);
+    area->setObjectName(QStringLiteral("scrSteps"));
+    area->setFrameShape(QFrame::NoFrame);
+    // The options take the focus, in their designed order; the area itself is no stop for Tab.
+    area->setFocusPolicy(Qt::NoFocus);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* sheet = new QWidget;
+    sheet->setObjectName(QStringLiteral("sheetSteps"));
+    area->setWidget(sheet);
+    area->viewport()->setAutoFillBackground(false);
+    sheet->setAutoFillBackground(false);
+    ScrollsUnderAFinger(area);
+    return area;
+}
 
 // A font of the designed face at a pixel size, or the designed font itself for 0.
 QFont Sized(const QFont& designed, int pixels) {
@@ -148,7 +170,7 @@ void MainWindow::createStepOptions() {
 // last of all.
 void MainWindow::setFocusOrder() {
     QList<QWidget*> order;
-    for (int step = 1; step <= 40; ++step) {
+    for (int step = StepTable::kFirstStep; step <= StepTable::kLastStep; ++step) {
         if (step != 29 && step != 30) order.append(m_steps->button(step));
     }
     order << m_roll << m_steps->button(29) << m_steps->button(30) << m_exit;
@@ -170,14 +192,45 @@ void MainWindow::applyLayout(const MainWindowLayout& layout) {
     m_total->setFont(total);
     m_stepDiceCaption->setGeometry(layout.stepDiceCaption);
     m_stepDice->place(layout.stepDice);
-    for (int step = 1; step <= 40; ++step)
-        m_steps->button(step)->setGeometry(layout.steps[step - 1]);
+    placeSteps(layout);
     m_totalCaption->setGeometry(layout.totalCaption);
     m_total->place(layout.total);
     m_roll->setGeometry(layout.roll);
     m_exit->setGeometry(layout.exit);
     // The menu's rows grow with the window's texts, for a thumb.
     m_menu->setFont(layout.textPixels == 0 ? QApplication::font(m_menu) : font());
+}
+
+void MainWindow::placeSteps(const MainWindowLayout& layout) {
+    const bool inArea = !layout.stepArea.isNull();
+    if (inArea && m_stepArea == nullptr) {
+        m_stepArea = MakeStepArea(this);
+        // A step reached by Tab or the arrows scrolls into view.
+        connect(qApp, &QApplication::focusChanged, m_stepArea, [this](QWidget*, QWidget* now) {
+            if (now != nullptr && m_stepArea->isVisible() &&
+                m_stepArea->widget()->isAncestorOf(now))
+                m_stepArea->ensureWidgetVisible(now, 0, 0);
+        });
+    }
+    QWidget* holder = inArea ? m_stepArea->widget() : this;
+    // Moving an option to another parent hides it for a moment, which moves the focus on.
+    QPointer<QWidget> focus = focusWidget();
+    QRect sheet;
+    for (int step = StepTable::kFirstStep; step <= StepTable::kLastStep; ++step) {
+        QAbstractButton* option = m_steps->button(step);
+        if (option->parentWidget() != holder) {
+            option->setParent(holder);
+            option->show();
+        }
+        option->setGeometry(layout.steps[step - 1]);
+        sheet |= layout.steps[step - 1];
+    }
+    if (m_stepArea != nullptr) {
+        m_stepArea->setVisible(inArea);
+        m_stepArea->setGeometry(layout.stepArea);
+        m_stepArea->widget()->resize(sheet.size());
+    }
+    if (focus != nullptr && !focus->hasFocus()) focus->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {

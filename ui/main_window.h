@@ -10,6 +10,7 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
 
 namespace dicewright {
 
@@ -61,11 +62,14 @@ private:
 
     void createStepOptions();
     void setFocusOrder();
+    // The options stand on the window as designed, or in the step area on a touch screen.
+    void placeSteps(const MainWindowLayout& layout);
     void createLogActions();
     RollLogModel& log();
 
     RandomSource& m_random;
     QButtonGroup* m_steps = nullptr;
+    QScrollArea* m_stepArea = nullptr;
     QLabel* m_stepDiceCaption = nullptr;
     FittedLabel* m_stepDice = nullptr;
     QLabel* m_totalCaption = nullptr;

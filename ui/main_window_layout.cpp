@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "touch_sizes.h"
 #include "twips.h"
 
 namespace dicewright {
@@ -17,19 +18,20 @@ constexpr int kRowPitch = 480;
 constexpr int kOptionWidth = 1455;
 constexpr int kOptionHeight = 255;
 
-// On a touch screen, in pixels: the window's edge, the space between its parts, and the least
-// height of a button a thumb presses.
+constexpr int kRows = 10;
+constexpr int kColumns = StepTable::kStepCount / kRows;
+
+// On a touch screen, in pixels: the window's edge and the space between its parts.
 constexpr int kMargin = 8;
 constexpr int kGap = 8;
-constexpr int kLeastButton = 48;
 
-// The 40 options in four columns of ten from (left, top), steps 1 to 10 down the first.
-void PlaceSteps(MainWindowLayout& layout, int left, int top, int columnWidth, int rowHeight) {
-    for (int step = 1; step <= 40; ++step) {
-        const int column = (step - 1) / 10;
-        const int row = (step - 1) % 10;
+// The options in four columns of ten from the step area's corner, steps 1 to 10 down the first.
+void PlaceSteps(MainWindowLayout& layout, int columnWidth, int rowHeight) {
+    for (int step = StepTable::kFirstStep; step <= StepTable::kLastStep; ++step) {
+        const int column = (step - 1) / kRows;
+        const int row = (step - 1) % kRows;
         layout.steps[step - 1] =
-            QRect(left + column * columnWidth, top + row * rowHeight, columnWidth, rowHeight);
+            QRect(column * columnWidth, row * rowHeight, columnWidth, rowHeight);
     }
 }
 
@@ -74,46 +76,64 @@ void PlaceButtons(MainWindowLayout& layout, int left, int top, int width, int he
 MainWindowLayout Upright(QSize available) {
     const int width = available.width();
     const int height = available.height();
-    auto [layout, line, totalLine] = WithTextSize(std::clamp(width / 20, 16, 22));
-    const int button = std::clamp(height / 12, kLeastButton, 64);
-    const int fixed = 2 * kMargin + line + totalLine + button + 3 * kGap;
-    const int row = std::min((height - fixed) / 10, 64);
+    // The narrowest phones keep a thin edge, so that four captions fit across at a legible size.
+    const int margin = width < 360 ? 2 : kMargin;
+    auto [layout, line, totalLine] = WithTextSize(std::clamp(width / 20, kLeastTouchText, 22));
+    const int button = std::clamp(height / 12, kThumbButton, 64);
+    const int fixed = 2 * margin + line + totalLine + button + 3 * kGap;
+    // Rows a thumb picks out; a screen too short for ten of them scrolls the steps.
+    const int room = height - fixed;
+    const int row = std::clamp(room / kRows, kThumbTarget, 64);
+    const int areaHeight = std::min(room, kRows * row);
     // What a tall screen has left over is shared between the parts.
-    const int extra = std::max(0, height - fixed - 10 * row) / 4;
+    const int extra = std::max(0, room - areaHeight) / 4;
 
-    int top = kMargin + extra;
+    int top = margin + extra;
     const int captionWidth = 6 * layout.textPixels;
-    layout.stepDiceCaption = QRect(kMargin, top, captionWidth, line);
-    layout.stepDice = QRect(kMargin + captionWidth + kGap, top, layout.textPixels, line);
+    layout.stepDiceCaption = QRect(margin, top, captionWidth, line);
+    layout.stepDice = QRect(margin + captionWidth + kGap, top, layout.textPixels, line);
     top += line + kGap + extra;
-    PlaceSteps(layout, kMargin, top, (width - 2 * kMargin) / 4, row);
-    top += 10 * row + kGap + extra;
-    PlaceTotal(layout, kMargin, top);
+    const int columnWidth = (width - 2 * margin) / kColumns;
+    layout.stepArea = QRect(margin, top, kColumns * columnWidth, areaHeight);
+    PlaceSteps(layout, columnWidth, row);
+    top += areaHeight + kGap + extra;
+    PlaceTotal(layout, margin, top);
     top += totalLine + kGap + extra;
-    PlaceButtons(layout, kMargin, top, width - 2 * kMargin, button);
+    PlaceButtons(layout, margin, top, width - 2 * margin, button);
     return layout;
 }
 
 MainWindowLayout Sideways(QSize available) {
     const int width = available.width();
     const int height = available.height();
-    auto [layout, line, totalLine] = WithTextSize(std::clamp(height / 22, 16, 20));
-    const int row = std::min((height - 2 * kMargin) / 10, 48);
-    const int columnWidth = std::min(layout.textPixels * 11 / 2, (width - 2 * kMargin) / 8);
-    PlaceSteps(layout, kMargin, (height - 10 * row) / 2, columnWidth, row);
+    auto [layout, line, totalLine] = WithTextSize(std::clamp(height / 22, kLeastTouchText, 20));
+    const int room = height - 2 * kMargin;
+    const int row = std::clamp(room / kRows, kLeastTarget, kThumbButton);
+    // The dice, the total and the buttons stand beside the steps in a panel wide enough for the
+    // longest dice label, "Rule of One" and two buttons; the steps take the rest, up to what a
+    // caption needs.
+    const int leastPanel = 10 * layout.textPixels;
+    const int columnWidth = std::min(layout.textPixels * 11 / 2,
+                                     (width - 2 * kMargin - 2 * kGap - leastPanel) / kColumns);
+    const int areaHeight = std::min(room, kRows * row);
+    layout.stepArea = QRect(kMargin, (height - areaHeight) / 2, kColumns * columnWidth, areaHeight);
+    PlaceSteps(layout, columnWidth, row);
 
     // The dice, the total and the buttons, one above the other, beside the steps.
-    const int left = kMargin + 4 * columnWidth + 2 * kGap;
+    const int left = layout.stepArea.right() + 1 + 2 * kGap;
     const int panelWidth = width - left - kMargin;
-    const int panelHeight = 2 * line + totalLine + kLeastButton + 3 * kGap;
+    const int panelHeight = 3 * line + totalLine + kThumbButton + 3 * kGap;
     int top = std::max(kMargin, (height - panelHeight) / 2);
     layout.stepDiceCaption = QRect(left, top, panelWidth, line);
     top += line;
     layout.stepDice = QRect(left, top, layout.textPixels, line);
     top += line + kGap;
-    PlaceTotal(layout, left, top);
+    // "TOTAL" above the total, which may be as wide as the panel.
+    layout.totalCaption = QRect(left, top, panelWidth, line);
+    top += line;
+    layout.total = QRect(left, top, layout.textPixels, totalLine);
     top += totalLine + kGap;
-    PlaceButtons(layout, left, top, panelWidth, kLeastButton);
+    PlaceButtons(layout, left, top, panelWidth, kThumbButton);
     return layout;
 }
 
@@ -123,9 +143,9 @@ MainWindowLayout DesignedLayout() {
     MainWindowLayout layout;
     layout.stepDiceCaption = TwipsRect(2160, 480, 1335, 375);
     layout.stepDice = TwipsRect(4350, 480, 75, 300);
-    for (int step = 1; step <= 40; ++step) {
-        const int column = (step - 1) / 10;
-        const int row = (step - 1) % 10;
+    for (int step = StepTable::kFirstStep; step <= StepTable::kLastStep; ++step) {
+        const int column = (step - 1) / kRows;
+        const int row = (step - 1) % kRows;
         layout.steps[step - 1] =
             TwipsRect(kColumnLeft[column], kGridTop + kRowPitch * row, kOptionWidth, kOptionHeight);
     }

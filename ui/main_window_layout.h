@@ -4,6 +4,8 @@
 #include <QSize>
 #include <array>
 
+#include "step_table.h"
+
 namespace dicewright {
 
 // Where the main window's controls stand, and how large its texts are drawn.
@@ -11,8 +13,12 @@ struct MainWindowLayout {
     QRect stepDiceCaption;
     // The dice and total displays take the width of their text from the left edge given here.
     QRect stepDice;
-    // steps[n - 1] is the option of step n.
-    std::array<QRect, 40> steps;
+    // Where the steps show on a touch screen: they scroll there under a finger when the screen
+    // is too short for every one at a thumb's size. Null as designed.
+    QRect stepArea;
+    // steps[n - 1] is the option of step n, within the step area where there is one, else
+    // within the window.
+    std::array<QRect, StepTable::kStepCount> steps;
     QRect totalCaption;
     QRect total;
     QRect roll;
@@ -27,10 +33,11 @@ struct MainWindowLayout {
 MainWindowLayout DesignedLayout();
 QSize DesignedSize();
 
-// For a touch screen too small for the designed window: the same controls in the same order,
-// each step a target for a thumb, and nothing outside `available`. Held upright the dice run
-// across the top, the four columns of steps below, then the total and the two buttons; held
-// sideways the steps fill the left and the dice, the total and the buttons stand at the right.
+// For a touch screen: the same controls in the same order, each step a target for a thumb, and
+// nothing outside `available`. Held upright the dice run across the top, the four columns of
+// steps below, then the total and the two buttons; held sideways the steps fill the left and the
+// dice, the total and the buttons stand at the right. Where the steps do not all fit at a
+// thumb's size, they scroll and the rest stays in view.
 MainWindowLayout TouchLayout(QSize available);
 
 // Whether a window of `available` pixels holds the designed layout.

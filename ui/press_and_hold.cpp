@@ -29,9 +29,12 @@ bool PressAndHold::eventFilter(QObject* watched, QEvent* event) {
     const QPoint global = mouse->globalPosition().toPoint();
     if (type == QEvent::MouseButtonPress) {
         // A press passed on to the parents arrives here again: the first widget keeps it.
+        // A press a touch screen made, also once a scrolling area has held it back and passed
+        // it on anew, which keeps only where it came from.
         const bool finger =
-            mouse->pointingDevice() != nullptr &&
-            mouse->pointingDevice()->type() == QInputDevice::DeviceType::TouchScreen;
+            (mouse->pointingDevice() != nullptr &&
+             mouse->pointingDevice()->type() == QInputDevice::DeviceType::TouchScreen) ||
+            mouse->source() != Qt::MouseEventNotSynthesized;
         if (finger && mouse->button() == Qt::LeftButton &&
             !(m_timer.isActive() && global == m_globalPress)) {
             m_pressed = widget;

@@ -17,7 +17,9 @@
 #include "odds_text.h"
 #include "program_locale.h"
 #include "roll_log_model.h"
+#include "scrolls_under_a_finger.h"
 #include "step_odds.h"
+#include "touch_sizes.h"
 #include "window_fit.h"
 
 namespace dicewright {
@@ -71,16 +73,12 @@ QString StatisticsLine(const StepTallyReport& report) {
     return parts.join(QStringLiteral(". ")) + QLatin1Char('.');
 }
 
-// The least height of a row or button that a thumb picks out.
-constexpr int kTouchTarget = 44;
-constexpr int kTouchText = 16;
-
 class TouchRows : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         QSize size = QStyledItemDelegate::sizeHint(option, index);
-        size.setHeight(std::max(size.height(), kTouchTarget));
+        size.setHeight(std::max(size.height(), kThumbTarget));
         return size;
     }
 };
@@ -208,10 +206,14 @@ void RollLogWindow::setTouchSized(bool touch) {
     m_rolls->setUniformItemSizes(!touch);
     m_rolls->setResizeMode(touch ? QListView::Adjust : QListView::Fixed);
     m_rolls->setHorizontalScrollBarPolicy(touch ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
-    for (QPushButton* button : m_buttons) button->setMinimumHeight(touch ? kTouchTarget : 0);
+    for (QPushButton* button : m_buttons) button->setMinimumHeight(touch ? kThumbTarget : 0);
+    // A finger drags the lists; a mouse selects rows by dragging, as on any desktop.
+    for (QAbstractItemView* list :
+         {static_cast<QAbstractItemView*>(m_rolls), static_cast<QAbstractItemView*>(m_statistics)})
+        ScrollsUnderAFinger(list, touch);
     // Texts a phone held at arm's length shows legibly.
     QFont text = QApplication::font(this);
-    if (touch) text.setPixelSize(kTouchText);
+    if (touch) text.setPixelSize(kLeastTouchText);
     setFont(text);
     m_statistics->setMaximumHeight(fontMetrics().lineSpacing() * 9);
 }

@@ -11,9 +11,14 @@ namespace dicewright {
 // desktop windows do. One answer per platform.
 bool WindowsFollowTheScreen();
 
+// Whether the player's main pointer is a finger (the browser's "pointer: coarse"), as on a
+// phone or a tablet, rather than a mouse: then even a screen that holds the designed window
+// gets targets for a finger.
+bool PrimaryPointerIsCoarse();
+
 // Whether a window on a screen of `available` pixels is laid out for touch.
 inline bool LaysOutForTouch(QSize available) {
-    return WindowsFollowTheScreen() && !FitsDesignedLayout(available);
+    return WindowsFollowTheScreen() && (PrimaryPointerIsCoarse() || !FitsDesignedLayout(available));
 }
 
 }  // namespace dicewright

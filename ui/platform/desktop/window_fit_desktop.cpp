@@ -7,4 +7,9 @@ bool WindowsFollowTheScreen() {
     return false;
 }
 
+// The designed window is what a desktop shows, whatever points at it.
+bool PrimaryPointerIsCoarse() {
+    return false;
+}
+
 }  // namespace dicewright

@@ -1,3 +1,5 @@
+#include <emscripten/val.h>
+
 #include "window_fit.h"
 
 namespace dicewright {
@@ -5,6 +7,15 @@ namespace dicewright {
 // The page is the screen: a phone upright or sideways, or a browser window of any size.
 bool WindowsFollowTheScreen() {
     return true;
+}
+
+// Asked anew at each layout: a tablet's keyboard cover with a trackpad makes it a fine pointer.
+bool PrimaryPointerIsCoarse() {
+    const emscripten::val query = emscripten::val::global("matchMedia");
+    if (!query.as<bool>()) return false;
+    return emscripten::val::global("window")
+        .call<emscripten::val>("matchMedia", std::string("(pointer: coarse)"))["matches"]
+        .as<bool>();
 }
 
 }  // namespace dicewright
