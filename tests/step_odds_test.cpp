@@ -137,6 +137,22 @@ TEST(RollTally, CountsOnlyTheStepsRolled) {
     EXPECT_EQ(reports[1].verdict, FairnessVerdict::NotJudged);
 }
 
+// A Rule of One shows no total: the range is the one for the totals shown, and judging waits
+// for that many totals, however many rolls came up Rules of One.
+TEST(RollTally, JudgesTheTotalsShownNotTheRolls) {
+    RollTally tally;
+    for (int i = 0; i < 5; ++i) tally.add(Roll(8, {1, 1}));
+    for (int i = 0; i < 29; ++i) tally.add(Roll(8, {3, 5}));
+    EXPECT_EQ(tally.reports().at(0).verdict, FairnessVerdict::NotJudged);
+    tally.add(Roll(8, {3, 5}));
+    const StepTallyReport report = tally.reports().at(0);
+    EXPECT_EQ(report.rolls, 35u);
+    EXPECT_EQ(report.verdict, FairnessVerdict::Within);
+    const FairRange shown = FairRangeOfMean(OddsOf(8), 30);
+    EXPECT_EQ(report.fairRange.low, shown.low);
+    EXPECT_EQ(report.fairRange.high, shown.high);
+}
+
 // The ranges, skewed as the totals are: an exploding D6 (step 4) deviates by 3.26 about 4.2 with
 // skewness 2.09, so the normal 4.2 ± 1.53 at 30 totals moves up to 2.88 to 5.95, and ± 0.49 at
 // 300 to 3.74 to 4.71; step 8 at 30 gives 6.67 to 10.94 where the normal range is 6.44 to 10.72.

@@ -17,6 +17,7 @@
 #include <memory>
 
 #include "main_window_layout.h"
+#include "press_and_hold.h"
 #include "qt_test_main.h"
 #include "roll_log_window.h"
 #include "scripted_main_window.h"
@@ -256,6 +257,9 @@ private slots:
         QMenu* menu = m_window->contextMenu();
         QTRY_VERIFY(menu->isVisible());
         QTest::touchEvent(m_window, finger.get()).release(0, roll);
+        // Lifting the finger over the menu's first item chooses nothing.
+        QVERIFY(menu->isVisible());
+        QVERIFY(m_window->findChild<RollLogWindow*>() == nullptr);
         QStringList items;
         for (const QAction* action : menu->actions()) items << action->text();
         QCOMPARE(items, (QStringList{"Roll log", "Copy last roll"}));
@@ -267,6 +271,37 @@ private slots:
         QTest::touchEvent(m_window, finger.get()).release(0, step);
         QTRY_VERIFY(control<QRadioButton>(OptionName(12))->isChecked());
         QVERIFY(!menu->isVisible());
+    }
+
+    // The menu waits for a finger held still: a finger that moves on is dragging, and a mouse
+    // held down is no finger (its right button opens the menu). Each waits well past the hold.
+    void onlyAStillFingerOpensTheMenu_data() {
+        QTest::addColumn<bool>("finger");
+        QTest::addColumn<QPoint>("moveBy");
+        QTest::newRow("a finger that moves on") << true << QPoint(0, 40);
+        QTest::newRow("a mouse held still") << false << QPoint();
+    }
+    void onlyAStillFingerOpensTheMenu() {
+        QFETCH(bool, finger);
+        QFETCH(QPoint, moveBy);
+        open({});
+        m_window->resize(360, 640);
+        m_window->applyLayout(TouchLayout(QSize(360, 640)));
+        const QPoint at = InWindow(control(QStringLiteral("lblTotal"))).center();
+        const std::unique_ptr<QPointingDevice> device(QTest::createTouchDevice());
+        if (finger) {
+            QTest::touchEvent(m_window, device.get()).press(0, at);
+            QTest::touchEvent(m_window, device.get()).move(0, at + moveBy);
+        } else {
+            QTest::mousePress(m_window, Qt::LeftButton, {}, at);
+        }
+        QTest::qWait(int(3 * PressAndHold::kHold.count()));
+        QVERIFY(!m_window->contextMenu()->isVisible());
+        if (finger) {
+            QTest::touchEvent(m_window, device.get()).release(0, at + moveBy);
+        } else {
+            QTest::mouseRelease(m_window, Qt::LeftButton, {}, at);
+        }
     }
 
     // On a phone the log's rows and buttons are a thumb's height; on a desktop, the platform's.

@@ -19,7 +19,7 @@ window.dicewrightMirror = (function () {
   const KINDS = {
     Button: ['button'], PushButton: ['button'], RadioButton: ['div', 'radio'], CheckBox: ['div', 'checkbox'],
     StaticText: ['p'], Notification: ['p'], Graphic: ['div', 'img'],
-    List: ['ul'], ListItem: ['li'], PopupMenu: ['div', 'menu'], MenuItem: ['div', 'menuitem'],
+    List: ['div', 'listbox'], ListItem: ['div', 'option'], PopupMenu: ['div', 'menu'], MenuItem: ['div', 'menuitem'],
     Slider: ['div', 'slider'], SpinBox: ['div', 'spinbutton'], ProgressBar: ['div', 'progressbar'],
     ScrollBar: null,
   };
@@ -55,23 +55,30 @@ window.dicewrightMirror = (function () {
   }
 
   // Lays out a node and its children; returns its element, or null for what is left out.
-  function lay(node, seen, topLevel = false) {
+  function lay(node, seen, topLevel = false, parent = null) {
     if (!topLevel && KINDS[node.role] === null) return null;
     const element = elementFor(node, topLevel);
     seen.add(node.id);
     const kind = element.getAttribute('role') || element.localName;
-    const leaf = ['button', 'radio', 'checkbox', 'p', 'li', 'menuitem'].includes(kind);
+    const leaf = ['button', 'radio', 'checkbox', 'p', 'option', 'menuitem'].includes(kind);
     if (leaf) setText(element, node.name);
     setAttribute(element, 'aria-label', leaf ? null : node.name);
     setAttribute(element, 'aria-description', node.description);
     setAttribute(element, 'aria-checked', node.checkable ? String(node.checked) : null);
     setAttribute(element, 'aria-valuetext', node.value === undefined ? null : node.value);
     setAttribute(element, 'aria-disabled', node.disabled ? 'true' : null);
-    setAttribute(element, 'aria-selected', kind === 'li' && node.selected ? 'true' : null);
+    // A list's rows as a selectable list's options: where each stands in the whole list (the
+    // mirror holds the rows around the focused one), and which are selected.
+    const option = kind === 'option';
+    setAttribute(element, 'aria-selected', option ? String(node.selected) : null);
+    setAttribute(element, 'aria-posinset', option ? node.position : null);
+    setAttribute(element, 'aria-setsize', option && parent ? parent.count : null);
+    setAttribute(element, 'aria-multiselectable', kind === 'listbox' && node.multiSelectable ? 'true' : null);
     setAttribute(element, 'data-rect', node.rect ? node.rect.join(' ') : null);
+    placeOnScreen(element, node.rect);
     // What has the focus stays focusable, also an item that does not say it is.
     setAttribute(element, 'tabindex', node.focusable || node.id === focusId ? '-1' : null);
-    if (!leaf) place(element, layChildren(node.children, seen));
+    if (!leaf) place(element, layChildren(node, seen));
     if (topLevel) {
       // A window is read by its title and, as it appears, its texts.
       const texts = [...element.querySelectorAll('p')].map((p) => p.id).join(' ');
@@ -83,12 +90,12 @@ window.dicewrightMirror = (function () {
   // Controls that share a group (the options of one QButtonGroup) stand in one radio group.
   // Each group is filled once all its members are laid out, so that none leaves the page on the
   // way (an element that leaves the page loses the focus).
-  function layChildren(children, seen) {
+  function layChildren(parent, seen) {
     const laid = [];
     const groups = [];
     let group = null;
-    for (const child of children) {
-      const element = lay(child, seen);
+    for (const child of parent.children) {
+      const element = lay(child, seen, false, parent);
       if (!element) continue;
       if (!child.group) { group = null; laid.push(element); continue; }
       if (!group || group.name !== child.group) {
@@ -109,6 +116,17 @@ window.dicewrightMirror = (function () {
     }
     for (const { box, members } of groups) place(box, members);
     return laid;
+  }
+
+  // Each element stands where its control is drawn, unseen and untouchable, so that a finger
+  // exploring the screen with a screen reader meets it, while taps and drags reach the program.
+  function placeOnScreen(element, rect) {
+    const [left, top, width, height] = rect || [0, 0, 0, 0];
+    const style = element.style;
+    const wanted = [`${left}px`, `${top}px`, `${width}px`, `${height}px`];
+    if (style.left === wanted[0] && style.top === wanted[1] && style.width === wanted[2] &&
+        style.height === wanted[3]) return;
+    [style.left, style.top, style.width, style.height] = wanted;
   }
 
   // Puts these children into the element, moving nothing that is already in place (a moved

@@ -80,14 +80,23 @@ async function run(browser, origin) {
   }, 10).catch(() => page.evaluate(() => document.activeElement.outerHTML.slice(0, 80)));
   check(`the page's focus starts where the program's is, on the splash's button (${splashFocus})`,
         splashFocus === 'TIME TO ROLL THE DICE');
+  // Each mirrored control stands where the program draws it, so a finger exploring the screen
+  // meets it; yet it is unseen, and a tap goes through it to the program.
   const mirror = await page.evaluate(() => {
-    const box = document.getElementById('mirror').getBoundingClientRect();
-    const hit = document.elementFromPoint(window.innerWidth / 2, window.innerHeight / 2);
-    return { width: box.width, height: box.height, hit: hit && hit.id };
+    const button = [...document.querySelectorAll('#mirror button')]
+      .find((element) => element.textContent === 'TIME TO ROLL THE DICE');
+    const box = button.getBoundingClientRect();
+    const centre = [box.x + box.width / 2, box.y + box.height / 2];
+    const hit = document.elementFromPoint(...centre);
+    return { box: [box.x, box.y, box.width, box.height].map(Math.round), drawn: button.dataset.rect,
+             opacity: getComputedStyle(document.getElementById('mirror')).opacity, hit: hit && hit.id };
   });
-  check(`the mirror is unseen and takes no pointer (${JSON.stringify(mirror)})`,
-        mirror.width <= 1 && mirror.height <= 1 && mirror.hit === 'screen');
-  await activate(cdp, find(tree, 'button', 'TIME TO ROLL THE DICE'));
+  check(`the splash's button stands where it is drawn (${JSON.stringify(mirror)})`,
+        mirror.box.join(' ') === mirror.drawn && mirror.box[2] > 50 && mirror.box[3] > 20);
+  check(`the mirror is unseen and a tap goes through it to the program (${JSON.stringify(mirror)})`,
+        mirror.opacity === '0' && mirror.hit === 'screen');
+  // Space on the focused button presses it, as a screen reader's user presses any button.
+  await page.keyboard.press('Space');
 
   // The main window: one group of 40 options, named, with their odds.
   tree = await waitFor('the main window in the tree', async () => {
@@ -197,24 +206,54 @@ async function run(browser, origin) {
   await page.keyboard.up('Control');
   tree = await waitFor('the roll log in the tree', async () => {
     const read = await readTree(cdp);
-    return find(read, 'dialog', 'Roll log') && read.some((n) => n.role === 'listitem') ? read : null;
+    return find(read, 'dialog', 'Roll log') && read.some((n) => n.role === 'option') ? read : null;
   }, 20).catch(() => readTree(cdp));
-  const rolls = tree.findIndex((n) => n.role === 'list' && n.name === 'Rolls, newest first');
-  const newest = rolls < 0 ? undefined : tree.slice(rolls).find((n) => n.role === 'StaticText')?.name;
-  check(`Ctrl+L shows the roll log, its newest item the last roll (${newest})`,
+  const rolls = tree.findIndex((n) => n.role === 'listbox' && n.name === 'Rolls, newest first');
+  const newest = rolls < 0 ? undefined : tree.slice(rolls).find((n) => n.role === 'option')?.name;
+  check(`Ctrl+L shows the roll log as a list box of options, the newest the last roll (${newest})`,
         newest !== undefined && newest.includes(`): ${again} \u2014`));
+  // What a screen reader announces of the row that has the focus: an option, selected, the
+  // first of three.
+  const row = () => page.evaluate(() => {
+    const active = document.activeElement;
+    return { role: active.getAttribute('role'), text: active.textContent.replace(/\s+/g, ' '),
+             selected: active.getAttribute('aria-selected'), at: active.getAttribute('aria-posinset'),
+             of: active.getAttribute('aria-setsize') };
+  });
   const onRow = await waitFor('the page\'s focus on the newest row', async () => {
-    const text = await focusedNow();
-    return newest !== undefined && text.replace(/\s+/g, ' ') === newest ? text : null;
-  }, 10).catch(focusedNow);
-  check(`the page's focus is on the newest row, where the program's is (${onRow})`,
-        newest !== undefined && onRow.replace(/\s+/g, ' ') === newest);
-  const statistics = find(tree, 'list', 'What the dice have done so far');
-  check('the log\'s statistics are read as a list', statistics !== undefined);
+    const now = await row();
+    return now.text === newest ? now : null;
+  }, 10).catch(row);
+  check(`the page's focus is on the newest row, a selected option, 1 of 3 (${JSON.stringify(onRow)})`,
+        newest !== undefined && onRow.role === 'option' && onRow.text === newest && onRow.selected === 'true' &&
+        onRow.at === '1' && onRow.of === '3');
+  const statistics = find(tree, 'listbox', 'What the dice have done so far');
+  check('the log\'s statistics are read as a list box', statistics !== undefined);
   fs.writeFileSync(path.join(work, 'tree.txt'),
                    tree.map((n) => `${'  '.repeat(n.depth)}${n.role}${n.name ? `: ${n.name}` : ''}`).join('\n'));
   await page.keyboard.press('Escape');
   tree = await waitFor('the roll log closed', async () => {
+    const read = await readTree(cdp);
+    return find(read, 'dialog', 'Roll log') ? null : read;
+  });
+
+  // A long evening: past the first 200 rows every row is still reachable, and the page's focus
+  // follows the program's to the oldest.
+  await waitFor('ROLL focused once more', async () => (await focusedNow()) === 'ROLL', 10);
+  for (let roll = 0; roll < 230; ++roll) await page.keyboard.press('Space');
+  await waitFor('233 rolls spoken', () => page.evaluate(() => window.spoken.length === 233), 60);
+  await press('KeyL', 'Control');
+  await waitFor('the newest row focused', async () => (await row()).at === '1', 20);
+  await page.keyboard.press('End');
+  const oldest = await waitFor('the oldest row focused', async () => {
+    const now = await row();
+    return now.at === '233' ? now : null;
+  }, 20).catch(row);
+  check(`End in the log moves the page's focus to the oldest of 233 rolls (${JSON.stringify(oldest)})`,
+        oldest.role === 'option' && oldest.at === '233' && oldest.of === '233' && oldest.selected === 'true' &&
+        oldest.text.startsWith('Step 8 (2D6)'));
+  await page.keyboard.press('Escape');
+  tree = await waitFor('the roll log closed again', async () => {
     const read = await readTree(cdp);
     return find(read, 'dialog', 'Roll log') ? null : read;
   });

@@ -1,9 +1,11 @@
 'use strict';
 // The web edition on phones, as Chromium emulates them (viewport, device pixel ratio, touch):
-// held upright and sideways at 1, 1.5 and 3 device pixels per CSS pixel, the splash fits and
-// the main window is drawn whole, every step a target for a thumb, and taps choose and roll. A
-// finger held on the window opens its menu; the roll log opens and closes by touch, and a copied
-// roll reaches the browser's clipboard. The site is installable and, once visited, starts and
+// held upright and sideways at 1, 1.5 and 3 device pixels per CSS pixel, in what phones' browsers
+// leave once their bars are drawn, and on tablets used by touch, the splash fits and the main
+// window is drawn whole, every step a target for a thumb (scrolling under a finger where they do
+// not all fit), and taps choose and roll. A finger held on the window opens its menu; the roll
+// log opens, scrolls under a dragged finger and closes by touch, and a copied roll reaches the
+// browser's clipboard. The site is installable and, once visited, starts and
 // rolls offline, and its loading progress stays right when the server compresses.
 // Sizes are read from the widgets' own geometry, as the page's accessibility mirror carries it.
 //   node phone_test.js SITE_DIR WORK_DIR
@@ -27,8 +29,7 @@ const possible = (text) => text === 'Rule of One' || (/^[0-9]+$/.test(text) && N
 function rectOf(page, role, name) {
   return page.evaluate((role, name) => {
     const all = [...document.querySelectorAll('#mirror [data-rect]')];
-    const roleOf = (element) => element.getAttribute('role') ||
-      ({ ul: 'list', li: 'listitem' }[element.localName] || element.localName);
+    const roleOf = (element) => element.getAttribute('role') || element.localName;
     const found = all.find((element) => roleOf(element) === role &&
       (element.textContent === name || element.getAttribute('aria-label') === name));
     if (!found) return null;
@@ -66,37 +67,96 @@ async function splashOn(page, viewport) {
   });
 }
 
-// Every step, the dice, TOTAL, ROLL and EXIT in the window, apart, and each step's target at
-// least `least` CSS pixels each way; the window drawn whole, green from corner to corner.
-async function checkLayout(page, viewport, least, label) {
+// Every step's target at least `least` CSS pixels each way and the steps apart; TOTAL, ROLL and
+// EXIT on screen, and no step shown under them (steps scrolled out of the step area are not on
+// screen); the canvas fills the page, and the window is drawn whole, green from corner to corner.
+const onScreen = (viewport) => (r) => r && r.x >= 0 && r.y >= 0 && r.x + r.width <= viewport.width &&
+  r.y + r.height <= viewport.height;
+const apart = (rects) => rects.every((a, i) => rects.every((b, j) => i === j || a.x + a.width <= b.x ||
+  b.x + b.width <= a.x || a.y + a.height <= b.y || b.y + b.height <= a.y));
+async function stepRects(page) {
   const steps = [];
   for (let step = 1; step <= 40; ++step) steps.push(await rectOf(page, 'radio', `STEP ${step}`));
+  return steps;
+}
+async function checkLayout(page, viewport, least, label) {
+  const steps = await stepRects(page);
   const roll = await rectOf(page, 'button', 'ROLL');
   const exit = await rectOf(page, 'button', 'EXIT');
-  const all = [...steps, roll, exit];
-  const inside = all.every((r) => r && r.x >= 0 && r.y >= 0 && r.x + r.width <= viewport.width &&
-    r.y + r.height <= viewport.height);
-  const apart = all.every((a, i) => all.every((b, j) => i === j || a.x + a.width <= b.x ||
-    b.x + b.width <= a.x || a.y + a.height <= b.y || b.y + b.height <= a.y));
+  const total = await rectOf(page, 'p', 'TOTAL');
+  const fixed = [roll, exit, total];
+  const shown = steps.filter(onScreen(viewport));
+  check(`${label}: TOTAL, ROLL and EXIT on screen, ${shown.length} of 40 steps shown, all apart`,
+    fixed.every(onScreen(viewport)) && steps.every(Boolean) && apart(steps) && apart([...shown, ...fixed]) &&
+    shown.length >= 20);
   const smallest = Math.min(...steps.map((r) => Math.min(r.width, r.height)));
-  check(`${label}: all 40 steps, ROLL and EXIT on screen and apart, no scrolling`, inside && apart &&
-    await page.evaluate(() => document.documentElement.scrollHeight <= window.innerHeight));
   check(`${label}: every step's target is at least ${least} px (${smallest}), ROLL and EXIT at least 48 px tall`,
     smallest >= least && roll.height >= 48 && exit.height >= 48);
+  const canvas = await page.evaluate(() => {
+    const box = document.getElementById('screen').getBoundingClientRect();
+    return [box.x, box.y, box.width, box.height].join(' ');
+  });
+  check(`${label}: the program's canvas fills the page (${canvas})`, canvas === `0 0 ${viewport.width} ${viewport.height}`);
   const { png, scale } = await pixels(page, path.join(shots, `${label.replace(/[^0-9a-z.]+/gi, '-')}.png`));
   const green = box(png, isGreen);
   const corners = [[1, 1], [png.width - 2, 1], [1, png.height - 2], [png.width - 2, png.height - 2]];
   const olive = box(png, (r, g, b) => r > 150 && g > 150 && b < 60 && Math.abs(r - g) < 24);
-  check(`${label}: drawn whole, from corner to corner down to STEP 40`,
+  const lowest = Math.max(...shown.map((r) => r.y + r.height / 2));
+  const rightmost = Math.max(...shown.map((r) => r.x + r.width / 3));
+  check(`${label}: drawn whole, from corner to corner and down to the last step shown`,
     green && corners.every(([x, y]) => isGreen(...colourAt(png, x, y))) && olive &&
-    olive.bottom / scale >= steps[9].y + steps[9].height / 2 &&
-    olive.right / scale >= steps[39].x + steps[39].width / 3);
+    olive.bottom / scale >= lowest && olive.right / scale >= rightmost);
+}
+
+// Where the steps do not all fit, a finger dragged up them scrolls them: STEP 10 comes into
+// view, ROLL stays where it is, and the drag chooses no step.
+async function checkScroll(page, viewport, label) {
+  const cdp = await page.target().createCDPSession();
+  const roll = await rectOf(page, 'button', 'ROLL');
+  const start = centre(await rectOf(page, 'radio', 'STEP 12'));
+  await cdp.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [{ x: start[0], y: start[1], id: 1 }] });
+  for (let moved = 10; moved <= 200; moved += 10) {
+    await cdp.send('Input.dispatchTouchEvent', { type: 'touchMove', touchPoints: [{ x: start[0], y: start[1] - moved, id: 1 }] });
+    await new Promise((resolve) => setTimeout(resolve, 16));
+  }
+  await cdp.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
+  const tenth = await waitFor('STEP 10 scrolled into view', async () => {
+    const rect = await rectOf(page, 'radio', 'STEP 10');
+    return onScreen(viewport)(rect) && apart([rect, roll]) ? rect : null;
+  }, 20).catch(() => null);
+  const chosen = await page.evaluate(() => [...document.querySelectorAll('#mirror [role=radio][aria-checked=true]')]
+    .map((option) => option.textContent));
+  check(`${label}: a finger dragged up the steps scrolls STEP 10 into view and chooses none (${chosen.join(', ') || 'none'})`,
+    tenth !== null && chosen.length === 0);
+  check(`${label}: ROLL stays where it was`, JSON.stringify(await rectOf(page, 'button', 'ROLL')) === JSON.stringify(roll));
+  await page.screenshot({ path: path.join(shots, `${label.replace(/[^0-9a-z.]+/gi, '-')}-scrolled.png`) });
+}
+
+// Counts what the live region speaks, so that "nothing was rolled" is judged by a count.
+async function countSpoken(page) {
+  await page.evaluate(() => {
+    if (window.spokenCount !== undefined) return;
+    window.spokenCount = 0;
+    new MutationObserver(() => { window.spokenCount += 1; })
+      .observe(document.getElementById('announcement'), { childList: true });
+  });
+}
+const spokenCount = (page) => page.evaluate(() => window.spokenCount);
+// Taps ROLL and waits for the roll to be spoken; gives how many have been spoken.
+async function tapRoll(page) {
+  const before = await spokenCount(page);
+  await tap(page, 'button', 'ROLL');
+  return waitFor('the roll spoken', async () => {
+    const now = await spokenCount(page);
+    return now > before ? now : null;
+  }, 20);
 }
 
 async function phone(browser, origin, viewport) {
   const label = `${viewport.width}x${viewport.height} at ${viewport.deviceScaleFactor}`;
   const page = await browser.newPage();
-  await page.setViewport({ ...viewport, isMobile: true, hasTouch: true });
+  await page.setViewport({ width: viewport.width, height: viewport.height,
+    deviceScaleFactor: viewport.deviceScaleFactor, isMobile: true, hasTouch: true });
   await page.goto(origin);
   const splash = await splashOn(page, viewport);
   check(`${label}: the splash fits and is centred (${Math.round(splash.width)} x ${Math.round(splash.height)})`,
@@ -105,8 +165,9 @@ async function phone(browser, origin, viewport) {
     Math.abs(splash.top + splash.height / 2 - viewport.height / 2) <= 2);
   await page.touchscreen.tap(splash.left + SPLASH.button[0] * splash.scale, splash.top + SPLASH.button[1] * splash.scale);
   await waitFor('the main window', () => rectOf(page, 'button', 'ROLL'), 30);
-  const least = viewport.height > viewport.width ? 44 : 24;
+  const least = viewport.least || (viewport.height > viewport.width ? 44 : 24);
   await checkLayout(page, viewport, least, label);
+  if (!(await stepRects(page)).every(onScreen(viewport))) await checkScroll(page, viewport, label);
   await tap(page, 'radio', 'STEP 8');
   await tap(page, 'button', 'ROLL');
   const total = await waitFor('a total announced', () => announced(page), 30);
@@ -114,29 +175,59 @@ async function phone(browser, origin, viewport) {
   return page;
 }
 
-// Held on ROLL: the menu, and no roll. Then the log by touch, its rows a thumb's height, and the
-// copied roll on the clipboard.
+// Held on ROLL: the menu, and no roll. Then the log by touch,
+// its rows a thumb's height, a drag scrolling it without selecting, and the copied roll on the
+// clipboard.
 async function menuAndLog(page, origin) {
   const cdp = await page.target().createCDPSession();
-  const before = await announced(page);
+  await countSpoken(page);
   const roll = await rectOf(page, 'button', 'ROLL');
+  const before = await spokenCount(page);
   const item = await hold(page, cdp, centre(roll));
   check('a finger held on ROLL opens the menu: "Roll log", "Copy last roll"',
     item !== null && (await rectOf(page, 'menuitem', 'Copy last roll')) !== null);
-  check('and rolls nothing', (await announced(page)) === before);
   if (item === null) return;
   await page.touchscreen.tap(...centre(item));
-  const list = await waitFor('the roll log', () => rectOf(page, 'list', 'Rolls, newest first'), 30);
-  const rows = await page.evaluate(() => [...document.querySelectorAll('#mirror [aria-label="Rolls, newest first"] [data-rect]')]
-    .map((row) => Number(row.dataset.rect.split(' ')[3])));
-  const screenWidth = await page.evaluate(() => window.innerWidth);
+  const list = await waitFor('the roll log', () => rectOf(page, 'listbox', 'Rolls, newest first'), 30);
   const closeButton = await rectOf(page, 'button', 'Close');
-  await page.screenshot({ path: path.join(shots, 'phone-log.png') });
-  check(`the log fills the screen, its rows at least 44 px tall (${rows.join(', ')})`,
-    list.width >= screenWidth - 24 && rows.length > 0 && rows.every((h) => h >= 44) && closeButton.height >= 44);
   await page.touchscreen.tap(...centre(closeButton));
-  await waitFor('the main window again', async () => (await rectOf(page, 'list', 'Rolls, newest first')) === null, 30);
-  check('Close returns to the main window', (await rectOf(page, 'button', 'ROLL')) !== null);
+  await waitFor('the main window again', async () => (await rectOf(page, 'listbox', 'Rolls, newest first')) === null, 30);
+  // The one roll the next tap makes is the first since the hold: the hold rolled nothing, and
+  // the main window takes taps again once the log is closed.
+  const after = await tapRoll(page).catch(() => -1);
+  check(`the held finger rolled nothing, and Close returns to a main window that rolls (${before} then ${after} spoken)`,
+    after === before + 1);
+
+  // Enough rolls for the log to scroll, then a finger dragged up it.
+  for (let roll = 0; roll < 24; ++roll) await tapRoll(page);
+  const again = await hold(page, cdp, centre(roll));
+  if (again === null) { check('the menu opens again', false); return; }
+  await page.touchscreen.tap(...centre(again));
+  await waitFor('the roll log again', () => rectOf(page, 'listbox', 'Rolls, newest first'), 30);
+  const rowsOf = () => page.evaluate(() => [...document.querySelectorAll('#mirror [aria-label="Rolls, newest first"] [role=option]')]
+    .map((row) => ({ rect: row.dataset.rect.split(' ').map(Number), selected: row.getAttribute('aria-selected') === 'true' })));
+  const rows = await rowsOf();
+  const screenWidth = await page.evaluate(() => window.innerWidth);
+  await page.screenshot({ path: path.join(shots, 'phone-log.png') });
+  check(`the log fills the screen, its rows at least 44 px tall (${rows.length} rows, ${Math.min(...rows.map((r) => r.rect[3]))} px)`,
+    list.width >= screenWidth - 24 && rows.length > 10 && rows.every((r) => r.rect[3] >= 44) && closeButton.height >= 44);
+  const from = centre(await rectOf(page, 'listbox', 'Rolls, newest first'));
+  await cdp.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [{ x: from[0], y: from[1] + 100, id: 1 }] });
+  for (let moved = 10; moved <= 250; moved += 10) {
+    await cdp.send('Input.dispatchTouchEvent', { type: 'touchMove', touchPoints: [{ x: from[0], y: from[1] + 100 - moved, id: 1 }] });
+    await new Promise((resolve) => setTimeout(resolve, 16));
+  }
+  await cdp.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
+  const scrolled = await waitFor('the log scrolled', async () => {
+    const now = await rowsOf();
+    return now.length && now[0].rect[1] < rows[0].rect[1] - 100 ? now : null;
+  }, 20).catch(rowsOf);
+  await page.screenshot({ path: path.join(shots, 'phone-log-dragged.png') });
+  const selected = scrolled.map((r, i) => (r.selected ? i + 1 : 0)).filter(Boolean);
+  check(`a finger dragged up the log scrolls it (newest row from y ${rows[0].rect[1]} to ${scrolled[0]?.rect[1]}) and selects no other row (${selected.join(', ')})`,
+    scrolled.length && scrolled[0].rect[1] < rows[0].rect[1] - 100 && selected.join() === '1');
+  await page.touchscreen.tap(...centre(await rectOf(page, 'button', 'Close')));
+  await waitFor('the main window once more', async () => (await rectOf(page, 'listbox', 'Rolls, newest first')) === null, 30);
 
   await page.browserContext().overridePermissions(origin, ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write']);
   const copy = await hold(page, cdp, centre(await rectOf(page, 'radio', 'STEP 20')));
@@ -226,9 +317,14 @@ async function compressed(browser) {
   const server = await serve(site);
   const browser = await launch();
   try {
-    for (const [width, height] of [[360, 640], [390, 844], [844, 390]]) {
-      for (const deviceScaleFactor of [1, 1.5, 3]) {
-        const viewport = { width, height, deviceScaleFactor };
+    // Whole phone screens at three densities; what phones' browsers leave once their bars are
+    // drawn, sideways too; tablets used by touch, whose finger asks for a thumb's targets.
+    const screens = [[360, 640, [1, 1.5, 3]], [390, 844, [1, 1.5, 3]], [844, 390, [1, 1.5, 3]],
+      [375, 548, [3]], [360, 560, [1.5]], [320, 480, [1]], [568, 320, [3]],
+      [768, 1024, [2], 44], [1024, 768, [2], 44]];
+    for (const [width, height, densities, least] of screens) {
+      for (const deviceScaleFactor of densities) {
+        const viewport = { width, height, deviceScaleFactor, least };
         const page = await phone(browser, server.origin, viewport)
           .catch((error) => { check(`${width}x${height} at ${deviceScaleFactor}: ${error.message}`, false); });
         if (page && width === 390 && deviceScaleFactor === 3) {

@@ -119,12 +119,23 @@ async function desktop(browser, origin) {
   check('after EXIT the page says Dicewright has ended and offers to start again', ended[0] === 'Dicewright has ended.' && ended[1]);
   await page.screenshot({ path: path.join(shots, 'desktop-ended.png') });
 
-  // Started again from the page, then a key on the splash window ends it.
-  await Promise.all([page.waitForNavigation(), page.click('#again')]);
-  await splashBox(page, 'desktop-again');
-  await page.keyboard.press('q');
-  await waitFor('the program to end after a key', async () => (await state(page)) === 'ended', 30);
-  check('a key on the splash window ends the program, and the page says so', true);
+  // Started again from the page: Space or Enter on the splash's focused button opens the main
+  // window, as on any button; every other character key ends the program.
+  for (const key of ['Space', 'Enter', 'q', '7', 'Escape', 'Backspace']) {
+    await Promise.all([page.waitForNavigation(), page.click('#again')]);
+    await splashBox(page, `desktop-again-${key}`);
+    await page.keyboard.press(key);
+    if (key === 'Space' || key === 'Enter') {
+      const opened = await mainBox(page).then(() => true, () => false);
+      check(`${key} on the splash's button opens the main window`, opened && (await state(page)) === 'running');
+      await page.mouse.click(EXIT[0], EXIT[1]);
+      await waitFor('the program to end', async () => (await state(page)) === 'ended', 30);
+    } else {
+      const ended = await waitFor(`the program to end after ${key}`, async () => (await state(page)) === 'ended', 30)
+        .then(() => true, () => false);
+      check(`${key} on the splash window ends the program, and the page says so`, ended);
+    }
+  }
   await page.close();
 }
 

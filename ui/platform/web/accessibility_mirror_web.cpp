@@ -15,14 +15,32 @@
 #include <QJsonDocument>
 #include <QMetaEnum>
 #include <QWidget>
+#include <algorithm>
 
 #include "accessibility.h"
 
 namespace dicewright {
 namespace {
 
-// A list of a hundred thousand rolls is read from its top: the newest rolls.
+// A list of a hundred thousand rolls is mirrored a window of rows at a time, around the row
+// that has the focus; each row says where it stands in the whole list.
 constexpr int kMostChildren = 200;
+
+// The first of the children mirrored: those around the focused child, where there are more
+// than the mirror holds.
+int FirstMirrored(QAccessibleInterface* node, int count) {
+    if (count <= kMostChildren) return 0;
+    const QAccessibleInterface* focus = node->focusChild();
+    const int at = focus != nullptr ? node->indexOfChild(focus) : 0;
+    return std::clamp(at - kMostChildren / 2, 0, count - kMostChildren);
+}
+
+// An item of a list scrolled out of its view is still there to reach, unlike a hidden widget.
+bool Mirrored(const QAccessibleInterface* child) {
+    const QAccessible::Role role = child->role();
+    return !child->state().invisible || role == QAccessible::ListItem ||
+           role == QAccessible::Cell || role == QAccessible::TreeItem;
+}
 
 QString RoleName(QAccessible::Role role) {
     return QString::fromLatin1(QMetaEnum::fromType<QAccessible::Role>().valueToKey(role));
@@ -114,6 +132,7 @@ QJsonObject AccessibilityMirror::describe(QAccessibleInterface* node) const {
         {QStringLiteral("disabled"), bool(state.disabled)},
         {QStringLiteral("focusable"), bool(state.focusable)},
         {QStringLiteral("selected"), bool(state.selected)},
+        {QStringLiteral("multiSelectable"), bool(state.multiSelectable || state.extSelectable)},
     };
     // Where the control is on the page, in CSS pixels: what a finger exploring the screen meets.
     // A widget's whole rectangle is what a tap on it hits (a step option answers anywhere on its
@@ -128,11 +147,16 @@ QJsonObject AccessibilityMirror::describe(QAccessibleInterface* node) const {
     if (const QString group = GroupOf(node); !group.isEmpty())
         described.insert(QStringLiteral("group"), group);
     QJsonArray children;
-    for (int i = 0; i < node->childCount() && children.size() < kMostChildren; ++i) {
+    const int count = node->childCount();
+    for (int i = FirstMirrored(node, count); i < count && children.size() < kMostChildren; ++i) {
         QAccessibleInterface* child = node->child(i);
-        if (child != nullptr && !child->state().invisible) children.append(describe(child));
+        if (child == nullptr || !Mirrored(child)) continue;
+        QJsonObject item = describe(child);
+        item.insert(QStringLiteral("position"), i + 1);
+        children.append(item);
     }
     described.insert(QStringLiteral("children"), children);
+    described.insert(QStringLiteral("count"), count);
     return described;
 }
 
