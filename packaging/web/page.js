@@ -50,9 +50,27 @@
   // A finger held on the program opens the program's own menu, not the browser's.
   screen.addEventListener('contextmenu', (event) => event.preventDefault());
 
-  // Every file kept from this visit on, so that the next one starts without the network.
+  // Every file kept from this visit on, so that the next one starts without the network. Where
+  // the browser cannot keep them (no service workers, or a file the worker could not fetch), the
+  // page says that Dicewright will need the network next time, until the player dismisses it.
+  const offline = document.getElementById('offline');
+  function notOffline() {
+    document.body.dataset.offline = 'unavailable';
+    offline.hidden = false;
+  }
+  document.getElementById('offline-ok').addEventListener('click', () => { offline.hidden = true; });
   if ('serviceWorker' in navigator) {
-    navigator.serviceWorker.register('service-worker.js').catch(() => {});
+    navigator.serviceWorker.register('service-worker.js').then((registration) => {
+      const watch = (worker) => worker && worker.addEventListener('statechange', () => {
+        if (worker.state === 'redundant' && !registration.active) notOffline();
+        if (worker.state === 'activated') document.body.dataset.offline = 'ready';
+      });
+      watch(registration.installing);
+      registration.addEventListener('updatefound', () => watch(registration.installing));
+      if (registration.active && !registration.installing) document.body.dataset.offline = 'ready';
+    }, notOffline);
+  } else {
+    notOffline();
   }
 
   // The program's end, told by the program itself (its windows closed), or by the runtime.

@@ -16,15 +16,15 @@ const TYPES = {
 
 // Serves `root` on a free port of 127.0.0.1; resolves to { origin, requests, close }. With
 // `compress`, a file's .gz copy goes to a browser that takes gzip, as servers that serve
-// precompressed files do.
-function serve(root, { compress = false } = {}) {
+// precompressed files do. A file named in `missing` is not found, as on a site copied in part.
+function serve(root, { compress = false, missing = null } = {}) {
   const requests = [];
   const server = http.createServer((request, response) => {
     const url = new URL(request.url, 'http://127.0.0.1');
     requests.push(url.pathname);
     const relative = decodeURIComponent(url.pathname).replace(/^\/+/, '') || 'index.html';
     const file = path.resolve(root, relative);
-    if (!file.startsWith(path.resolve(root) + path.sep) || !fs.existsSync(file) ||
+    if (!file.startsWith(path.resolve(root) + path.sep) || relative === missing || !fs.existsSync(file) ||
         !fs.statSync(file).isFile()) {
       response.writeHead(404).end();
       return;

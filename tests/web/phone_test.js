@@ -270,6 +270,8 @@ async function installable(browser, origin) {
   });
   check(`Chromium finds nothing that stops installing it (${errors.map((e) => e.errorId).join(', ') || 'none'})`,
     errors.length === 0);
+  check('with every file kept, the page says nothing of working offline', await page.evaluate(() =>
+    document.body.dataset.offline === 'ready' && document.getElementById('offline').hidden));
 
   // With the network gone, a reload starts the program from the worker's cache, and it rolls.
   await page.setOfflineMode(true);
@@ -281,6 +283,27 @@ async function installable(browser, origin) {
   const total = await waitFor('a total announced offline', () => announced(page), 30).catch(() => '');
   check(`offline, a reload starts the program and it rolls (${total})`, possible(total));
   await page.close();
+}
+
+// A site with a file missing: the worker keeps no half-filled cache, and the page says that
+// Dicewright will need the network next time; OK puts the note away.
+async function notKeptOffline(browser) {
+  const server = await serve(site, { missing: 'logo.jpg' });
+  try {
+    const page = await browser.newPage();
+    await page.goto(server.origin);
+    const said = await waitFor('the page to say it will not work offline', () => page.evaluate(() =>
+      document.body.dataset.offline === 'unavailable' && !document.getElementById('offline').hidden &&
+      document.getElementById('offline').textContent.replace(/\s+/g, ' ').trim()), 60).catch(() => null);
+    const kept = await page.evaluate(async () => (await caches.keys()).filter((name) => name.startsWith('dicewright-')));
+    check(`a worker that could not fetch a file keeps no cache (${kept.join(', ') || 'none'}) and the page says so (${said})`,
+      said !== null && kept.length === 0);
+    await page.click('#offline-ok');
+    check('OK puts the note away', await page.evaluate(() => document.getElementById('offline').hidden));
+    await page.close();
+  } finally {
+    await server.close();
+  }
 }
 
 // A server that compresses: the progress counts the file's own bytes, never past 100%.
@@ -336,6 +359,7 @@ async function compressed(browser) {
     }
     await installable(browser, server.origin).catch((error) => check(`installable: ${error.message}`, false));
     await compressed(browser).catch((error) => check(`compressed: ${error.message}`, false));
+    await notKeptOffline(browser).catch((error) => check(`not kept offline: ${error.message}`, false));
   } finally {
     await browser.close();
     await server.close();
