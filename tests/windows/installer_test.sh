@@ -100,6 +100,29 @@ check "in the default folder" test "${default_dir%/}" != "$(drive_c Elsewhere)" 
 check "the folder that entry names is untouched, its uninstaller not run" \
     eval 'untouched Elsewhere && test ! -e "$(drive_c Elsewhere)/ran.txt"'
 
+uninstall_ours() { "$wine_run" "$(reg_value UninstallString | tr -d '"')" /S >/dev/null 2>&1; }
+uninstall_ours
+check "the default folder's installation uninstalls to nothing" test ! -e "$default_dir"
+
+# An entry naming a folder with a trailing backslash, which holds a Dicewright.exe that is not
+# ours and no uninstaller, and an uninstaller elsewhere or spelt with a doubled backslash: it
+# fails the checks, so it never chooses the folder, and that folder's file stays as it was.
+for uninstaller in '"C:\Elsewhere\Uninstall.exe"' '"C:\NotOurs\\Uninstall.exe"'; do
+    rm -rf "$(drive_c NotOurs)"
+    mkdir -p "$(drive_c NotOurs)"
+    echo "theirs" >"$(drive_c NotOurs)/Dicewright.exe"
+    set_reg_value InstallLocation 'C:\NotOurs\'
+    set_reg_value UninstallString "$uninstaller"
+    install_default
+    status=$?
+    default_dir=$(unix_path "$(reg_value InstallLocation)")
+    check "beside an entry naming C:\\NotOurs\\ and $uninstaller a silent install succeeds ($status)" \
+        test "$status" = 0
+    check "in the default folder" test "${default_dir%/}" != "$(drive_c NotOurs)" -a -f "$default_dir/Dicewright.exe"
+    check "the Dicewright.exe in C:\\NotOurs\\ is untouched" test "$(cat "$(drive_c NotOurs)/Dicewright.exe")" = theirs
+    uninstall_ours
+done
+
 # Our own installation that lost its uninstaller: repaired in place, nothing run.
 install_into Broken
 rm "$(drive_c Broken)/Uninstall.exe"
