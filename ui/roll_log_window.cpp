@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QDialogButtonBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -241,6 +242,13 @@ void RollLogWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void RollLogWindow::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    // The keyboard goes back to the main window, where it was: a browser activates no window
+    // by itself when one closes.
+    if (event->isAccepted() && parentWidget() != nullptr) parentWidget()->activateWindow();
 }
 
 void RollLogWindow::showEvent(QShowEvent* event) {

@@ -75,7 +75,8 @@ window.dicewrightMirror = (function () {
     setAttribute(element, 'aria-setsize', option && parent ? parent.count : null);
     setAttribute(element, 'aria-multiselectable', kind === 'listbox' && node.multiSelectable ? 'true' : null);
     setAttribute(element, 'data-rect', node.rect ? node.rect.join(' ') : null);
-    placeOnScreen(element, node.rect);
+    setAttribute(element, 'data-shown', node.shown ? node.shown.join(' ') : null);
+    placeOnScreen(element, node.shown || node.rect);
     // What has the focus stays focusable, also an item that does not say it is.
     setAttribute(element, 'tabindex', node.focusable || node.id === focusId ? '-1' : null);
     if (!leaf) place(element, layChildren(node, seen));
@@ -118,8 +119,9 @@ window.dicewrightMirror = (function () {
     return laid;
   }
 
-  // Each element stands where its control is drawn, unseen and untouchable, so that a finger
+  // Each element stands where its control shows, unseen and untouchable, so that a finger
   // exploring the screen with a screen reader meets it, while taps and drags reach the program.
+  // A control scrolled out of view stands nowhere, but is still read in its place in the tree.
   function placeOnScreen(element, rect) {
     const [left, top, width, height] = rect || [0, 0, 0, 0];
     const style = element.style;

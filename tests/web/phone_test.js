@@ -34,13 +34,17 @@ function rectOf(page, role, name) {
       (element.textContent === name || element.getAttribute('aria-label') === name));
     if (!found) return null;
     const [x, y, width, height] = found.dataset.rect.split(' ').map(Number);
-    return { x, y, width, height };
+    const [sx, sy, swidth, sheight] = (found.dataset.shown || found.dataset.rect).split(' ').map(Number);
+    return { x, y, width, height, shown: { x: sx, y: sy, width: swidth, height: sheight } };
   }, role, name);
 }
+// Whether all of a control shows, none of it scrolled out of view.
+const fullyShown = (r) => r && r.shown.x === r.x && r.shown.y === r.y && r.shown.width === r.width &&
+  r.shown.height === r.height;
 const centre = (rect) => [rect.x + rect.width / 2, rect.y + rect.height / 2];
 async function tap(page, role, name) {
   const rect = await waitFor(`${role} "${name}"`, () => rectOf(page, role, name), 30);
-  await page.touchscreen.tap(...centre(rect));
+  await page.touchscreen.tap(...centre(rect.shown));
   return rect;
 }
 
@@ -85,10 +89,11 @@ async function checkLayout(page, viewport, least, label) {
   const exit = await rectOf(page, 'button', 'EXIT');
   const total = await rectOf(page, 'p', 'TOTAL');
   const fixed = [roll, exit, total];
-  const shown = steps.filter(onScreen(viewport));
-  check(`${label}: TOTAL, ROLL and EXIT on screen, ${shown.length} of 40 steps shown, all apart`,
-    fixed.every(onScreen(viewport)) && steps.every(Boolean) && apart(steps) && apart([...shown, ...fixed]) &&
-    shown.length >= 20);
+  const shown = steps.filter(fullyShown);
+  const showing = steps.filter((r) => r && r.shown.width > 0 && r.shown.height > 0).map((r) => r.shown);
+  check(`${label}: TOTAL, ROLL and EXIT on screen, ${shown.length} of 40 steps shown whole, all apart`,
+    fixed.every(onScreen(viewport)) && steps.every(Boolean) && shown.every(onScreen(viewport)) &&
+    apart(steps) && apart([...showing, ...fixed]) && shown.length >= 20);
   const smallest = Math.min(...steps.map((r) => Math.min(r.width, r.height)));
   check(`${label}: every step's target is at least ${least} px (${smallest}), ROLL and EXIT at least 48 px tall`,
     smallest >= least && roll.height >= 48 && exit.height >= 48);
@@ -113,7 +118,7 @@ async function checkLayout(page, viewport, least, label) {
 async function checkScroll(page, viewport, label) {
   const cdp = await page.target().createCDPSession();
   const roll = await rectOf(page, 'button', 'ROLL');
-  const start = centre(await rectOf(page, 'radio', 'STEP 12'));
+  const start = centre((await rectOf(page, 'radio', 'STEP 12')).shown);
   await cdp.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [{ x: start[0], y: start[1], id: 1 }] });
   for (let moved = 10; moved <= 200; moved += 10) {
     await cdp.send('Input.dispatchTouchEvent', { type: 'touchMove', touchPoints: [{ x: start[0], y: start[1] - moved, id: 1 }] });
@@ -122,7 +127,7 @@ async function checkScroll(page, viewport, label) {
   await cdp.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
   const tenth = await waitFor('STEP 10 scrolled into view', async () => {
     const rect = await rectOf(page, 'radio', 'STEP 10');
-    return onScreen(viewport)(rect) && apart([rect, roll]) ? rect : null;
+    return fullyShown(rect) && onScreen(viewport)(rect) && apart([rect, roll]) ? rect : null;
   }, 20).catch(() => null);
   const chosen = await page.evaluate(() => [...document.querySelectorAll('#mirror [role=radio][aria-checked=true]')]
     .map((option) => option.textContent));
@@ -167,7 +172,7 @@ async function phone(browser, origin, viewport) {
   await waitFor('the main window', () => rectOf(page, 'button', 'ROLL'), 30);
   const least = viewport.least || (viewport.height > viewport.width ? 44 : 24);
   await checkLayout(page, viewport, least, label);
-  if (!(await stepRects(page)).every(onScreen(viewport))) await checkScroll(page, viewport, label);
+  if (!(await stepRects(page)).every(fullyShown)) await checkScroll(page, viewport, label);
   await tap(page, 'radio', 'STEP 8');
   await tap(page, 'button', 'ROLL');
   const total = await waitFor('a total announced', () => announced(page), 30);

@@ -120,7 +120,7 @@ void AccessibilityMirror::act(unsigned id, const std::string& action) {
     if (names.contains(name)) node->actionInterface()->doAction(name);
 }
 
-QJsonObject AccessibilityMirror::describe(QAccessibleInterface* node) const {
+QJsonObject AccessibilityMirror::describe(QAccessibleInterface* node, const QRect* clip) const {
     const QAccessible::State state = node->state();
     QJsonObject described{
         {QStringLiteral("id"), static_cast<double>(QAccessible::uniqueId(node))},
@@ -142,6 +142,11 @@ QJsonObject AccessibilityMirror::describe(QAccessibleInterface* node) const {
         rect = QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
     described.insert(QStringLiteral("rect"),
                      QJsonArray{rect.x(), rect.y(), rect.width(), rect.height()});
+    // What of it shows within its parents: a step scrolled out of its area, or a row out of
+    // its list, shows nothing, and one half scrolled out shows half.
+    const QRect shown = clip == nullptr ? rect : rect & *clip;
+    described.insert(QStringLiteral("shown"),
+                     QJsonArray{shown.x(), shown.y(), shown.width(), shown.height()});
     if (const QAccessibleValueInterface* value = node->valueInterface())
         described.insert(QStringLiteral("value"), value->currentValue().toString());
     if (const QString group = GroupOf(node); !group.isEmpty())
@@ -151,7 +156,7 @@ QJsonObject AccessibilityMirror::describe(QAccessibleInterface* node) const {
     for (int i = FirstMirrored(node, count); i < count && children.size() < kMostChildren; ++i) {
         QAccessibleInterface* child = node->child(i);
         if (child == nullptr || !Mirrored(child)) continue;
-        QJsonObject item = describe(child);
+        QJsonObject item = describe(child, &shown);
         item.insert(QStringLiteral("position"), i + 1);
         children.append(item);
     }
@@ -166,7 +171,7 @@ void AccessibilityMirror::sync() {
         if (!window->isVisible()) continue;
         QAccessibleInterface* node = QAccessible::queryAccessibleInterface(window);
         if (node == nullptr) continue;
-        QJsonObject described = describe(node);
+        QJsonObject described = describe(node, nullptr);
         // A window without a title of its own (the splash) goes by the program's name.
         if (described.value(QStringLiteral("name")).toString().isEmpty())
             described.insert(QStringLiteral("name"), QGuiApplication::applicationDisplayName());

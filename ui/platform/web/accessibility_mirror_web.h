@@ -40,7 +40,9 @@ private:
 
     static void onUpdate(QAccessibleEvent* event);
     void sync();
-    QJsonObject describe(QAccessibleInterface* node) const;
+    // The node and its children; `clip` is what of its parent shows on the screen (none for a
+    // window).
+    QJsonObject describe(QAccessibleInterface* node, const QRect* clip) const;
 
     QTimer m_sync;
 };

@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# Hears the web edition as a blind player does: Orca, with speech-dispatcher's silent dummy
+# voice, reads a headful Chromium (its accessibility on) on a private X display and D-Bus
+# session, while xdotool types as the player would: Space on the splash's button, 8 and Enter
+# to roll step 8, Ctrl+L for the roll log, then Down and Escape. Prints what Orca said after each
+# key. A look at the program, not a test: speech changes with Orca's version and settings.
+#   tools/orca_listen.sh SITE_DIR WORK_DIR       (packages: orca speech-dispatcher xvfb xdotool
+#                                                  at-spi2-core dbus chromium, and the web tests'
+#                                                  Node modules from tools/web_test_tools.sh)
+set -euo pipefail
+if [ "${1:-}" != --inside ]; then
+    site=$(realpath "$1")
+    work=$(realpath -m "$2")
+    rm -rf "$work"
+    mkdir -p "$work"
+    display=:$((90 + RANDOM % 9))
+    Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    xvfb=$!
+    trap 'kill $xvfb 2>/dev/null' EXIT
+    for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
+    DISPLAY=$display dbus-run-session -- "$0" --inside "$site" "$work"
+    exit
+fi
+site=$2 work=$3
+here=$(cd "$(dirname "$0")/.." && pwd)
+export NODE_PATH
+NODE_PATH=$("$here/tools/web_test_tools.sh" | tail -n 1)
+export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data XDG_RUNTIME_DIR=$work/run
+mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+cat >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf" <<'EOF'
+AddModule "dummy" "sd_dummy" ""
+DefaultModule dummy
+AudioOutputMethod "libao"
+EOF
+export ACCESSIBILITY_ENABLED=1 NO_AT_BRIDGE=0 GTK_A11Y=atspi
+/usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/atspi.log" 2>&1 &
+pids=($!)
+trap 'kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null' EXIT
+
+node -e "require('$here/tests/web/browser.js').serve('$site').then((s) => console.log(s.origin))" >"$work/origin" &
+pids+=($!)
+for _ in $(seq 50); do [ -s "$work/origin" ] && break; sleep 0.1; done
+chromium --no-sandbox --force-renderer-accessibility --user-data-dir="$work/profile" --no-first-run \
+    --disable-background-networking --disable-component-update --disable-sync --disable-quic \
+    --use-angle=swiftshader --enable-unsafe-swiftshader --window-size=1024,768 --window-position=0,0 \
+    --app="$(cat "$work/origin")" >"$work/chromium.log" 2>&1 &
+pids+=($!)
+orca --replace --debug-file "$work/orca.log" >"$work/orca.out" 2>&1 &
+pids+=($!)
+
+said() { grep -a 'SPEECH OUTPUT' "$work/orca.log" 2>/dev/null | sed "s/.*SPEECH OUTPUT: //"; }
+# Waits (bounded) until Orca has said something matching PATTERN since line FROM.
+hear() {
+    local from=$1 pattern=$2
+    for _ in $(seq 300); do
+        said | tail -n +"$((from + 1))" | grep -q -- "$pattern" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+step() {
+    local keys=$1 pattern=$2 from
+    from=$(said | wc -l)
+    xdotool key --clearmodifiers "$keys"
+    hear "$from" "$pattern" || echo "(nothing matching $pattern)"
+    echo "== after $keys:"
+    said | tail -n +"$((from + 1))"
+}
+
+hear 0 'TIME TO ROLL THE DICE' || { echo "Orca never read the splash"; cat "$work/orca.out"; exit 1; }
+echo "== at the start:"
+said
+step space 'STEP 1'
+step 8 'STEP 8'
+step Return '[0-9]\|Rule of One'
+step ctrl+l 'Step 8'
+step Down 'Step 8\|of'
+step Escape 'ROLL\|STEP'
