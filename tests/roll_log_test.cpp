@@ -216,6 +216,33 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), kStep26Line);
     }
 
+    // Home and End reach the newest and the oldest of a long evening's rolls at once, however
+    // far the list has laid its rows out, for a finger's drag or a screen reader's keys alike.
+    void homeAndEndReachEveryRoll_data() {
+        QTest::addColumn<bool>("touch");
+        QTest::newRow("desktop") << false;
+        QTest::newRow("touch") << true;
+    }
+    void homeAndEndReachEveryRoll() {
+        QFETCH(bool, touch);
+        std::vector<float> draws(450, DrawFor(2, 4));
+        open(draws);
+        for (int i = 0; i < 450; ++i) roll(3);
+        m_window->showRollLog();
+        auto* log = m_window->findChild<RollLogWindow*>();
+        log->setTouchSized(touch);
+        QVERIFY(QTest::qWaitForWindowActive(log));
+        QTest::keyClick(rolls(), Qt::Key_End);
+        QCOMPARE(rolls()->currentIndex().row(), 449);
+        QCOMPARE(rolls()->selectionModel()->selectedRows(),
+                 QModelIndexList{rolls()->currentIndex()});
+        QTRY_VERIFY(rolls()->viewport()->rect().contains(
+            rolls()->visualRect(rolls()->currentIndex()).center()));
+        QTest::keyClick(rolls(), Qt::Key_Home);
+        QCOMPARE(rolls()->currentIndex().row(), 0);
+        log->close();
+    }
+
     // Ctrl+L opens the log with the newest roll on top and selected; Esc closes it; new rolls
     // arrive on top while it is open; Ctrl+L brings it back with the newest selected again.
     void openWithCtrlL() {

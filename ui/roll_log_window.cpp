@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyledItemDelegate>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -227,13 +228,52 @@ void RollLogWindow::copySelection() {
 }
 
 bool RollLogWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != m_rolls || event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
     // The list itself would copy only its current row.
-    if (watched == m_rolls && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+    if (key->matches(QKeySequence::Copy)) {
         copySelection();
         return true;
     }
-    return QWidget::eventFilter(watched, event);
+    // The list lays its rows out a batch at a time, and would stop Home or End at the last row
+    // laid out so far: they reach the newest and the oldest roll at once.
+    if ((key->key() == Qt::Key_Home || key->key() == Qt::Key_End) && m_model.rowCount() > 0) {
+        moveTo(key->key() == Qt::Key_Home ? 0 : m_model.rowCount() - 1,
+               key->modifiers().testFlag(Qt::ShiftModifier));
+        return true;
+    }
+    return false;
+}
+
+void RollLogWindow::moveTo(int row, bool extend) {
+    const QModelIndex target = m_model.index(row);
+    QItemSelectionModel* selection = m_rolls->selectionModel();
+    if (extend && selection->currentIndex().isValid()) {
+        selection->select(QItemSelection(selection->currentIndex(), target),
+                          QItemSelectionModel::ClearAndSelect);
+        selection->setCurrentIndex(target, QItemSelectionModel::NoUpdate);
+    } else {
+        selection->setCurrentIndex(target, QItemSelectionModel::ClearAndSelect);
+    }
+    m_scrollTarget = target;
+    m_scrollTries = 0;
+    scrollToTarget();
+}
+
+// A row not yet laid out has no place to scroll to: asked again after each batch of the
+// layout (a hundred rows), until the row shows, the window closes, or every batch is done.
+void RollLogWindow::scrollToTarget() {
+    if (!m_scrollTarget.isValid() || !isVisible()) return;
+    m_rolls->scrollTo(m_scrollTarget);
+    const QRect shown = m_rolls->visualRect(m_scrollTarget);
+    const auto batches = static_cast<int>(RollLogModel::kCapacity / m_rolls->batchSize()) + 1;
+    if ((shown.isValid() && m_rolls->viewport()->rect().contains(shown.center())) ||
+        ++m_scrollTries > batches) {
+        m_scrollTarget = QPersistentModelIndex();
+        return;
+    }
+    QTimer::singleShot(0, this, &RollLogWindow::scrollToTarget);
 }
 
 void RollLogWindow::keyPressEvent(QKeyEvent* event) {

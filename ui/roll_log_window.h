@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QPersistentModelIndex>
 #include <QWidget>
 
 class QAbstractItemDelegate;
@@ -39,6 +40,9 @@ protected:
 
 private:
     void refreshSummary();
+    // Makes `row` the current roll, alone selected, or with `extend` the end of the selection.
+    void moveTo(int row, bool extend);
+    void scrollToTarget();
     void placeBesideParent();
 
     RollLogModel& m_model;
@@ -46,6 +50,9 @@ private:
     QLabel* m_dropped = nullptr;
     QListWidget* m_statistics = nullptr;
     QList<QPushButton*> m_buttons;
+    // The row that Home or End went to, until it has been scrolled into view.
+    QPersistentModelIndex m_scrollTarget;
+    int m_scrollTries = 0;
     bool m_placed = false;
     bool m_touchSized = false;
     QAbstractItemDelegate* m_mouseRows = nullptr;

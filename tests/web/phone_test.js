@@ -118,17 +118,31 @@ async function checkLayout(page, viewport, least, label) {
 async function checkScroll(page, viewport, label) {
   const cdp = await page.target().createCDPSession();
   const roll = await rectOf(page, 'button', 'ROLL');
-  const start = centre((await rectOf(page, 'radio', 'STEP 12')).shown);
-  await cdp.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [{ x: start[0], y: start[1], id: 1 }] });
-  for (let moved = 10; moved <= 200; moved += 10) {
-    await cdp.send('Input.dispatchTouchEvent', { type: 'touchMove', touchPoints: [{ x: start[0], y: start[1] - moved, id: 1 }] });
-    await new Promise((resolve) => setTimeout(resolve, 16));
-  }
-  await cdp.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
-  const tenth = await waitFor('STEP 10 scrolled into view', async () => {
+  // From the middle of the steps, as far up as they reach; a second drag if one is not enough.
+  const dice = await rectOf(page, 'p', 'STEP DICE');
+  const total = await rectOf(page, 'p', 'TOTAL');
+  const x = centre((await rectOf(page, 'radio', 'STEP 12')).shown)[0];
+  const y = (dice.y + dice.height + total.y) / 2;
+  const stepTen = async () => {
     const rect = await rectOf(page, 'radio', 'STEP 10');
     return fullyShown(rect) && onScreen(viewport)(rect) && apart([rect, roll]) ? rect : null;
-  }, 20).catch(() => null);
+  };
+  let tenth = null;
+  for (let drag = 0; drag < 3 && tenth === null; ++drag) {
+    await cdp.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [{ x, y, id: 1 }] });
+    for (let moved = 10; moved <= 150; moved += 10) {
+      await cdp.send('Input.dispatchTouchEvent', { type: 'touchMove', touchPoints: [{ x, y: y - moved, id: 1 }] });
+      await new Promise((resolve) => setTimeout(resolve, 16));
+    }
+    await cdp.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
+    tenth = await waitFor('STEP 10 scrolled into view', stepTen, 5).catch(() => null);
+  }
+  // A tap lands where the steps have come to rest.
+  await waitFor('the steps at rest', async () => {
+    const before = JSON.stringify(await rectOf(page, 'radio', 'STEP 8'));
+    await new Promise((resolve) => setTimeout(resolve, 100));
+    return before === JSON.stringify(await rectOf(page, 'radio', 'STEP 8'));
+  }, 20);
   const chosen = await page.evaluate(() => [...document.querySelectorAll('#mirror [role=radio][aria-checked=true]')]
     .map((option) => option.textContent));
   check(`${label}: a finger dragged up the steps scrolls STEP 10 into view and chooses none (${chosen.join(', ') || 'none'})`,
