@@ -188,6 +188,10 @@ async function phone(browser, origin, viewport) {
   await checkLayout(page, viewport, least, label);
   if (!(await stepRects(page)).every(fullyShown)) await checkScroll(page, viewport, label);
   await tap(page, 'radio', 'STEP 8');
+  const chosen = await waitFor('STEP 8 chosen', () => page.evaluate(() => [...document.querySelectorAll('#mirror [role=radio]')]
+    .some((option) => option.textContent === 'STEP 8' && option.getAttribute('aria-checked') === 'true')), 10)
+    .catch(() => false);
+  check(`${label}: a tap on STEP 8 chooses it`, chosen);
   await tap(page, 'button', 'ROLL');
   const total = await waitFor('a total announced', () => announced(page), 30);
   check(`${label}: a tap on STEP 8 then ROLL shows a total step 8 can give (${total})`, possible(total));

@@ -94,8 +94,13 @@ AccessibilityMirror::AccessibilityMirror(QObject* application) : QObject(applica
 }
 
 bool AccessibilityMirror::eventFilter(QObject* watched, QEvent* event) {
-    if ((event->type() == QEvent::Resize || event->type() == QEvent::Move) &&
-        watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow())
+    const QEvent::Type type = event->type();
+    if (!watched->isWidgetType()) return false;
+    const auto* widget = static_cast<QWidget*>(watched);
+    // A window moved or resized, or a widget moved within one, as the content of a scrolled
+    // area moves under a finger.
+    if ((type == QEvent::Resize && widget->isWindow()) ||
+        (type == QEvent::Move && widget->isVisible()))
         m_sync.start();
     return false;
 }

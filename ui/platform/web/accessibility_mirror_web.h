@@ -29,8 +29,8 @@ public:
     ~AccessibilityMirror() override;
 
 protected:
-    // A window moved or resized (a phone turned round) moves its controls, which Qt's
-    // accessibility does not report: the mirror's places follow.
+    // A window moved or resized (a phone turned round), or a scrolled area's content moved,
+    // moves controls, which Qt's accessibility does not report: the mirror's places follow.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
