@@ -63,12 +63,12 @@
     navigator.serviceWorker.register('service-worker.js').then((registration) => {
       const watch = (worker) => worker && worker.addEventListener('statechange', () => {
         if (worker.state === 'redundant' && !registration.active) notOffline();
-        if (worker.state === 'activated') document.body.dataset.offline = 'ready';
       });
-      watch(registration.installing);
+      watch(registration.installing || registration.waiting);
       registration.addEventListener('updatefound', () => watch(registration.installing));
-      if (registration.active && !registration.installing) document.body.dataset.offline = 'ready';
     }, notOffline);
+    // Once a worker holds every file, whenever that is.
+    navigator.serviceWorker.ready.then(() => { document.body.dataset.offline = 'ready'; });
   } else {
     notOffline();
   }

@@ -95,6 +95,10 @@ async function run(browser, origin) {
         mirror.box.join(' ') === mirror.drawn && mirror.box[2] > 50 && mirror.box[3] > 20);
   check(`the mirror is unseen and a tap goes through it to the program (${JSON.stringify(mirror)})`,
         mirror.opacity === '0' && mirror.hit === 'screen');
+  // An application, whose keys a screen reader passes on rather than take for its own commands.
+  const application = find(tree, 'application');
+  check(`the program is an application named "${application?.name}" to a screen reader`,
+        application?.name === 'Dicewright');
   // Space on the focused button presses it, as a screen reader's user presses any button.
   await page.keyboard.press('Space');
 

@@ -293,8 +293,10 @@ async function installable(browser, origin) {
   });
   check(`Chromium finds nothing that stops installing it (${errors.map((e) => e.errorId).join(', ') || 'none'})`,
     errors.length === 0);
-  check('with every file kept, the page says nothing of working offline', await page.evaluate(() =>
-    document.body.dataset.offline === 'ready' && document.getElementById('offline').hidden));
+  const ready = await waitFor('the page to know it works offline', () => page.evaluate(() =>
+    document.body.dataset.offline === 'ready'), 30).catch(() => false);
+  check('with every file kept, the page says nothing of working offline', ready &&
+    await page.evaluate(() => document.getElementById('offline').hidden));
 
   // With the network gone, a reload starts the program from the worker's cache, and it rolls.
   await page.setOfflineMode(true);
