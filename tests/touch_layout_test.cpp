@@ -48,6 +48,17 @@ void AddPhones() {
     QTest::newRow("tablet sideways 1024x768") << QSize(1024, 768) << 44;
 }
 
+// A finger dragged 120 pixels up from `from` on `target`, at a phone's pace, then lifted.
+void DragUp(QWidget* target, QPointingDevice* finger, QPoint from) {
+    QTest::touchEvent(target, finger).press(0, from);
+    for (int step = 0; step < 12; ++step) {
+        from.ry() -= 10;
+        QTest::qWait(16);
+        QTest::touchEvent(target, finger).move(0, from);
+    }
+    QTest::touchEvent(target, finger).release(0, from);
+}
+
 // A control's rectangle in its window, wherever its parent is.
 QRect InWindow(const QWidget* widget) {
     return {widget->mapTo(widget->window(), QPoint(0, 0)), widget->size()};
@@ -191,14 +202,7 @@ private slots:
         const QRect roll = InWindow(control(QStringLiteral("Command1")));
 
         const std::unique_ptr<QPointingDevice> finger(QTest::createTouchDevice());
-        QPoint at = InWindow(area).center();
-        QTest::touchEvent(m_window, finger.get()).press(0, at);
-        for (int step = 0; step < 12; ++step) {
-            at.ry() -= 10;
-            QTest::qWait(16);
-            QTest::touchEvent(m_window, finger.get()).move(0, at);
-        }
-        QTest::touchEvent(m_window, finger.get()).release(0, at);
+        DragUp(m_window, finger.get(), InWindow(area).center());
         QTRY_VERIFY(bar->value() > 0);
         QTRY_COMPARE(QScroller::scroller(area->viewport())->state(), QScroller::Inactive);
         QCOMPARE(m_steps()->checkedId(), -1);
@@ -349,14 +353,7 @@ private slots:
 
         const std::unique_ptr<QPointingDevice> finger(QTest::createTouchDevice());
         QWidget* viewport = rolls->viewport();
-        QPoint at = viewport->rect().center() + QPoint(0, 60);
-        QTest::touchEvent(viewport, finger.get()).press(0, at);
-        for (int step = 0; step < 12; ++step) {
-            at.ry() -= 10;
-            QTest::qWait(16);
-            QTest::touchEvent(viewport, finger.get()).move(0, at);
-        }
-        QTest::touchEvent(viewport, finger.get()).release(0, at);
+        DragUp(viewport, finger.get(), viewport->rect().center() + QPoint(0, 60));
         QTRY_VERIFY(bar->value() > 0);
         QTRY_COMPARE(QScroller::scroller(viewport)->state(), QScroller::Inactive);
         QCOMPARE(rolls->selectionModel()->selectedIndexes(), before);
