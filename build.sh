@@ -98,6 +98,7 @@ case "${1:-}" in
     sanitize)
         export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=1
         export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+        export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
         test_suite build/sanitize -DCMAKE_BUILD_TYPE=Debug -DDICEWRIGHT_SANITIZE=ON
         ;;
     bench)
