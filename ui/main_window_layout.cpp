@@ -25,13 +25,19 @@ constexpr int kColumns = StepTable::kStepCount / kRows;
 constexpr int kMargin = 8;
 constexpr int kGap = 8;
 
-// The options in four columns of ten from the step area's corner, steps 1 to 10 down the first.
+// Steps 1 to 10 run down the first column, 11 to 20 down the second, and so on.
+int ColumnOf(int step) {
+    return (step - 1) / kRows;
+}
+int RowOf(int step) {
+    return (step - 1) % kRows;
+}
+
+// The options in four columns of ten from the step area's corner.
 void PlaceSteps(MainWindowLayout& layout, int columnWidth, int rowHeight) {
     for (int step = StepTable::kFirstStep; step <= StepTable::kLastStep; ++step) {
-        const int column = (step - 1) / kRows;
-        const int row = (step - 1) % kRows;
         layout.steps[step - 1] =
-            QRect(column * columnWidth, row * rowHeight, columnWidth, rowHeight);
+            QRect(ColumnOf(step) * columnWidth, RowOf(step) * rowHeight, columnWidth, rowHeight);
     }
 }
 
@@ -144,10 +150,9 @@ MainWindowLayout DesignedLayout() {
     layout.stepDiceCaption = TwipsRect(2160, 480, 1335, 375);
     layout.stepDice = TwipsRect(4350, 480, 75, 300);
     for (int step = StepTable::kFirstStep; step <= StepTable::kLastStep; ++step) {
-        const int column = (step - 1) / kRows;
-        const int row = (step - 1) % kRows;
         layout.steps[step - 1] =
-            TwipsRect(kColumnLeft[column], kGridTop + kRowPitch * row, kOptionWidth, kOptionHeight);
+            TwipsRect(kColumnLeft[ColumnOf(step)], kGridTop + kRowPitch * RowOf(step), kOptionWidth,
+                      kOptionHeight);
     }
     layout.totalCaption = TwipsRect(3000, 6360, 1335, 375);
     layout.total = TwipsRect(5190, 6360, 75, 300);

@@ -74,9 +74,9 @@ window.dicewrightMirror = (function () {
     setAttribute(element, 'aria-posinset', option ? node.position : null);
     setAttribute(element, 'aria-setsize', option && parent ? parent.count : null);
     setAttribute(element, 'aria-multiselectable', kind === 'listbox' && node.multiSelectable ? 'true' : null);
-    setAttribute(element, 'data-rect', node.rect ? node.rect.join(' ') : null);
-    setAttribute(element, 'data-shown', node.shown ? node.shown.join(' ') : null);
-    placeOnScreen(element, node.shown || node.rect);
+    setAttribute(element, 'data-rect', node.rect.join(' '));
+    setAttribute(element, 'data-shown', node.shown.join(' '));
+    placeOnScreen(element, node.shown);
     // What has the focus stays focusable, also an item that does not say it is.
     setAttribute(element, 'tabindex', node.focusable || node.id === focusId ? '-1' : null);
     if (!leaf) place(element, layChildren(node, seen));
@@ -122,13 +122,8 @@ window.dicewrightMirror = (function () {
   // Each element stands where its control shows, unseen and untouchable, so that a finger
   // exploring the screen with a screen reader meets it, while taps and drags reach the program.
   // A control scrolled out of view stands nowhere, but is still read in its place in the tree.
-  function placeOnScreen(element, rect) {
-    const [left, top, width, height] = rect || [0, 0, 0, 0];
-    const style = element.style;
-    const wanted = [`${left}px`, `${top}px`, `${width}px`, `${height}px`];
-    if (style.left === wanted[0] && style.top === wanted[1] && style.width === wanted[2] &&
-        style.height === wanted[3]) return;
-    [style.left, style.top, style.width, style.height] = wanted;
+  function placeOnScreen(element, [left, top, width, height]) {
+    Object.assign(element.style, { left: `${left}px`, top: `${top}px`, width: `${width}px`, height: `${height}px` });
   }
 
   // Puts these children into the element, moving nothing that is already in place (a moved

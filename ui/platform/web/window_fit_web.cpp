@@ -11,8 +11,6 @@ bool WindowsFollowTheScreen() {
 
 // Asked anew at each layout: a tablet's keyboard cover with a trackpad makes it a fine pointer.
 bool PrimaryPointerIsCoarse() {
-    const emscripten::val query = emscripten::val::global("matchMedia");
-    if (!query.as<bool>()) return false;
     return emscripten::val::global("window")
         .call<emscripten::val>("matchMedia", std::string("(pointer: coarse)"))["matches"]
         .as<bool>();
