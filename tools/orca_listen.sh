@@ -5,9 +5,10 @@
 # twice to roll step 8, Ctrl+L for the roll log, then Down and Escape. Prints what Orca said, in
 # order. A look at the program, not a test: speech changes with Orca's version and settings,
 # and Orca writes its log in bursts.
-#   tools/orca_listen.sh SITE_DIR WORK_DIR       (packages: orca speech-dispatcher xvfb xdotool
-#                                                  at-spi2-core dbus chromium, and the web tests'
-#                                                  Node modules from tools/web_test_tools.sh)
+# Given the desktop program instead of the site's folder, Orca reads that, as on Linux.
+#   tools/orca_listen.sh SITE_DIR|PROGRAM WORK_DIR
+# Packages: orca speech-dispatcher xvfb xdotool openbox at-spi2-core dbus chromium, and the web
+# tests' Node modules (tools/web_test_tools.sh).
 set -euo pipefail
 if [ "${1:-}" != --inside ]; then
     site=$(realpath "$1")
@@ -39,25 +40,43 @@ export ACCESSIBILITY_ENABLED=1 NO_AT_BRIDGE=0 GTK_A11Y=atspi
 pids=($!)
 trap 'kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null' EXIT
 
-node -e "require('$here/tests/web/browser.js').serve('$site').then((s) => console.log(s.origin))" >"$work/origin" &
+openbox >"$work/openbox.log" 2>&1 &
 pids+=($!)
-for _ in $(seq 50); do [ -s "$work/origin" ] && break; sleep 0.1; done
-chromium --no-sandbox --force-renderer-accessibility --user-data-dir="$work/profile" --no-first-run \
-    --disable-background-networking --disable-component-update --disable-sync --disable-quic \
-    --use-angle=swiftshader --enable-unsafe-swiftshader --window-size=1024,768 --window-position=0,0 \
-    --app="$(cat "$work/origin")" >"$work/chromium.log" 2>&1 &
+if [ -f "$site/index.html" ]; then
+    node -e "require('$here/tests/web/browser.js').serve('$site').then((s) => console.log(s.origin))" >"$work/origin" &
+    pids+=($!)
+    for _ in $(seq 50); do [ -s "$work/origin" ] && break; sleep 0.1; done
+    chromium --no-sandbox --force-renderer-accessibility --user-data-dir="$work/profile" --no-first-run \
+        --disable-background-networking --disable-component-update --disable-sync --disable-quic \
+        --use-angle=swiftshader --enable-unsafe-swiftshader --window-size=1024,768 --window-position=0,0 \
+        --app="$(cat "$work/origin")" >"$work/chromium.log" 2>&1 &
+else
+    # The desktop program, through Qt's own AT-SPI bridge.
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$site" >"$work/program.log" 2>&1 &
+fi
 pids+=($!)
 orca --replace --debug-file "$work/orca.log" >"$work/orca.out" 2>&1 &
 pids+=($!)
 
 said() { grep -a 'SPEECH OUTPUT' "$work/orca.log" 2>/dev/null | sed "s/.*SPEECH OUTPUT: //; s/ *{'established'.*//"; }
-# Types KEYS once Orca has said something new since the last key, or after ten seconds: Orca
-# writes its log in bursts, so the words are read back in order at the end.
+# Waits, as a listening player does, until Orca has said something and then been quiet for a
+# second (ten seconds at most). Orca writes its log in bursts, so the words are read back in
+# order at the end.
+listen() {
+    local lines quiet=0 last
+    last=$(said | wc -l)
+    for _ in $(seq 100); do
+        sleep 0.1
+        lines=$(said | wc -l)
+        if [ "$lines" = "$last" ]; then quiet=$((quiet + 1)); else quiet=0 last=$lines; fi
+        [ "$quiet" -ge 10 ] && [ "$lines" -gt "$1" ] && return
+    done
+}
 type_keys() {
     local from
     from=$(said | wc -l)
-    for _ in $(seq 100); do [ "$(said | wc -l)" -gt "$from" ] && break; sleep 0.1; done
     xdotool key --clearmodifiers "$1"
+    listen "$from"
 }
 
 for _ in $(seq 600); do said | grep -q 'TIME TO ROLL THE DICE' && break; sleep 0.1; done
