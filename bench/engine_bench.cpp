@@ -5,6 +5,8 @@
 
 #include "dice.h"
 #include "step_roll.h"
+#include "test_odds.h"
+#include "test_roll.h"
 
 namespace dicewright {
 namespace {
@@ -82,6 +84,35 @@ void BM_ProgramRoll(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_ProgramRoll)->Arg(1)->Arg(8)->Arg(26)->Arg(40);
+
+// A test's exact chance, worked out again whenever the step, the bonus or the difficulty changes:
+// it must follow at once. The largest pair against the largest difficulty is the worst case.
+void BM_ChanceOfSuccess(benchmark::State& state) {
+    const int step = static_cast<int>(state.range(0));
+    const int bonus = static_cast<int>(state.range(1));
+    const int difficulty = static_cast<int>(state.range(2));
+    for (auto _ : state) benchmark::DoNotOptimize(ChanceOfSuccess(step, bonus, difficulty));
+}
+BENCHMARK(BM_ChanceOfSuccess)
+    ->Args({8, kNoBonus, 9})
+    ->Args({8, 4, 9})
+    ->Args({26, 8, 30})
+    ->Args({40, 40, 99})
+    ->Unit(benchmark::kMicrosecond);
+
+// A roll of a test as the program does it: step and bonus, recorded, its text and its verdict.
+void BM_ProgramTestRoll(benchmark::State& state) {
+    ClockRandomSource source(1);
+    TestThrows throws;
+    for (auto _ : state) {
+        const RollOutcome outcome = RollTest(40, 40, source, throws);
+        benchmark::DoNotOptimize(OutcomeText(outcome));
+        benchmark::DoNotOptimize(ThrowsText(throws));
+        benchmark::DoNotOptimize(Judge(outcome, 60));
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_ProgramTestRoll);
 
 }  // namespace
 }  // namespace dicewright

@@ -39,7 +39,11 @@ FairRange FairRangeOfMean(const StepOdds& odds, std::uint64_t n) {
 }
 
 void RollTally::add(const StepThrows& roll) {
-    Counts& counts = m_counts.at(static_cast<std::size_t>(roll.step - StepTable::kFirstStep));
+    add(TestThrows{.step = roll, .bonus = {}, .difficulty = kNoDifficulty});
+}
+
+void RollTally::add(const TestThrows& roll) {
+    Counts& counts = m_counts[{roll.step.step, roll.bonus.step}];
     ++counts.rolls;
     const RollOutcome outcome = OutcomeOf(roll);
     if (std::holds_alternative<RuleOfOne>(outcome)) {
@@ -51,12 +55,12 @@ void RollTally::add(const StepThrows& roll) {
 
 std::vector<StepTallyReport> RollTally::reports() const {
     std::vector<StepTallyReport> reports;
-    for (int step = StepTable::kFirstStep; step <= StepTable::kLastStep; ++step) {
-        const Counts& counts = m_counts[static_cast<std::size_t>(step - StepTable::kFirstStep)];
-        if (counts.rolls == 0) continue;
-        const StepOdds odds = OddsOf(step);
+    for (const auto& [pair, counts] : m_counts) {
+        const auto [step, bonusStep] = pair;
+        const StepOdds odds = OddsOf(step, bonusStep);
         StepTallyReport report;
         report.step = step;
+        report.bonusStep = bonusStep;
         report.rolls = counts.rolls;
         report.rulesOfOne = counts.rulesOfOne;
         if (odds.ruleOfOneOneIn != 0) {

@@ -1,11 +1,13 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
+#include <map>
+#include <utility>
 #include <vector>
 
 #include "step_roll.h"
 #include "step_table.h"
+#include "test_roll.h"
 
 namespace dicewright {
 
@@ -26,9 +28,11 @@ struct FairRange {
 // Cornish-Fisher expansion, to the terms in skewness/sqrt(n), kurtosis/n and skewness²/n.
 FairRange FairRangeOfMean(const StepOdds& odds, std::uint64_t n);
 
-// What the rolls of one step have given so far, beside what fair dice give.
+// What the rolls of one step, or of one step with one bonus step, have given so far, beside
+// what fair dice give.
 struct StepTallyReport {
     int step = 0;
+    int bonusStep = kNoBonus;
     std::uint64_t rolls = 0;
     std::uint64_t rulesOfOne = 0;
     double expectedRulesOfOne = 0.0;
@@ -40,14 +44,18 @@ struct StepTallyReport {
     FairRange fairRange;
 };
 
-// The rolls of every step since the program started, counted and summed.
+// The rolls of every step since the program started, counted and summed. A step rolled with a
+// bonus step is counted apart from the step alone and from every other bonus step, since their
+// totals have other odds.
 class RollTally {
 public:
     // The mean of fewer totals is too rough to set against the range.
     static constexpr std::uint64_t kFewestToJudge = 30;
 
     void add(const StepThrows& roll);
-    // The steps rolled so far, in ascending order.
+    void add(const TestThrows& roll);
+    // The steps rolled so far, in ascending order, each alone before its bonus steps in
+    // ascending order.
     std::vector<StepTallyReport> reports() const;
 
 private:
@@ -56,7 +64,8 @@ private:
         std::uint64_t rulesOfOne = 0;
         std::int64_t sumShown = 0;
     };
-    std::array<Counts, StepTable::kStepCount> m_counts{};
+    // By step and bonus step.
+    std::map<std::pair<int, int>, Counts> m_counts;
 };
 
 }  // namespace dicewright

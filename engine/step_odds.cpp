@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <span>
+#include <vector>
 
 #include "step_table.h"
 
@@ -45,15 +46,17 @@ Moments ModifiedDie(int modifier) {
 }
 
 // Independent dice add their cumulants: mean, variance, third moment and m4 - 3 m2².
-Moments SumOf(std::span<const int> dice) {
+Moments SumOf(std::span<const StepDefinition* const> steps) {
     Moments sum;
     double fourthCumulant = 0.0;
-    for (const int faces : dice) {
-        const Moments die = ExplodingDie(faces);
-        sum.mean += die.mean;
-        sum.m2 += die.m2;
-        sum.m3 += die.m3;
-        fourthCumulant += die.m4 - 3.0 * die.m2 * die.m2;
+    for (const StepDefinition* step : steps) {
+        for (const int faces : step->dice) {
+            const Moments die = step->exploding ? ExplodingDie(faces) : ModifiedDie(step->modifier);
+            sum.mean += die.mean;
+            sum.m2 += die.m2;
+            sum.m3 += die.m3;
+            fourthCumulant += die.m4 - 3.0 * die.m2 * die.m2;
+        }
     }
     sum.m4 = fourthCumulant + 3.0 * sum.m2 * sum.m2;
     return sum;
@@ -76,28 +79,29 @@ Moments Without(const Moments& all, double point, double p) {
 
 }  // namespace
 
-StepOdds OddsOf(int step) {
-    const StepDefinition& definition = StepTable::Step(step);
+StepOdds OddsOf(int step, int bonusStep) {
+    std::vector<const StepDefinition*> steps{&StepTable::Step(step)};
+    if (bonusStep != 0) steps.push_back(&StepTable::Step(bonusStep));
     StepOdds odds;
-    Moments shown;
-    if (!definition.exploding) {
-        shown = ModifiedDie(definition.modifier);
-    } else {
-        shown = SumOf(definition.dice);
-        std::uint64_t allFaces = 1;
-        double noneExplodes = 1.0;
-        for (const int faces : definition.dice) {
+    Moments shown = SumOf(steps);
+    std::uint64_t allFaces = 1;
+    std::size_t dice = 0;
+    int allOnesTotal = 0;
+    double noneExplodes = 1.0;
+    for (const StepDefinition* definition : steps) {
+        for (const int faces : definition->dice) {
             allFaces *= static_cast<std::uint64_t>(faces);
-            noneExplodes *= (faces - 1.0) / faces;
+            ++dice;
+            allOnesTotal += 1 + definition->modifier;
+            if (definition->exploding) noneExplodes *= (faces - 1.0) / faces;
         }
-        odds.explosionChance = 1.0 - noneExplodes;
-        if (definition.dice.size() >= 2) {
-            // All ones, with probability 1 / (product of N), give a Rule of One instead of
-            // their total, the number of dice.
-            odds.ruleOfOneOneIn = allFaces;
-            shown = Without(shown, static_cast<double>(definition.dice.size()),
-                            1.0 / static_cast<double>(allFaces));
-        }
+    }
+    odds.explosionChance = 1.0 - noneExplodes;
+    if (dice >= 2) {
+        // All ones, with probability 1 / (product of N), give a Rule of One instead of their
+        // total.
+        odds.ruleOfOneOneIn = allFaces;
+        shown = Without(shown, allOnesTotal, 1.0 / static_cast<double>(allFaces));
     }
     odds.averageTotal = shown.mean;
     odds.totalDeviation = std::sqrt(shown.m2);

@@ -19,7 +19,8 @@ struct StepOdds {
     double totalExcessKurtosis = 0.0;
 };
 
-// The odds of step 1 to 40; throws std::out_of_range for any other number.
-StepOdds OddsOf(int step);
+// The odds of step 1 to 40, alone or with a bonus step's dice thrown with it (0: none); throws
+// std::out_of_range for any other number.
+StepOdds OddsOf(int step, int bonusStep = 0);
 
 }  // namespace dicewright

@@ -43,14 +43,24 @@ RollOutcome RollStep(int step, RandomSource& source, StepThrows& throws) {
 }
 
 RollOutcome OutcomeOf(const StepThrows& throws) {
-    const auto dice = throws.dice();
-    if (dice.size() >= 2 &&
-        std::all_of(dice.begin(), dice.end(), [](DieRoll value) { return value == 1; })) {
-        return RuleOfOne{};
+    return OutcomeOf(std::span(&throws, 1));
+}
+
+RollOutcome OutcomeOf(std::span<const StepThrows> rolls) {
+    std::size_t dice = 0;
+    bool allOnes = true;
+    for (const StepThrows& roll : rolls) {
+        // A die showed a 1 first when its value is 1 and its modifier: an exploding die that
+        // showed 1 is finished at once.
+        const int modifier = StepTable::Step(roll.step).modifier;
+        dice += roll.count;
+        allOnes = allOnes && std::all_of(roll.dice().begin(), roll.dice().end(),
+                                         [modifier](DieRoll v) { return v == 1 + modifier; });
     }
+    if (dice >= 2 && allOnes) return RuleOfOne{};
     std::int16_t total = 0;
-    for (const DieRoll value : dice) {
-        total = CheckedAdd(total, value);
+    for (const StepThrows& roll : rolls) {
+        for (const DieRoll value : roll.dice()) total = CheckedAdd(total, value);
     }
     return total;
 }

@@ -44,6 +44,11 @@ RollOutcome RollStep(int step, RandomSource& source, StepThrows& throws);
 // What recorded dice give: the Rule of One, or their sum (OverflowError past 16 bits).
 RollOutcome OutcomeOf(const StepThrows& throws);
 
+// What the dice of several steps thrown together give: the Rule of One when two or more dice
+// were thrown and every one showed a 1 on its first throw, else the sum of them all, added in
+// the order thrown (OverflowError past 16 bits).
+RollOutcome OutcomeOf(std::span<const StepThrows> rolls);
+
 // The faces that die `index` of a roll showed, in the order thrown.
 std::vector<int> FacesShown(const StepThrows& throws, std::size_t index);
 

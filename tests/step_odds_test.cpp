@@ -103,6 +103,44 @@ TEST_P(StepShapeTest, SkewnessAndKurtosisMatchTheExactDistribution) {
 // A die never thrown again, a single exploding die, two and four dice with a Rule of One.
 INSTANTIATE_TEST_SUITE_P(Steps, StepShapeTest, ::testing::Values(1, 3, 8, 26));
 
+// A step with a bonus step: the totals of both steps' dice, whose least total comes only from
+// all ones and is then the Rule of One.
+struct PairCase {
+    int step;
+    int bonus;
+};
+
+void PrintTo(const PairCase& c, std::ostream* out) {
+    *out << "step " << c.step << " + step " << c.bonus;
+}
+
+class PairOddsTest : public ::testing::TestWithParam<PairCase> {};
+
+TEST_P(PairOddsTest, MatchTheConvolutionOfBothSteps) {
+    const auto [step, bonus] = GetParam();
+    Distribution shown = Convolve(ExactStep(step, 1e-15), ExactStep(bonus, 1e-15), 1e-15);
+    const double ruleOfOne = shown.begin()->second;
+    shown.erase(shown.begin());
+    double mass = 0.0;
+    double mean = 0.0;
+    for (const auto& [total, probability] : shown) {
+        mass += probability;
+        mean += total * probability;
+    }
+    mean /= mass;
+    double squares = 0.0;
+    for (const auto& [total, probability] : shown) squares += (total - mean) * (total - mean) * probability;
+    const StepOdds odds = OddsOf(step, bonus);
+    EXPECT_NEAR(odds.averageTotal, mean, kTolerance);
+    EXPECT_NEAR(odds.totalDeviation, std::sqrt(squares / mass), kTolerance);
+    EXPECT_NEAR(1.0 / static_cast<double>(odds.ruleOfOneOneIn), ruleOfOne, 1e-15);
+}
+
+// The usual D6, a die that never explodes on either side, and the largest pair.
+INSTANTIATE_TEST_SUITE_P(Pairs, PairOddsTest,
+                         ::testing::Values(PairCase{8, 4}, PairCase{3, 4}, PairCase{1, 1},
+                                           PairCase{5, 2}, PairCase{2, 26}, PairCase{40, 40}));
+
 TEST(StepOdds, WellKnownValues) {
     EXPECT_EQ(OddsOf(1).averageTotal, 0.5);
     EXPECT_EQ(OddsOf(4).averageTotal, 4.2);  // an exploding D6
@@ -114,6 +152,27 @@ TEST(StepOdds, WellKnownValues) {
     EXPECT_NEAR(OddsOf(2).totalExcessKurtosis, -1.36, 1e-12);
     // Explosions give a long tail of high totals.
     EXPECT_NEAR(OddsOf(8).totalSkewness, 1.546, 5e-4);
+}
+
+TEST(RollTally, KeepsEachBonusStepApart) {
+    RollTally tally;
+    tally.add(Roll(8, {3, 4}));
+    tally.add(TestThrows{.step = Roll(8, {1, 1}), .bonus = Roll(4, {1}), .difficulty = 9});
+    tally.add(TestThrows{.step = Roll(8, {2, 2}), .bonus = Roll(4, {6 + 3}), .difficulty = 0});
+    tally.add(TestThrows{.step = Roll(8, {1, 1}), .bonus = Roll(5, {2}), .difficulty = 9});
+    const auto reports = tally.reports();
+    ASSERT_EQ(reports.size(), 3u);
+    EXPECT_EQ(reports[0].bonusStep, kNoBonus);
+    EXPECT_EQ(reports[0].averageShown, 7.0);
+    EXPECT_EQ(reports[0].exactAverage, OddsOf(8).averageTotal);
+    EXPECT_EQ(reports[1].bonusStep, 4);
+    EXPECT_EQ(reports[1].rolls, 2u);
+    EXPECT_EQ(reports[1].rulesOfOne, 1u) << "three ones, the bonus's too";
+    EXPECT_EQ(reports[1].averageShown, 13.0);
+    EXPECT_NEAR(reports[1].expectedRulesOfOne, 2.0 / 216.0, 1e-15);
+    EXPECT_EQ(reports[1].exactAverage, OddsOf(8, 4).averageTotal);
+    EXPECT_EQ(reports[2].bonusStep, 5);
+    EXPECT_EQ(reports[2].averageShown, 4.0);
 }
 
 // The tally of rolls so far, set against the odds: counts, means, and the 99% range once 30

@@ -28,7 +28,8 @@ qt_options=(
     # program never uses are left out. Static linking drops unused functions by itself, but not
     # what Qt reaches through its accessibility factory, metaobjects and styles. (Qt 6.4 does
     # not build without gestures, tool bars, menu bars or tool buttons, and its browser plugin
-    # draws with XPM pictures. The scroller stays: lists scroll under a dragged finger.)
+    # draws with XPM pictures. The scroller stays: lists scroll under a dragged finger. Spin
+    # boxes and their line edits stay: a test's difficulty and bonus step are typed into them.)
     -DFEATURE_optimize_size=ON
     -DFEATURE_sha3_fast=OFF -DFEATURE_jalalicalendar=OFF -DFEATURE_hijricalendar=OFF
     -DFEATURE_islamiccivilcalendar=OFF -DFEATURE_mimetype_database=OFF
@@ -40,7 +41,7 @@ qt_options=(
     -DFEATURE_style_stylesheet=OFF -DFEATURE_graphicsview=OFF -DFEATURE_graphicseffect=OFF
     -DFEATURE_effects=OFF -DFEATURE_calendarwidget=OFF -DFEATURE_datetimeedit=OFF
     -DFEATURE_keysequenceedit=OFF -DFEATURE_dial=OFF -DFEATURE_lcdnumber=OFF
-    -DFEATURE_spinbox=OFF -DFEATURE_progressbar=OFF -DFEATURE_mdiarea=OFF
+    -DFEATURE_progressbar=OFF -DFEATURE_mdiarea=OFF
     -DFEATURE_dockwidget=OFF -DFEATURE_statusbar=OFF -DFEATURE_statustip=OFF
     -DFEATURE_whatsthis=OFF -DFEATURE_sizegrip=OFF -DFEATURE_colordialog=OFF
     -DFEATURE_filedialog=OFF -DFEATURE_fontdialog=OFF -DFEATURE_progressdialog=OFF
@@ -52,7 +53,7 @@ qt_options=(
     -DFEATURE_splashscreen=OFF -DFEATURE_splitter=OFF -DFEATURE_toolbox=OFF
     -DFEATURE_commandlinkbutton=OFF -DFEATURE_textbrowser=OFF -DFEATURE_textedit=OFF
     -DFEATURE_tabwidget=OFF -DFEATURE_tabbar=OFF -DFEATURE_stackedwidget=OFF
-    -DFEATURE_formlayout=OFF -DFEATURE_lineedit=OFF)
+    -DFEATURE_formlayout=OFF)
 # Two parts of Qt that every player would download and the program never shows: the wasm
 # plugin's three fallback faces (1 MB; the program brings the faces it draws with), and the
 # common style's pictures for file dialogs, message boxes, tool bars and title bars (345 kB;

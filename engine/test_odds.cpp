@@ -1,0 +1,92 @@
+#include "test_odds.h"
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "step_table.h"
+#include "test_roll.h"
+
+namespace dicewright {
+namespace {
+
+// The chances of the values below a bound, value v at index v - least.
+struct LowValues {
+    int least = 0;
+    std::vector<double> chance;
+};
+
+// A die's values below `bound`. An exploding N-sided die is worth k*N + f (f from 1 to N-1)
+// with chance N^-(k+1); the die of steps 1 and 2 is worth each face plus its modifier with
+// chance 1/4.
+LowValues DieBelow(int faces, int modifier, bool exploding, int bound) {
+    LowValues die{.least = 1 + modifier, .chance = {}};
+    const int count = std::max(0, bound - die.least);
+    die.chance.assign(static_cast<std::size_t>(count), 0.0);
+    if (!exploding) {
+        for (int face = 1; face <= faces && face - 1 < count; ++face)
+            die.chance[static_cast<std::size_t>(face - 1)] = 1.0 / faces;
+        return die;
+    }
+    double chain = 1.0 / faces;
+    for (int base = 0; base < count; base += faces, chain /= faces) {
+        for (int face = 1; face < faces && base + face - 1 < count; ++face)
+            die.chance[static_cast<std::size_t>(base + face - 1)] = chain;
+    }
+    return die;
+}
+
+// The values below `bound` of the sum of two independent values, given theirs: a sum below the
+// bound needs each part below the bound less the other's least value.
+LowValues SumBelow(const LowValues& a, const LowValues& b, int bound) {
+    LowValues sum{.least = a.least + b.least, .chance = {}};
+    sum.chance.assign(static_cast<std::size_t>(std::max(0, bound - sum.least)), 0.0);
+    for (std::size_t i = 0; i < a.chance.size(); ++i) {
+        for (std::size_t j = 0; i + j < sum.chance.size() && j < b.chance.size(); ++j)
+            sum.chance[i + j] += a.chance[i] * b.chance[j];
+    }
+    return sum;
+}
+
+void Require(bool inRange, const char* what, int value) {
+    if (!inRange) throw std::out_of_range(std::string(what) + " out of range: " + std::to_string(value));
+}
+
+}  // namespace
+
+double ChanceOfSuccess(int step, int bonusStep, int difficulty) {
+    Require(difficulty >= kLeastDifficulty && difficulty <= kGreatestDifficulty, "difficulty",
+            difficulty);
+    std::vector<const StepDefinition*> steps{&StepTable::Step(step)};
+    if (bonusStep != kNoBonus) steps.push_back(&StepTable::Step(bonusStep));
+
+    // Every die's least value is at least -1, so each part below the difficulty lies below it
+    // plus 2 for each other die; bounding each part by the difficulty plus twice the number of
+    // dice keeps every sum that can fall short.
+    std::size_t diceCount = 0;
+    for (const StepDefinition* definition : steps) diceCount += definition->dice.size();
+    const int partBound = difficulty + 2 * static_cast<int>(diceCount);
+
+    LowValues total{.least = 0, .chance = std::vector<double>(1, 1.0)};
+    double allOnes = 1.0;
+    int allOnesTotal = 0;
+    for (const StepDefinition* definition : steps) {
+        for (const int faces : definition->dice) {
+            total = SumBelow(total,
+                             DieBelow(faces, definition->modifier, definition->exploding, partBound),
+                             partBound);
+            allOnes /= faces;
+            allOnesTotal += 1 + definition->modifier;
+        }
+    }
+    double shortOfIt = 0.0;
+    for (std::size_t i = 0; i < total.chance.size() && total.least + static_cast<int>(i) < difficulty;
+         ++i)
+        shortOfIt += total.chance[i];
+    // All ones give a Rule of One instead of their total, a failure even where that total would
+    // have reached the difficulty.
+    const bool ruleOfOne = diceCount >= 2 && allOnesTotal >= difficulty;
+    return 1.0 - shortOfIt - (ruleOfOne ? allOnes : 0.0);
+}
+
+}  // namespace dicewright
