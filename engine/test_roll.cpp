@@ -3,6 +3,8 @@
 #include <array>
 #include <variant>
 
+#include "step_table.h"
+
 namespace dicewright {
 
 RollOutcome RollTest(int step, int bonusStep, RandomSource& source, TestThrows& throws) {
@@ -24,6 +26,19 @@ std::string ThrowsText(const TestThrows& throws) {
     std::string text = ThrowsText(throws.step);
     if (throws.hasBonus()) text += " \u00b7 " + ThrowsText(throws.bonus);
     return text;
+}
+
+void RollSelectedTests(RandomSource& source, int bonusStep,
+                       const std::function<bool(int)>& isSelected,
+                       const std::function<void(const TestThrows&, const RollOutcome&)>& showRoll) {
+    source.Reseed();
+    for (int step = StepTable::kFirstStep; step <= StepTable::kLastStep; ++step) {
+        if (isSelected(step)) {
+            TestThrows throws;
+            const RollOutcome outcome = RollTest(step, bonusStep, source, throws);
+            showRoll(throws, outcome);
+        }
+    }
 }
 
 TestVerdict Judge(const RollOutcome& outcome, int difficulty) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "dice.h"
@@ -39,6 +40,14 @@ RollOutcome OutcomeOf(const TestThrows& throws);
 
 // How the total came about, the step's dice first: "D6: 5 · D6: 3 · D6: 6". UTF-8.
 std::string ThrowsText(const TestThrows& throws);
+
+// One press of ROLL for a test: reseeds once, then asks every step from 1 to 40 in order whether
+// it is selected, rolling each one that is with the bonus step's dice (kNoBonus: alone, as
+// RollSelectedSteps does) and handing its throws and outcome to showRoll. An error ends the press
+// where it arises, with nothing more asked or handed on.
+void RollSelectedTests(RandomSource& source, int bonusStep,
+                       const std::function<bool(int)>& isSelected,
+                       const std::function<void(const TestThrows&, const RollOutcome&)>& showRoll);
 
 struct TestVerdict {
     bool success = false;

@@ -189,7 +189,7 @@ private slots:
         QCOMPARE(m_window->rollLog(), nullptr);
         QStringList items;
         for (const QAction* action : m_window->contextMenu()->actions()) items << action->text();
-        QCOMPARE(items, (QStringList{"Roll log", "Copy last roll"}));
+        QCOMPARE(items, (QStringList{"Roll log", "Copy last roll", "Test against a difficulty"}));
         // A right-click asks for it; the menu pops up without waiting in an event loop.
         QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5),
                                 m_window->mapToGlobal(QPoint(5, 5)));

@@ -266,7 +266,7 @@ private slots:
         QVERIFY(m_window->findChild<RollLogWindow*>() == nullptr);
         QStringList items;
         for (const QAction* action : menu->actions()) items << action->text();
-        QCOMPARE(items, (QStringList{"Roll log", "Copy last roll"}));
+        QCOMPARE(items, (QStringList{"Roll log", "Copy last roll", "Test against a difficulty"}));
         QCOMPARE(control<QLabel>(QStringLiteral("lblTotal"))->text(), QString());
         menu->close();
 

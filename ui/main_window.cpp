@@ -26,8 +26,11 @@
 #include "roll_log_model.h"
 #include "roll_log_window.h"
 #include "scrolls_under_a_finger.h"
+#include "shortcuts.h"
 #include "step_roll.h"
 #include "step_table.h"
+#include "test_controls.h"
+#include "test_roll.h"
 #include "total_display.h"
 #include "window_fit.h"
 
@@ -140,11 +143,14 @@ MainWindow::MainWindow(RandomSource& random, QWidget* parent) : QWidget(parent),
     m_exit = MakeButton(QStringLiteral("cmdExit"), QStringLiteral("EXIT"), this);
     m_exit->setAccessibleDescription(tr("End the program"));
     setFocusOrder();
+    m_test = new TestControls(this);
     createLogActions();
+    createTestAction();
     applyLayout(DesignedLayout());
     connect(m_steps, &QButtonGroup::idToggled, this, Guarded([this](int step, bool checked) {
                 if (checked) optStep_Click(step);
             }));
+    connect(m_test, &TestControls::changed, this, Guarded([this] { showChance(); }));
     connect(m_roll, &QPushButton::clicked, this, Guarded([this] { Command1_Click(); }));
     connect(m_exit, &QPushButton::clicked, this, Guarded([this] { cmdExit_Click(); }));
 
@@ -197,6 +203,14 @@ void MainWindow::applyLayout(const MainWindowLayout& layout) {
     m_total->place(layout.total);
     m_roll->setGeometry(layout.roll);
     m_exit->setGeometry(layout.exit);
+    const bool madeBefore = !m_test->fields().isEmpty();
+    m_test->place(layout.test);
+    if (!madeBefore && !m_test->fields().isEmpty()) {
+        // The fields come after EXIT, as they stand below it: the designed order stays whole.
+        const QList<QWidget*> fields = m_test->fields();
+        setTabOrder(m_exit, fields.first());
+        setTabOrder(fields.first(), fields.last());
+    }
     // The menu's rows grow with the window's texts, for a thumb.
     m_menu->setFont(layout.textPixels == 0 ? QApplication::font(m_menu) : font());
 }
@@ -236,10 +250,47 @@ void MainWindow::placeSteps(const MainWindowLayout& layout) {
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     // A browser's page is the screen: a phone turned round lays the window out again.
-    if (WindowsFollowTheScreen()) {
-        const QSize available = event->size();
-        applyLayout(LaysOutForTouch(available) ? TouchLayout(available) : DesignedLayout());
+    if (WindowsFollowTheScreen()) applyLayout(layoutFor(event->size()));
+}
+
+MainWindowLayout MainWindow::layoutFor(QSize available) const {
+    if (!WindowsFollowTheScreen()) return DesignedLayout(m_testShown);
+    return LaysOutForTouch(available, m_testShown) ? TouchLayout(available, m_testShown)
+                                                   : DesignedLayout(m_testShown);
+}
+
+void MainWindow::createTestAction() {
+    const QList<QKeySequence> keys = TestShortcuts();
+    // The menu names the first key; where it is not Ctrl+T, the item says Ctrl+T works too,
+    // as on a desktop.
+    m_testAction = new QAction(tr("Test against a difficulty"), this);
+    m_testAction->setObjectName(QStringLiteral("actTest"));
+    m_testAction->setCheckable(true);
+    m_testAction->setShortcuts(keys);
+    connect(m_testAction, &QAction::toggled, this, Guarded([this](bool shown) { showTest(shown); }));
+    addAction(m_testAction);
+    m_menu->addAction(m_testAction);
+}
+
+void MainWindow::showTest(bool shown) {
+    if (shown == m_testShown) return;
+    m_testShown = shown;
+    m_testAction->setChecked(shown);
+    if (!WindowsFollowTheScreen() && !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
+        // A desktop window grows to hold the controls, and goes back to the designed size when
+        // they go, unless the player sized it since.
+        if (shown) {
+            resize(size().expandedTo(DesignedSize(true)));
+        } else if (size() == DesignedSize(true)) {
+            resize(DesignedSize());
+        }
     }
+    applyLayout(layoutFor(size()));
+    showChance();
+}
+
+void MainWindow::showChance() {
+    m_test->showChance(std::max(0, m_steps->checkedId()));
 }
 
 // Shortcuts and the context menu (a right-click anywhere in the window, or a finger held on
@@ -303,10 +354,12 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-    // The options and ROLL pass on the keys they do not use, so they arrive here.
+    // The options, ROLL and the test's fields pass on the keys they do not use, so they arrive
+    // here.
     QWidget* focus = focusWidget();
-    const bool onStepOrRoll =
-        focus == m_roll || m_steps->buttons().contains(qobject_cast<QAbstractButton*>(focus));
+    const bool onStepOrRoll = focus == m_roll ||
+                              m_steps->buttons().contains(qobject_cast<QAbstractButton*>(focus)) ||
+                              m_test->fields().contains(focus);
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && onStepOrRoll) {
         m_roll->click();
         return;
@@ -337,20 +390,22 @@ void MainWindow::Form_Load() {
 
 void MainWindow::optStep_Click(int step) {
     m_stepDice->showText(QString::fromStdString(StepTable::Step(step).diceLabel));
+    showChance();
 }
 
+// With the test's controls hidden, a press rolls the chosen step alone, as designed.
 void MainWindow::Command1_Click() {
-    StepThrows rolled;
-    RollSelectedSteps(
-        m_random, [this](int step) { return isSelected(step); },
-        [this, &rolled](const std::string& text) {
-            showTotal(QString::fromStdString(text));
-            log().add(rolled);
-            m_copyLast->setEnabled(true);
-        },
-        [this, &rolled](const StepThrows& throws) {
-            rolled = throws;
+    const int bonus = m_testShown ? m_test->bonusStep() : kNoBonus;
+    const int difficulty = m_testShown ? m_test->difficulty() : kNoDifficulty;
+    RollSelectedTests(
+        m_random, bonus, [this](int step) { return isSelected(step); },
+        [this, difficulty](TestThrows throws, const RollOutcome& outcome) {
+            throws.difficulty = static_cast<std::int8_t>(difficulty);
             m_total->showThrows(QString::fromStdString(ThrowsText(throws)));
+            const QString verdict = m_testShown ? m_test->showVerdict(outcome) : QString();
+            m_total->showTotal(QString::fromStdString(OutcomeText(outcome)), verdict);
+            log().add(throws);
+            m_copyLast->setEnabled(true);
         });
 }
 

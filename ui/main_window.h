@@ -19,6 +19,7 @@ struct MainWindowLayout;
 class RandomSource;
 class RollLogModel;
 class RollLogWindow;
+class TestControls;
 class TotalDisplay;
 
 // The window where all rolling happens: 40 exclusive step options, the dice of the chosen step,
@@ -47,10 +48,16 @@ public:
     void applyLayout(const MainWindowLayout& layout);
     // The menu a right-click or a held finger opens.
     QMenu* contextMenu() const { return m_menu; }
+    // Shows or hides the controls of a test against a difficulty (Ctrl+T). Hidden, the window is
+    // the designed one and ROLL rolls the chosen step alone; shown, ROLL throws the bonus step's
+    // dice too and judges the total against the difficulty. A desktop window grows to hold them.
+    void showTest(bool shown);
+    bool isTestShown() const { return m_testShown; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    // A typed step number selects that step; Enter or Return on a step option or on ROLL rolls.
+    // A typed step number selects that step; Enter or Return on a step option, on ROLL or in a
+    // test's field rolls.
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -65,6 +72,10 @@ private:
     // The options stand on the window as designed, or in the step area on a touch screen.
     void placeSteps(const MainWindowLayout& layout);
     void createLogActions();
+    void createTestAction();
+    // The layout for the window's size and whether the test's controls are shown.
+    MainWindowLayout layoutFor(QSize available) const;
+    void showChance();
     RollLogModel& log();
 
     RandomSource& m_random;
@@ -81,6 +92,9 @@ private:
     RollLogWindow* m_logWindow = nullptr;
     QAction* m_copyLast = nullptr;
     QMenu* m_menu = nullptr;
+    TestControls* m_test = nullptr;
+    QAction* m_testAction = nullptr;
+    bool m_testShown = false;
 };
 
 }  // namespace dicewright

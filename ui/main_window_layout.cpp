@@ -10,6 +10,8 @@ namespace {
 
 constexpr int kClientWidth = 9030;
 constexpr int kClientHeight = 8685;
+// With a test's controls: a row of fields and a line for the chance, and the same margin below.
+constexpr int kClientHeightWithTest = 9540;
 
 // The designed step options stand in four columns of ten, steps 1 to 10 down the first.
 constexpr int kColumnLeft[] = {1200, 3000, 4800, 6600};
@@ -72,6 +74,20 @@ void PlaceTotal(MainWindowLayout& layout, int left, int top) {
     layout.total = QRect(left + captionWidth + kGap, top, layout.textPixels, totalLine);
 }
 
+// The test's two fields side by side, each after its caption, sharing `width` from (left, top).
+void PlaceTestFields(MainWindowLayout& layout, int left, int top, int width, int height) {
+    const int half = (width - kGap) / 2;
+    const int field = std::max(kThumbTarget, 3 * layout.textPixels);
+    const int caption = half - field - kGap / 2;
+    const int captionTop = top + (height - LineHeight(layout.textPixels)) / 2;
+    const int captionHeight = LineHeight(layout.textPixels);
+    auto& test = layout.test;
+    test.difficultyCaption = QRect(left, captionTop, caption, captionHeight);
+    test.difficulty = QRect(left + caption + kGap / 2, top, field, height);
+    test.bonusCaption = QRect(left + half + kGap, captionTop, caption, captionHeight);
+    test.bonus = QRect(left + half + kGap + caption + kGap / 2, top, field, height);
+}
+
 // ROLL and EXIT side by side, sharing `width` from (left, top).
 void PlaceButtons(MainWindowLayout& layout, int left, int top, int width, int height) {
     const int half = (width - kGap) / 2;
@@ -79,14 +95,16 @@ void PlaceButtons(MainWindowLayout& layout, int left, int top, int width, int he
     layout.exit = QRect(left + half + kGap, top, half, height);
 }
 
-MainWindowLayout Upright(QSize available) {
+MainWindowLayout Upright(QSize available, bool withTest) {
     const int width = available.width();
     const int height = available.height();
     // The narrowest phones keep a thin edge, so that four captions fit across at a legible size.
     const int margin = width < 360 ? 2 : kMargin;
     auto [layout, line, totalLine] = WithTextSize(std::clamp(width / 20, kLeastTouchText, 22));
     const int button = std::clamp(height / 12, kThumbButton, 64);
-    const int fixed = 2 * margin + line + totalLine + button + 3 * kGap;
+    // The fields, two lines for the chance and one for the verdict.
+    const int testHeight = withTest ? kThumbTarget + 3 * line + 3 * kGap : 0;
+    const int fixed = 2 * margin + line + totalLine + button + 3 * kGap + testHeight;
     // Rows a thumb picks out; a screen too short for ten of them scrolls the steps.
     const int room = height - fixed;
     const int row = std::clamp(room / kRows, kThumbTarget, 64);
@@ -103,17 +121,30 @@ MainWindowLayout Upright(QSize available) {
     layout.stepArea = QRect(margin, top, kColumns * columnWidth, areaHeight);
     PlaceSteps(layout, columnWidth, row);
     top += areaHeight + kGap + extra;
+    if (withTest) {
+        PlaceTestFields(layout, margin, top, width - 2 * margin, kThumbTarget);
+        top += kThumbTarget + kGap;
+        layout.test.chance = QRect(margin, top, width - 2 * margin, 2 * line);
+        top += 2 * line + kGap;
+    }
     PlaceTotal(layout, margin, top);
-    top += totalLine + kGap + extra;
+    top += totalLine + kGap;
+    if (withTest) {
+        layout.test.result = QRect(margin, top, width - 2 * margin, line);
+        top += line + kGap;
+    }
+    top += extra;
     PlaceButtons(layout, margin, top, width - 2 * margin, button);
     return layout;
 }
 
-MainWindowLayout Sideways(QSize available) {
+MainWindowLayout Sideways(QSize available, bool withTest) {
     const int width = available.width();
     const int height = available.height();
     auto [layout, line, totalLine] = WithTextSize(std::clamp(height / 22, kLeastTouchText, 20));
-    const int room = height - 2 * kMargin;
+    // The test's fields and the chance take a strip across the foot of the screen.
+    const int strip = withTest ? 2 * line : 0;
+    const int room = height - 2 * kMargin - (withTest ? strip + kGap : 0);
     const int row = std::clamp(room / kRows, kLeastTarget, kThumbButton);
     // The dice, the total and the buttons stand beside the steps in a panel wide enough for the
     // longest dice label, "Rule of One" and two buttons; the steps take the rest, up to what a
@@ -122,14 +153,15 @@ MainWindowLayout Sideways(QSize available) {
     const int columnWidth = std::min(layout.textPixels * 11 / 2,
                                      (width - 2 * kMargin - 2 * kGap - leastPanel) / kColumns);
     const int areaHeight = std::min(room, kRows * row);
-    layout.stepArea = QRect(kMargin, (height - areaHeight) / 2, kColumns * columnWidth, areaHeight);
+    layout.stepArea = QRect(kMargin, kMargin + (room - areaHeight) / 2, kColumns * columnWidth,
+                            areaHeight);
     PlaceSteps(layout, columnWidth, row);
 
     // The dice, the total and the buttons, one above the other, beside the steps.
     const int left = layout.stepArea.right() + 1 + 2 * kGap;
     const int panelWidth = width - left - kMargin;
-    const int panelHeight = 3 * line + totalLine + kThumbButton + 3 * kGap;
-    int top = std::max(kMargin, (height - panelHeight) / 2);
+    const int panelHeight = (withTest ? 4 : 3) * line + totalLine + kThumbButton + 3 * kGap;
+    int top = kMargin + std::max(0, (room - panelHeight) / 2);
     layout.stepDiceCaption = QRect(left, top, panelWidth, line);
     top += line;
     layout.stepDice = QRect(left, top, layout.textPixels, line);
@@ -138,14 +170,27 @@ MainWindowLayout Sideways(QSize available) {
     layout.totalCaption = QRect(left, top, panelWidth, line);
     top += line;
     layout.total = QRect(left, top, layout.textPixels, totalLine);
-    top += totalLine + kGap;
+    top += totalLine;
+    if (withTest) {
+        layout.test.result = QRect(left, top, panelWidth, line);
+        top += line;
+    }
+    top += kGap;
     PlaceButtons(layout, left, top, panelWidth, kThumbButton);
+    if (withTest) {
+        // The fields at the left, as wide as their captions need, the chance beside them.
+        const int stripTop = height - kMargin - strip;
+        const int fieldsWidth = 18 * layout.textPixels;
+        PlaceTestFields(layout, kMargin, stripTop, fieldsWidth, strip);
+        const int chanceLeft = kMargin + fieldsWidth + 2 * kGap;
+        layout.test.chance = QRect(chanceLeft, stripTop, width - chanceLeft - kMargin, strip);
+    }
     return layout;
 }
 
 }  // namespace
 
-MainWindowLayout DesignedLayout() {
+MainWindowLayout DesignedLayout(bool withTest) {
     MainWindowLayout layout;
     layout.stepDiceCaption = TwipsRect(2160, 480, 1335, 375);
     layout.stepDice = TwipsRect(4350, 480, 75, 300);
@@ -158,20 +203,31 @@ MainWindowLayout DesignedLayout() {
     layout.total = TwipsRect(5190, 6360, 75, 300);
     layout.roll = TwipsRect(2880, 7320, 1215, 495);
     layout.exit = TwipsRect(4440, 7320, 1215, 495);
+    if (withTest) {
+        // The verdict under the total; the fields under the buttons, on the steps' columns, with
+        // the chance below them.
+        layout.test.result = TwipsRect(kColumnLeft[1], 6780, 5400, 300);
+        layout.test.difficultyCaption = TwipsRect(kColumnLeft[0], 8220, kOptionWidth, 375);
+        layout.test.difficulty = TwipsRect(kColumnLeft[1], 8160, 900, 375);
+        layout.test.bonusCaption = TwipsRect(kColumnLeft[2], 8220, kOptionWidth, 375);
+        layout.test.bonus = TwipsRect(kColumnLeft[3], 8160, 900, 375);
+        layout.test.chance = TwipsRect(kColumnLeft[0], 8760, 7200, 300);
+    }
     return layout;
 }
 
-QSize DesignedSize() {
-    return {FromTwips(kClientWidth), FromTwips(kClientHeight)};
+QSize DesignedSize(bool withTest) {
+    return {FromTwips(kClientWidth), FromTwips(withTest ? kClientHeightWithTest : kClientHeight)};
 }
 
-bool FitsDesignedLayout(QSize available) {
-    const QSize designed = DesignedSize();
+bool FitsDesignedLayout(QSize available, bool withTest) {
+    const QSize designed = DesignedSize(withTest);
     return available.width() >= designed.width() && available.height() >= designed.height();
 }
 
-MainWindowLayout TouchLayout(QSize available) {
-    return available.height() >= available.width() ? Upright(available) : Sideways(available);
+MainWindowLayout TouchLayout(QSize available, bool withTest) {
+    return available.height() >= available.width() ? Upright(available, withTest)
+                                                   : Sideways(available, withTest);
 }
 
 }  // namespace dicewright

@@ -23,24 +23,38 @@ struct MainWindowLayout {
     QRect total;
     QRect roll;
     QRect exit;
+    // The controls of a test against a difficulty; all null while they are hidden.
+    struct Test {
+        QRect difficultyCaption;
+        QRect difficulty;
+        QRect bonusCaption;
+        QRect bonus;
+        // The chance before the roll, and the verdict after it.
+        QRect chance;
+        QRect result;
+        bool isShown() const { return !difficulty.isNull(); }
+    } test;
     // Pixel sizes of the texts; 0 keeps the fonts the window was designed with.
     int textPixels = 0;
     int totalPixels = 0;
     int buttonPixels = 0;
 };
 
-// The window as it was designed, in twips, for a mouse and a desktop screen.
-MainWindowLayout DesignedLayout();
-QSize DesignedSize();
+// The window as it was designed, in twips, for a mouse and a desktop screen. With the test's
+// controls shown, the verdict stands under the total and the window grows by a row of fields
+// and a line for the chance below ROLL and EXIT; nothing else moves.
+MainWindowLayout DesignedLayout(bool withTest = false);
+QSize DesignedSize(bool withTest = false);
 
 // For a touch screen: the same controls in the same order, each step a target for a thumb, and
 // nothing outside `available`. Held upright the dice run across the top, the four columns of
 // steps below, then the total and the two buttons; held sideways the steps fill the left and the
 // dice, the total and the buttons stand at the right. Where the steps do not all fit at a
-// thumb's size, they scroll and the rest stays in view.
-MainWindowLayout TouchLayout(QSize available);
+// thumb's size, they scroll and the rest stays in view. The test's fields, where shown, come
+// below the steps, the chance below them and the verdict below the total.
+MainWindowLayout TouchLayout(QSize available, bool withTest = false);
 
 // Whether a window of `available` pixels holds the designed layout.
-bool FitsDesignedLayout(QSize available);
+bool FitsDesignedLayout(QSize available, bool withTest = false);
 
 }  // namespace dicewright

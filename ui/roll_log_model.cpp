@@ -6,11 +6,12 @@
 
 #include "program_locale.h"
 #include "step_table.h"
+#include "test_text.h"
 
 namespace dicewright {
 namespace {
 
-bool IsRuleOfOne(const StepThrows& roll) {
+bool IsRuleOfOne(const TestThrows& roll) {
     return std::holds_alternative<RuleOfOne>(OutcomeOf(roll));
 }
 
@@ -20,6 +21,10 @@ RollLogModel::RollLogModel(QObject* parent, qsizetype capacity)
     : QAbstractListModel(parent), m_capacity(capacity) {}
 
 void RollLogModel::add(const StepThrows& roll, const QDateTime& when) {
+    add(TestThrows{.step = roll, .bonus = {}, .difficulty = kNoDifficulty}, when);
+}
+
+void RollLogModel::add(const TestThrows& roll, const QDateTime& when) {
     m_tally.add(roll);
     if (static_cast<qsizetype>(m_entries.size()) == m_capacity) {
         const int oldest = static_cast<int>(m_entries.size()) - 1;
@@ -61,13 +66,24 @@ QVariant RollLogModel::data(const QModelIndex& index, int role) const {
 }
 
 QString RollLogModel::chatLine(int row) const {
-    const StepThrows& roll = entry(row).roll;
-    const StepDefinition& step = StepTable::Step(roll.step);
-    return tr("Step %1 (%2): %3 \u2014 %4")
-        .arg(step.number)
-        .arg(QString::fromStdString(step.diceLabel).trimmed(),
-             QString::fromStdString(OutcomeText(OutcomeOf(roll))),
-             QString::fromStdString(ThrowsText(roll)));
+    const TestThrows& roll = entry(row).roll;
+    const auto diceOf = [](const StepThrows& thrown) {
+        return QString::fromStdString(StepTable::Step(thrown.step).diceLabel).trimmed();
+    };
+    QString steps = tr("Step %1").arg(roll.step.step);
+    QString dice = diceOf(roll.step);
+    if (roll.hasBonus()) {
+        steps = tr("%1 + step %2").arg(steps).arg(roll.bonus.step);
+        dice = tr("%1 + %2").arg(dice, diceOf(roll.bonus));
+    }
+    QString head = tr("%1 (%2)").arg(steps, dice);
+    const RollOutcome outcome = OutcomeOf(roll);
+    QString result = QString::fromStdString(OutcomeText(outcome));
+    if (roll.hasDifficulty()) {
+        head = tr("%1 against %2").arg(head).arg(roll.difficulty);
+        result = tr("%1, %2").arg(result, LoggedVerdictText(Judge(outcome, roll.difficulty)));
+    }
+    return tr("%1: %2 \u2014 %3").arg(head, result, QString::fromStdString(ThrowsText(roll)));
 }
 
 QDateTime RollLogModel::when(int row) const {

@@ -6,6 +6,7 @@
 
 #include "roll_tally.h"
 #include "step_roll.h"
+#include "test_roll.h"
 
 namespace dicewright {
 
@@ -23,6 +24,7 @@ public:
     explicit RollLogModel(QObject* parent = nullptr, qsizetype capacity = kCapacity);
 
     void add(const StepThrows& roll, const QDateTime& when = QDateTime::currentDateTime());
+    void add(const TestThrows& roll, const QDateTime& when = QDateTime::currentDateTime());
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
@@ -32,7 +34,9 @@ public:
     const RollTally& tally() const { return m_tally; }
 
     // The roll of a row as one line for a chat, as the total display showed it:
-    // "Step 26 (D20+D10+D8+D6): 56 — D20: 20 + 20 + 5 = 45 · D10: 7 · D8: 3 · D6: 1".
+    // "Step 26 (D20+D10+D8+D6): 56 — D20: 20 + 20 + 5 = 45 · D10: 7 · D8: 3 · D6: 1", and a
+    // test with its bonus step, its difficulty and its verdict:
+    // "Step 8 + step 4 (2D6 + D6) against 9: 14, success, 1 extra — D6: 5 · D6: 3 · D6: 6".
     QString chatLine(int row) const;
     // The line a row shows: its time of day, then its chat line; where the day changed since
     // the roll before, the date first.
@@ -47,7 +51,7 @@ public:
 private:
     struct Entry {
         qint64 msecsSinceEpoch = 0;
-        StepThrows roll;
+        TestThrows roll;
     };
     const Entry& entry(int row) const;
     QDateTime when(int row) const;

@@ -60,12 +60,17 @@ QString StatisticsLine(const StepTallyReport& report) {
             break;
     }
     QStringList parts;
-    parts << QObject::tr("Step %1: %2 roll(s)", nullptr,
-                         CountForPlural(static_cast<qint64>(report.rolls)))
-                 .arg(report.step)
-                 .arg(count(report.rolls));
+    const int rolls = CountForPlural(static_cast<qint64>(report.rolls));
+    parts << (report.bonusStep == kNoBonus
+                  ? QObject::tr("Step %1: %2 roll(s)", nullptr, rolls)
+                        .arg(report.step)
+                        .arg(count(report.rolls))
+                  : QObject::tr("Step %1 + step %2: %3 roll(s)", nullptr, rolls)
+                        .arg(report.step)
+                        .arg(report.bonusStep)
+                        .arg(count(report.rolls)));
     parts << QObject::tr("%1 %2, exact %3: %4")
-                 .arg(AverageTotalLabel(OddsOf(report.step)),
+                 .arg(AverageTotalLabel(OddsOf(report.step, report.bonusStep)),
                       shown == 0 ? QObject::tr("none") : number(report.averageShown),
                       number(report.exactAverage), verdict);
     if (report.expectedRulesOfOne > 0.0) {

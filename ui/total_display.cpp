@@ -13,9 +13,10 @@ void TotalDisplay::showThrows(const QString& text) {
     setAccessibleDescription(tr("%1. %2").arg(Purpose(), text));
 }
 
-void TotalDisplay::showTotal(const QString& text) {
+void TotalDisplay::showTotal(const QString& text, const QString& verdict) {
     showText(text);
-    Announce(this, text);
+    // One announcement for both, so that a screen reader says them together, once.
+    Announce(this, verdict.isEmpty() ? text : tr("%1. %2").arg(text, verdict));
 }
 
 }  // namespace dicewright

@@ -19,8 +19,9 @@ public:
 
     // How the next total came about, for the tooltip and, after the purpose, the description.
     void showThrows(const QString& text);
-    // Shows and announces a total; its dice are set first, so the announcement can tell them.
-    void showTotal(const QString& text);
+    // Shows and announces a total, with the verdict of a test where there is one; its dice are
+    // set first, so the announcement can tell them.
+    void showTotal(const QString& text, const QString& verdict = {});
 };
 
 }  // namespace dicewright

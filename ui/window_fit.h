@@ -17,8 +17,9 @@ bool WindowsFollowTheScreen();
 bool PrimaryPointerIsCoarse();
 
 // Whether a window on a screen of `available` pixels is laid out for touch.
-inline bool LaysOutForTouch(QSize available) {
-    return WindowsFollowTheScreen() && (PrimaryPointerIsCoarse() || !FitsDesignedLayout(available));
+inline bool LaysOutForTouch(QSize available, bool withTest = false) {
+    return WindowsFollowTheScreen() &&
+           (PrimaryPointerIsCoarse() || !FitsDesignedLayout(available, withTest));
 }
 
 }  // namespace dicewright

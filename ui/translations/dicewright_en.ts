@@ -13,6 +13,20 @@
         </translation>
     </message>
     <message numerus="yes">
+        <source>Step %1 + step %2: %3 roll(s)</source>
+        <translation>
+            <numerusform>Step %1 + step %2: %3 roll</numerusform>
+            <numerusform>Step %1 + step %2: %3 rolls</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Success, %1 extra success(es)</source>
+        <translation>
+            <numerusform>Success, %1 extra success</numerusform>
+            <numerusform>Success, %1 extra successes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
         <source>judged once %1 total(s) are in (%2 so far)</source>
         <translation>
             <numerusform>judged once %1 total is in (%2 so far)</numerusform>

@@ -1,0 +1,346 @@
+// A test against a difficulty in the main window: shown and hidden by Ctrl+T and the menu, the
+// fields typed into and set through the accessibility interface, the roll with its bonus, the
+// verdict, the chance, and the roll log's line.
+#include <QAccessible>
+#include <QAccessibleValueInterface>
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QClipboard>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QtTest>
+
+#include "main_window.h"
+#include "main_window_layout.h"
+#include "qt_test_main.h"
+#include "roll_log_model.h"
+#include "scripted_main_window.h"
+#include "touch_sizes.h"
+#include "window_controls.h"
+
+using namespace dicewright;
+using dicewright::testing::DrawFor;
+using dicewright::testing::MainWindowFixture;
+using dicewright::testing::OptionName;
+
+namespace {
+
+const QString kTestControls[] = {"DifficultyLabel", "txtDifficulty", "BonusStepLabel",
+                                 "txtBonusStep",    "lblChance",     "lblTestResult"};
+
+// Where every control stands, what it shows and whether it is seen.
+using Snapshot = QMap<QString, std::tuple<QRect, QString, bool>>;
+
+Snapshot SnapshotOf(const QWidget& window) {
+    Snapshot shot;
+    for (const QWidget* child : window.findChildren<QWidget*>()) {
+        if (child->objectName().isEmpty() || child->objectName().startsWith(u"qt_")) continue;
+        const auto* label = qobject_cast<const QLabel*>(child);
+        shot.insert(child->objectName(),
+                    {child->geometry(), label ? label->text() : QString(), child->isVisible()});
+    }
+    return shot;
+}
+
+}  // namespace
+
+class TestControlsTest : public MainWindowFixture {
+    Q_OBJECT
+
+private:
+    QSpinBox* field(const char* name) { return control<QSpinBox>(QString::fromLatin1(name)); }
+    QString text(const char* name) { return control<QLabel>(QString::fromLatin1(name))->text(); }
+    QAction* testAction() {
+        for (QAction* action : m_window->contextMenu()->actions()) {
+            if (action->objectName() == QLatin1String("actTest")) return action;
+        }
+        qFatal("no test action");
+    }
+    // Step 8 chosen, the controls shown, the difficulty and bonus typed in.
+    void setUpTest(const QString& difficulty, const QString& bonus) {
+        control<QRadioButton>(OptionName(8))->click();
+        QTest::keyClick(m_window, Qt::Key_T, Qt::ControlModifier);
+        QVERIFY(m_window->isTestShown());
+        field("txtDifficulty")->setFocus();
+        QTest::keyClicks(field("txtDifficulty"), difficulty);
+        field("txtBonusStep")->setFocus();
+        QTest::keyClicks(field("txtBonusStep"), bonus);
+    }
+
+private slots:
+    void cleanup() { close(); }
+
+    // Until asked for, the window is the designed one, control for control; the same key hides
+    // the controls again and gives back the designed window, pixel for pixel.
+    void hiddenUntilAskedFor_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<bool>("byMenu");
+        QTest::newRow("Ctrl+T") << int(Qt::Key_T) << int(Qt::ControlModifier) << false;
+        QTest::newRow("Alt+T, as in a browser") << int(Qt::Key_T) << int(Qt::AltModifier) << false;
+        QTest::newRow("the menu") << 0 << 0 << true;
+    }
+    void hiddenUntilAskedFor() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(bool, byMenu);
+        open({DrawFor(3, 6)});
+        for (const QString& name : kTestControls)
+            QVERIFY2(m_window->findChild<QWidget*>(name) == nullptr, qPrintable(name));
+        QCOMPARE(m_window->size(), DesignedSize());
+        const QImage designed = m_window->grab().toImage();
+        const Snapshot before = SnapshotOf(*m_window);
+        const auto toggle = [&] {
+            if (byMenu) {
+                testAction()->trigger();
+            } else {
+                QTest::keyClick(m_window, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+            }
+        };
+
+        toggle();
+        QVERIFY(m_window->isTestShown());
+        QVERIFY(testAction()->isChecked());
+        QCOMPARE(m_window->size(), DesignedSize(true));
+        for (const QString& name : kTestControls) {
+            QWidget* shown = control(name);
+            QVERIFY2(shown->isVisible(), qPrintable(name));
+            QVERIFY2(m_window->rect().contains(shown->geometry()), qPrintable(name));
+        }
+        // Nothing designed moved, and the verdict fits between the total and the buttons.
+        const Snapshot withTest = SnapshotOf(*m_window);
+        for (auto [name, was] : before.asKeyValueRange()) QCOMPARE(withTest.value(name), was);
+        QVERIFY(control(QStringLiteral("lblTestResult"))->geometry().bottom() <
+                control(QStringLiteral("Command1"))->geometry().top());
+
+        toggle();
+        QVERIFY(!m_window->isTestShown());
+        QCOMPARE(m_window->size(), DesignedSize());
+        QCOMPARE(m_window->grab().toImage(), designed);
+        // And ROLL rolls the step alone: its one draw.
+        control<QRadioButton>(OptionName(4))->click();
+        control<QPushButton>(QStringLiteral("Command1"))->click();
+        QCOMPARE(text("lblTotal"), QStringLiteral("3"));
+    }
+
+    // The roll throws the step's dice, then the bonus's; the verdict, the total and the log's
+    // line follow.
+    void rollsAgainstTheDifficulty_data() {
+        QTest::addColumn<QString>("difficulty");
+        QTest::addColumn<QString>("bonus");
+        QTest::addColumn<QList<int>>("faces");  // D6 faces, in order
+        QTest::addColumn<QString>("total");
+        QTest::addColumn<QString>("verdict");
+        QTest::addColumn<QString>("logLine");
+        QTest::newRow("five above") << "9" << "4" << QList<int>{5, 3, 6, 1} << "15"
+                                    << "Success, 1 extra success"
+                                    << "Step 8 + step 4 (2D6 + D6) against 9: 15, success, 1 extra "
+                                       "\u2014 D6: 5 \u00b7 D6: 3 \u00b7 D6: 6 + 1 = 7";
+        QTest::newRow("exactly") << "9" << "4" << QList<int>{5, 2, 2} << "9" << "Success"
+                                 << "Step 8 + step 4 (2D6 + D6) against 9: 9, success \u2014 "
+                                    "D6: 5 \u00b7 D6: 2 \u00b7 D6: 2";
+        QTest::newRow("four above") << "9" << "4" << QList<int>{5, 3, 5} << "13" << "Success"
+                                    << "Step 8 + step 4 (2D6 + D6) against 9: 13, success \u2014 "
+                                       "D6: 5 \u00b7 D6: 3 \u00b7 D6: 5";
+        QTest::newRow("two extra") << "2" << "4" << QList<int>{5, 3, 5} << "13"
+                                   << "Success, 2 extra successes"
+                                   << "Step 8 + step 4 (2D6 + D6) against 2: 13, success, 2 extra "
+                                      "\u2014 D6: 5 \u00b7 D6: 3 \u00b7 D6: 5";
+        QTest::newRow("short") << "9" << "4" << QList<int>{1, 3, 4} << "8" << "Failure"
+                               << "Step 8 + step 4 (2D6 + D6) against 9: 8, failure \u2014 "
+                                  "D6: 1 \u00b7 D6: 3 \u00b7 D6: 4";
+        // Three ones reach 3, but the Rule of One always fails.
+        QTest::newRow("rule of one") << "3" << "4" << QList<int>{1, 1, 1} << "Rule of One"
+                                     << "Failure"
+                                     << "Step 8 + step 4 (2D6 + D6) against 3: Rule of One, "
+                                        "failure \u2014 D6: 1 \u00b7 D6: 1 \u00b7 D6: 1";
+        QTest::newRow("no bonus") << "9" << "" << QList<int>{5, 3} << "8" << "Failure"
+                                  << "Step 8 (2D6) against 9: 8, failure \u2014 D6: 5 \u00b7 D6: 3";
+        QTest::newRow("no difficulty") << "" << "25" << QList<int>{5, 3, 2, 3, 4, 1} << "18" << ""
+                                       << "Step 8 + step 25 (2D6 + D20+D10+D8+D4): 18 \u2014 D6: 5 "
+                                          "\u00b7 D6: 3 \u00b7 D20: 2 \u00b7 D10: 3 \u00b7 D8: 4 "
+                                          "\u00b7 D4: 1";
+    }
+    void rollsAgainstTheDifficulty() {
+        QFETCH(QString, difficulty);
+        QFETCH(QString, bonus);
+        QFETCH(QList<int>, faces);
+        QFETCH(QString, total);
+        QFETCH(QString, verdict);
+        QFETCH(QString, logLine);
+        const int sizes[] = {6, 6, 20, 10, 8, 4};
+        std::vector<float> draws;
+        for (qsizetype i = 0; i < faces.size(); ++i)
+            draws.push_back(DrawFor(faces[i], bonus == "25" ? sizes[i] : 6));
+        open(draws);
+        setUpTest(difficulty, bonus);
+        // Enter in a field rolls, as on ROLL.
+        QTest::keyClick(field("txtBonusStep"), Qt::Key_Return);
+        QCOMPARE(text("lblTotal"), total);
+        QCOMPARE(text("lblTestResult"), verdict);
+        QCOMPARE(m_window->rollLog()->chatLine(0), logLine);
+        QTest::keyClick(m_window, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), logLine);
+    }
+
+    // A field takes only a number in its range: a key that would leave the range is refused and
+    // the field keeps its value; emptied, it means none.
+    void takesOnlyWhatIsInRange_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("value");
+        QTest::newRow("difficulty 99") << "txtDifficulty" << "99" << 99;
+        QTest::newRow("difficulty 100 refused") << "txtDifficulty" << "100" << 10;
+        QTest::newRow("difficulty 0 refused") << "txtDifficulty" << "0" << 0;
+        QTest::newRow("difficulty 07 refused") << "txtDifficulty" << "07" << 7;
+        QTest::newRow("letters refused") << "txtDifficulty" << "x1-" << 1;
+        QTest::newRow("Arabic-Indic digits") << "txtDifficulty" << "\u0661\u0662" << 12;
+        QTest::newRow("bonus 40") << "txtBonusStep" << "40" << 40;
+        QTest::newRow("bonus 41 refused") << "txtBonusStep" << "41" << 4;
+        QTest::newRow("bonus 50 refused") << "txtBonusStep" << "50" << 5;
+    }
+    void takesOnlyWhatIsInRange() {
+        QFETCH(QString, name);
+        QFETCH(QString, typed);
+        QFETCH(int, value);
+        open({});
+        QTest::keyClick(m_window, Qt::Key_T, Qt::ControlModifier);
+        auto* spin = control<QSpinBox>(name);
+        spin->setFocus();
+        // Each character as a key of its own, in any script.
+        for (const QChar c : typed)
+            QTest::sendKeyEvent(QTest::Click, spin, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        QCOMPARE(spin->value(), value);
+        QVERIFY2(control<QRadioButton>(OptionName(1))->group()->checkedId() == -1,
+                 "digits in a field choose no step");
+        // Emptied, the field means none.
+        spin->selectAll();
+        QTest::keyClick(spin, Qt::Key_Backspace);
+        QCOMPARE(spin->value(), 0);
+        QCOMPARE(spin->text(), QString());
+    }
+
+    // The chance follows every change at once, from the first moment a step and a difficulty
+    // are set.
+    void chanceFollowsEveryChange() {
+        open({});
+        QTest::keyClick(m_window, Qt::Key_T, Qt::ControlModifier);
+        QCOMPARE(text("lblChance"), QString());
+        field("txtDifficulty")->setValue(9);
+        QCOMPARE(text("lblChance"), QString());  // no step yet
+        control<QRadioButton>(OptionName(8))->click();
+        QCOMPARE(text("lblChance"),
+                 QStringLiteral("Chance of success: 38.0% (with step 4 as bonus: 75.5%)"));
+        field("txtBonusStep")->setValue(4);
+        QCOMPARE(text("lblChance"),
+                 QStringLiteral("Chance of success: 75.5% (without the bonus: 38.0%)"));
+        control<QRadioButton>(OptionName(1))->click();
+        field("txtDifficulty")->setValue(3);
+        // d4-2 with a D6 against 3: the D6 must reach 4, 3, 2 or 1 as the d4-2 shows -1 to 2.
+        QCOMPARE(text("lblChance"),
+                 QStringLiteral("Chance of success: 75.0% (without the bonus: 0.0%)"));
+        field("txtDifficulty")->setValue(0);
+        QCOMPARE(text("lblChance"), QString());
+    }
+
+    // A screen reader reads and sets each field through its value, and finds it by its name;
+    // the labels are read as the texts they show.
+    void setThroughTheAccessibilityInterface() {
+        open({});
+        QTest::keyClick(m_window, Qt::Key_T, Qt::ControlModifier);
+        control<QRadioButton>(OptionName(8))->click();
+        const std::pair<const char*, const char*> named[] = {{"txtDifficulty", "Difficulty"},
+                                                             {"txtBonusStep", "Bonus step"}};
+        for (const auto& [name, accessibleName] : named) {
+            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(field(name));
+            QVERIFY(face != nullptr);
+            QCOMPARE(face->text(QAccessible::Name), QString::fromLatin1(accessibleName));
+            QVERIFY2(face->valueInterface() != nullptr, name);
+        }
+        QAccessibleInterface* difficulty =
+            QAccessible::queryAccessibleInterface(field("txtDifficulty"));
+        QCOMPARE(difficulty->valueInterface()->maximumValue().toInt(), 99);
+        difficulty->valueInterface()->setCurrentValue(9);
+        QCOMPARE(field("txtDifficulty")->value(), 9);
+        QAccessible::queryAccessibleInterface(field("txtBonusStep"))
+            ->valueInterface()
+            ->setCurrentValue(4);
+        QCOMPARE(difficulty->valueInterface()->currentValue().toInt(), 9);
+        QAccessibleInterface* chance =
+            QAccessible::queryAccessibleInterface(control(QStringLiteral("lblChance")));
+        QCOMPARE(chance->text(QAccessible::Name),
+                 QStringLiteral("Chance of success: 75.5% (without the bonus: 38.0%)"));
+    }
+
+    // Tab reaches the fields after EXIT, the designed order before them untouched.
+    void tabReachesTheFieldsAfterExit() {
+        open({});
+        QTest::keyClick(m_window, Qt::Key_T, Qt::ControlModifier);
+        control(QStringLiteral("cmdExit"))->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), field("txtDifficulty"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), field("txtBonusStep"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), control(OptionName(1)));
+        control(OptionName(40))->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), control(QStringLiteral("Command1")));
+    }
+
+    // On a touch screen the fields are thumb-sized targets held upright, and every control,
+    // old and new, stands whole within the screen without covering another.
+    void touchSizedOnPhones_data() {
+        QTest::addColumn<QSize>("screen");
+        QTest::newRow("390x844") << QSize(390, 844);
+        QTest::newRow("375x548") << QSize(375, 548);
+        QTest::newRow("320x480") << QSize(320, 480);
+        QTest::newRow("568x320 sideways") << QSize(568, 320);
+        QTest::newRow("844x390 sideways") << QSize(844, 390);
+    }
+    void touchSizedOnPhones() {
+        QFETCH(QSize, screen);
+        open({});
+        QTest::keyClick(m_window, Qt::Key_T, Qt::ControlModifier);
+        m_window->resize(screen);
+        const MainWindowLayout layout = TouchLayout(screen, true);
+        m_window->applyLayout(layout);
+        field("txtDifficulty")->setValue(99);
+        field("txtBonusStep")->setValue(40);
+        control<QRadioButton>(OptionName(40))->click();
+        const bool upright = screen.height() > screen.width();
+        QList<QWidget*> placed;
+        for (const char* name : {"StepDiceLabel", "Label1", "Command1", "cmdExit", "scrSteps"})
+            placed << control(QString::fromLatin1(name));
+        for (const QString& name : kTestControls) placed << control(name);
+        for (QWidget* widget : placed) {
+            const QString name = widget->objectName();
+            QVERIFY2(m_window->rect().contains(widget->geometry()), qPrintable(name));
+            for (QWidget* other : placed) {
+                if (other != widget)
+                    QVERIFY2(!widget->geometry().intersects(other->geometry()),
+                             qPrintable(name + " covers " + other->objectName()));
+            }
+        }
+        for (const char* name : {"txtDifficulty", "txtBonusStep"}) {
+            const QRect target = field(name)->geometry();
+            QVERIFY2(target.height() >= (upright ? kThumbTarget : kLeastTarget), name);
+            QVERIFY2(target.width() >= kThumbTarget, name);
+        }
+        // The chance's words fit its lines, and the captions their width.
+        auto* chance = control<QLabel>(QStringLiteral("lblChance"));
+        QVERIFY(chance->heightForWidth(chance->width()) <= chance->height());
+        for (const char* name : {"DifficultyLabel", "BonusStepLabel"}) {
+            auto* caption = control<QLabel>(QString::fromLatin1(name));
+            QVERIFY2(caption->fontMetrics().horizontalAdvance(caption->text()) <= caption->width(),
+                     name);
+        }
+    }
+};
+
+DICEWRIGHT_QTEST_MAIN(TestControlsTest)
+#include "test_controls_test.moc"

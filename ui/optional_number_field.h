@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QSpinBox>
+
+namespace dicewright {
+
+// A number field that may be left empty: a whole number from 1 to its maximum, or none, which is
+// the value 0 and an empty field. Only what is in range can be typed: a key that would leave it
+// keeps the field as it was. The arrows and Up and Down step through none, 1, 2...
+class OptionalNumberField : public QSpinBox {
+    Q_OBJECT
+
+public:
+    OptionalNumberField(int maximum, QWidget* parent);
+
+protected:
+    QValidator::State validate(QString& input, int& pos) const override;
+    int valueFromText(const QString& text) const override;
+    QString textFromValue(int value) const override;
+};
+
+}  // namespace dicewright

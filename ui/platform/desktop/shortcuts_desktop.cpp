@@ -1,0 +1,10 @@
+#include "shortcuts.h"
+
+namespace dicewright {
+
+// A desktop program gets every key: the menu names Ctrl+T.
+QList<QKeySequence> TestShortcuts() {
+    return {QKeySequence(Qt::CTRL | Qt::Key_T), QKeySequence(Qt::ALT | Qt::Key_T)};
+}
+
+}  // namespace dicewright

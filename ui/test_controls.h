@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QObject>
+
+#include "main_window_layout.h"
+#include "step_roll.h"
+
+class QLabel;
+class QWidget;
+
+namespace dicewright {
+
+class OptionalNumberField;
+
+// The controls of a test against a difficulty, on the main window: the difficulty and the bonus
+// step, the exact chance before the roll and the verdict after it. They are made when first
+// shown, so that until then the window holds the designed controls and no others.
+class TestControls : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TestControls)
+
+public:
+    explicit TestControls(QWidget* window);
+
+    // Places the controls where the layout puts them, in the window's font; hidden where it
+    // leaves them out.
+    void place(const MainWindowLayout::Test& layout);
+    // The difficulty (kNoDifficulty where none is set) and the bonus step (kNoBonus).
+    int difficulty() const;
+    int bonusStep() const;
+    // The two fields, in the order Tab reaches them.
+    QList<QWidget*> fields() const;
+    // The chance of the test as set, for step 0 to 40 (0: none chosen); empty until a step and a
+    // difficulty are set.
+    void showChance(int step);
+    // The verdict of a roll against the difficulty; empty without one. Returns what it shows.
+    QString showVerdict(const RollOutcome& outcome);
+
+signals:
+    // The difficulty or the bonus step changed.
+    void changed();
+
+private:
+    void create();
+
+    QWidget* m_window;
+    QLabel* m_difficultyCaption = nullptr;
+    OptionalNumberField* m_difficulty = nullptr;
+    QLabel* m_bonusCaption = nullptr;
+    OptionalNumberField* m_bonus = nullptr;
+    QLabel* m_chance = nullptr;
+    QLabel* m_result = nullptr;
+};
+
+}  // namespace dicewright
