@@ -274,6 +274,13 @@ private slots:
             QAccessible::queryAccessibleInterface(control(QStringLiteral("lblChance")));
         QCOMPARE(chance->text(QAccessible::Name),
                  QStringLiteral("Chance of success: 75.5% (without the bonus: 38.0%)"));
+        // The verdict is read right after the total.
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(m_window);
+        const auto at = [&](const char* name) {
+            return window->indexOfChild(
+                QAccessible::queryAccessibleInterface(control(QString::fromLatin1(name))));
+        };
+        QCOMPARE(at("lblTestResult"), at("lblTotal") + 1);
     }
 
     // Tab reaches the fields after EXIT, the designed order before them untouched.

@@ -210,6 +210,9 @@ void MainWindow::applyLayout(const MainWindowLayout& layout) {
         const QList<QWidget*> fields = m_test->fields();
         setTabOrder(m_exit, fields.first());
         setTabOrder(fields.first(), fields.last());
+        // A screen reader reads the window's controls in the order of its children: the verdict
+        // right after the total.
+        m_test->verdictLabel()->stackUnder(m_roll);
     }
     // The menu's rows grow with the window's texts, for a thumb.
     m_menu->setFont(layout.textPixels == 0 ? QApplication::font(m_menu) : font());

@@ -80,6 +80,10 @@ QList<QWidget*> TestControls::fields() const {
     return {m_difficulty, m_bonus};
 }
 
+QWidget* TestControls::verdictLabel() const {
+    return m_result;
+}
+
 void TestControls::showChance(int step) {
     if (m_chance == nullptr) return;
     const bool set = step != 0 && difficulty() != kNoDifficulty;

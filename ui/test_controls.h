@@ -30,6 +30,8 @@ public:
     int bonusStep() const;
     // The two fields, in the order Tab reaches them.
     QList<QWidget*> fields() const;
+    // The verdict's label, null until the controls are first shown.
+    QWidget* verdictLabel() const;
     // The chance of the test as set, for step 0 to 40 (0: none chosen); empty until a step and a
     // difficulty are set.
     void showChance(int step);

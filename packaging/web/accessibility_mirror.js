@@ -3,9 +3,10 @@
 // states) whenever it changes, and this lays it out as hidden elements that a screen reader
 // reads and uses as any web page. Elements keep their identity from one update to the next, so
 // the reader's place and the page's focus stay put. A click on an element (a screen reader's
-// activation) presses the control; keys typed while an element has the focus go on to the
-// program as if typed on its canvas, so Tab, the arrows, Space and Enter work as in the
-// program, and the page's focus follows the program's.
+// activation) presses the control, and a value set on a number field sets the program's field;
+// keys typed while an element has the focus go on to the program as if typed on its canvas, so
+// Tab, the arrows, Space, Enter and digits work as in the program, and the page's focus follows
+// the program's.
 'use strict';
 
 window.dicewrightMirror = (function () {
@@ -20,7 +21,7 @@ window.dicewrightMirror = (function () {
     Button: ['button'], PushButton: ['button'], RadioButton: ['div', 'radio'], CheckBox: ['div', 'checkbox'],
     StaticText: ['p'], Notification: ['p'], Graphic: ['div', 'img'],
     List: ['div', 'listbox'], ListItem: ['div', 'option'], PopupMenu: ['div', 'menu'], MenuItem: ['div', 'menuitem'],
-    Slider: ['div', 'slider'], SpinBox: ['div', 'spinbutton'], ProgressBar: ['div', 'progressbar'],
+    Slider: ['div', 'slider'], SpinBox: ['input', 'spinbutton'], ProgressBar: ['div', 'progressbar'],
     ScrollBar: null,
   };
 
@@ -31,6 +32,11 @@ window.dicewrightMirror = (function () {
     if (!element || element.localName !== tag) {
       element = document.createElement(tag);
       if (tag === 'button') element.type = 'button';
+      if (tag === 'input') {
+        // A number field: a screen reader that sets its value sets the program's field.
+        element.type = 'number';
+        element.addEventListener('change', () => { if (act) act(node.id, `value:${element.value}`); });
+      }
       element.id = `qt-${node.id}`;
       element.dataset.id = node.id;
       element.addEventListener('click', (event) => {
@@ -65,7 +71,14 @@ window.dicewrightMirror = (function () {
     setAttribute(element, 'aria-label', leaf ? null : node.name);
     setAttribute(element, 'aria-description', node.description);
     setAttribute(element, 'aria-checked', node.checkable ? String(node.checked) : null);
-    setAttribute(element, 'aria-valuetext', node.value === undefined ? null : node.value);
+    if (kind === 'spinbutton') {
+      // The field's own text, empty for none; its range for the reader to say.
+      if (element.value !== node.text) element.value = node.text;
+      setAttribute(element, 'min', node.minimum);
+      setAttribute(element, 'max', node.maximum);
+    } else {
+      setAttribute(element, 'aria-valuetext', node.value === undefined ? null : node.value);
+    }
     setAttribute(element, 'aria-disabled', node.disabled ? 'true' : null);
     // A list's rows as a selectable list's options: where each stands in the whole list (the
     // mirror holds the rows around the focused one), and which are selected.
@@ -79,7 +92,7 @@ window.dicewrightMirror = (function () {
     placeOnScreen(element, node.shown);
     // What has the focus stays focusable, also an item that does not say it is.
     setAttribute(element, 'tabindex', node.focusable || node.id === focusId ? '-1' : null);
-    if (!leaf) place(element, layChildren(node, seen));
+    if (!leaf && kind !== 'spinbutton') place(element, layChildren(node, seen));
     if (topLevel) {
       // A window is read by its title and, as it appears, its texts.
       const texts = [...element.querySelectorAll('p')].map((p) => p.id).join(' ');

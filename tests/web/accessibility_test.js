@@ -6,7 +6,8 @@
 // chosen and ROLL pressed give a total read from the tree and spoken once; Tab follows the
 // window's own tab order with the program's focus; Ctrl+L shows the roll log; EXIT ends it.
 // On a phone's screen the same tree serves: the splash's button, STEP 26 and ROLL by touch
-// reader (a tap on the node) roll.
+// reader (a tap on the node) roll. A test against a difficulty shows its fields on Alt+T, set
+// by value and by keys, and speaks the total with its verdict.
 //   node accessibility_test.js SITE_DIR WORK_DIR
 const fs = require('fs');
 const path = require('path');
@@ -271,6 +272,107 @@ async function run(browser, origin) {
   await page.close();
 }
 
+// A field's value as a screen reader sets it: the value put on the element, and its events.
+async function setValue(cdp, node, value) {
+  const { object } = await cdp.send('DOM.resolveNode', { backendNodeId: node.backend });
+  await cdp.send('Runtime.callFunctionOn', {
+    objectId: object.objectId, arguments: [{ value }],
+    functionDeclaration: `function (value) {
+      this.value = value;
+      this.dispatchEvent(new Event('input', { bubbles: true }));
+      this.dispatchEvent(new Event('change', { bubbles: true }));
+    }`,
+  });
+}
+const fieldValue = (page, name) => page.evaluate(
+  (name) => document.querySelector(`#mirror input[aria-label="${name}"]`)?.value, name);
+
+// A test against a difficulty: no fields until Alt+T (the key browsers leave to the page);
+// then two number fields, named, that a screen reader sets by value and the keys type into; a
+// value out of range is refused; the chance is read as its text, and the total is spoken once
+// with its verdict.
+async function test(browser, origin) {
+  const page = await browser.newPage();
+  await page.setViewport({ width: 1024, height: 768 });
+  const cdp = await page.target().createCDPSession();
+  await page.goto(origin);
+  await page.evaluate(() => {
+    window.spoken = [];
+    new MutationObserver(() => window.spoken.push(document.getElementById('announcement').textContent))
+      .observe(document.getElementById('announcement'), { childList: true, subtree: true, characterData: true });
+  });
+  let tree = await waitFor('the splash in the tree', async () => {
+    const read = await readTree(cdp);
+    return find(read, 'button', 'TIME TO ROLL THE DICE') ? read : null;
+  });
+  await activate(cdp, find(tree, 'button', 'TIME TO ROLL THE DICE'));
+  tree = await waitFor('the main window in the tree', async () => {
+    const read = await readTree(cdp);
+    return find(read, 'radio', 'STEP 8') ? read : null;
+  });
+  check('no number fields until asked for', !find(tree, 'spinbutton'));
+  await activate(cdp, find(tree, 'radio', 'STEP 8'));
+  await page.keyboard.down('Alt');
+  await page.keyboard.press('KeyT');
+  await page.keyboard.up('Alt');
+  tree = await waitFor('the test\'s fields in the tree', async () => {
+    const read = await readTree(cdp);
+    return find(read, 'spinbutton', 'Difficulty') && find(read, 'spinbutton', 'Bonus step') ? read : null;
+  }, 20).catch(() => readTree(cdp));
+  check('Alt+T shows two number fields named "Difficulty" and "Bonus step"',
+        find(tree, 'spinbutton', 'Difficulty') && find(tree, 'spinbutton', 'Bonus step'));
+  if (!find(tree, 'spinbutton', 'Difficulty')) return page.close();
+
+  await setValue(cdp, find(tree, 'spinbutton', 'Difficulty'), '9');
+  await setValue(cdp, find(tree, 'spinbutton', 'Bonus step'), '4');
+  const chanceText = async () => (await readTree(cdp))
+    .find((n) => n.role === 'StaticText' && n.name.startsWith('Chance of success'))?.name;
+  const chance = await waitFor('the chance read', async () => {
+    const text = await chanceText();
+    return text && text.includes('without') ? text : null;
+  }, 20).catch(chanceText);
+  check(`values set by a screen reader reach the program, whose chance is read (${chance})`,
+        chance === 'Chance of success: 75.5% (without the bonus: 38.0%)');
+  // Out of range: refused, and the page shows the field's own value again.
+  await setValue(cdp, find(tree, 'spinbutton', 'Bonus step'), '41');
+  const kept = await waitFor('the bonus step shown again', async () => {
+    const value = await fieldValue(page, 'Bonus step');
+    return value === '4' ? value : null;
+  }, 10).catch(() => fieldValue(page, 'Bonus step'));
+  check(`a bonus step of 41 is refused and 4 kept (${kept})`, kept === '4');
+  // Keys typed in a field go to the program's field.
+  await cdp.send('DOM.focus', { backendNodeId: find(tree, 'spinbutton', 'Difficulty').backend });
+  await page.keyboard.press('End');
+  await page.keyboard.press('Backspace');
+  await page.keyboard.type('12');
+  const typed = await waitFor('the difficulty typed', async () => {
+    const value = await fieldValue(page, 'Difficulty');
+    return value === '12' ? value : null;
+  }, 10).catch(() => fieldValue(page, 'Difficulty'));
+  check(`keys typed in the difficulty field set it to 12 (${typed})`, typed === '12');
+
+  // Enter in the field rolls: the total is spoken once, with its verdict.
+  await page.keyboard.press('Enter');
+  const said = await waitFor('a total spoken', async () => {
+    const words = await page.evaluate(() => window.spoken);
+    return words.length > 0 ? words : null;
+  }, 20).catch(() => []);
+  const [total, verdict] = (said[0] || '').split('. ');
+  const reached = /^[0-9]+$/.test(total) && Number(total) >= 12;
+  const expected = !reached ? 'Failure'
+    : Number(total) >= 17 ? `Success, ${Math.floor((Number(total) - 12) / 5)} extra success` : 'Success';
+  check(`the total is spoken once with its verdict (${JSON.stringify(said)})`,
+        said.length === 1 && (total === 'Rule of One' || /^[0-9]+$/.test(total)) &&
+        (verdict === expected || verdict === `${expected}es`));
+  const after = async () => textAfter(await readTree(cdp), total);
+  const shown = await waitFor('the verdict after the total', async () => {
+    const text = await after();
+    return text === verdict ? text : null;
+  }, 20).catch(after);
+  check(`the verdict is read after the total (${shown})`, shown === verdict);
+  await page.close();
+}
+
 async function phone(browser, origin) {
   const page = await browser.newPage();
   await page.setViewport({ width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true });
@@ -302,6 +404,7 @@ async function phone(browser, origin) {
   try {
     await run(browser, server.origin).catch((error) => check(`accessibility: ${error.message}`, false));
     await phone(browser, server.origin).catch((error) => check(`phone: ${error.message}`, false));
+    await test(browser, server.origin).catch((error) => check(`test: ${error.message}`, false));
   } finally {
     await browser.close();
     await server.close();

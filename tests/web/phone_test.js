@@ -6,7 +6,8 @@
 // not all fit), and taps choose and roll. A finger held on the window opens its menu; the roll
 // log opens, scrolls under a dragged finger and closes by touch, and a copied roll reaches the
 // browser's clipboard. The site is installable and, once visited, starts and
-// rolls offline, and its loading progress stays right when the server compresses.
+// rolls offline, and its loading progress stays right when the server compresses. A test's
+// fields, shown from the held finger's menu, are thumb-sized and set by taps and the keyboard.
 // Sizes are read from the widgets' own geometry, as the page's accessibility mirror carries it.
 //   node phone_test.js SITE_DIR WORK_DIR
 const fs = require('fs');
@@ -262,6 +263,57 @@ async function menuAndLog(page, origin) {
   check(`"Copy last roll" puts the roll on the clipboard (${copied})`, copied.includes(`Step 8 (2D6): ${total}`));
 }
 
+// A test by touch at 390x844: the held finger's menu shows the test's fields, thumb-sized and on
+// screen with everything else whole; taps and the phone's keyboard set them, the chance follows,
+// and ROLL gives a verdict.
+async function testByTouch(browser, origin) {
+  const viewport = { width: 390, height: 844 };
+  const page = await browser.newPage();
+  await page.setViewport({ ...viewport, deviceScaleFactor: 3, isMobile: true, hasTouch: true });
+  await page.goto(origin);
+  const splash = await splashOn(page, viewport);
+  await page.touchscreen.tap(splash.left + SPLASH.button[0] * splash.scale, splash.top + SPLASH.button[1] * splash.scale);
+  const cdp = await page.target().createCDPSession();
+  const roll = await waitFor('the main window', () => rectOf(page, 'button', 'ROLL'), 30);
+  await hold(page, cdp, centre(roll));
+  await tap(page, 'menuitem', 'Test against a difficulty');
+  const difficulty = await waitFor('the difficulty field', () => rectOf(page, 'spinbutton', 'Difficulty'), 30)
+    .catch(() => null);
+  const bonus = await rectOf(page, 'spinbutton', 'Bonus step');
+  const fields = [difficulty, bonus];
+  check(`the menu's "Test against a difficulty" shows the fields, each at least 44 px (${JSON.stringify(fields)})`,
+    fields.every((r) => r && fullyShown(r) && onScreen(viewport)(r) && r.width >= 44 && r.height >= 44));
+  if (!difficulty || !bonus) return page.close();
+  await tap(page, 'radio', 'STEP 8');
+  await tap(page, 'spinbutton', 'Difficulty');
+  await page.keyboard.type('9');
+  await tap(page, 'spinbutton', 'Bonus step');
+  await page.keyboard.type('4');
+  const chanceOf = () => page.evaluate(() => [...document.querySelectorAll('#mirror p')]
+    .map((p) => p.textContent).find((text) => text.startsWith('Chance of success')) || null);
+  const chance = await waitFor('the chance', async () => {
+    const text = await chanceOf();
+    return text && text.includes('without') ? text : null;
+  }, 20).catch(chanceOf);
+  check(`taps and the phone's keyboard set the difficulty and the bonus step (${chance})`,
+    chance === 'Chance of success: 75.5% (without the bonus: 38.0%)');
+  await countSpoken(page);
+  await tapRoll(page);
+  const verdictOf = () => page.evaluate(() => [...document.querySelectorAll('#mirror p')]
+    .map((p) => p.textContent).find((text) => /^(Success|Failure)/.test(text)) || null);
+  const verdict = await waitFor('the verdict', verdictOf, 20).catch(verdictOf);
+  const total = await announced(page);
+  check(`a tap on ROLL gives a verdict (${total}: ${verdict})`, verdict !== null && total.endsWith(verdict));
+  const texts = [];
+  for (const text of ['STEP DICE', 'TOTAL', 'DIFFICULTY', 'BONUS STEP', chance, verdict]) texts.push(await rectOf(page, 'p', text));
+  const buttons = [await rectOf(page, 'button', 'ROLL'), await rectOf(page, 'button', 'EXIT')];
+  const all = [...texts, ...buttons, ...fields];
+  check('with the fields shown, every text, field and button is on screen and none covers another',
+    all.every((r) => r && onScreen(viewport)(r)) && apart(all));
+  await page.screenshot({ path: path.join(shots, 'test-390x844.png') });
+  await page.close();
+}
+
 // Turned round, the window lays itself out again.
 async function rotation(page) {
   await page.setViewport({ width: 844, height: 390, deviceScaleFactor: 3, isMobile: true, hasTouch: true });
@@ -382,6 +434,7 @@ async function compressed(browser) {
         if (page) await page.close();
       }
     }
+    await testByTouch(browser, server.origin).catch((error) => check(`test by touch: ${error.message}`, false));
     await installable(browser, server.origin).catch((error) => check(`installable: ${error.message}`, false));
     await compressed(browser).catch((error) => check(`compressed: ${error.message}`, false));
     await notKeptOffline(browser).catch((error) => check(`not kept offline: ${error.message}`, false));

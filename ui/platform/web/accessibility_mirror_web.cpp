@@ -16,6 +16,7 @@
 #include <QMetaEnum>
 #include <QWidget>
 #include <algorithm>
+#include <string_view>
 
 #include "accessibility.h"
 
@@ -116,7 +117,22 @@ void AccessibilityMirror::onUpdate(QAccessibleEvent* /*event*/) {
 
 void AccessibilityMirror::act(unsigned id, const std::string& action) {
     QAccessibleInterface* node = QAccessible::accessibleInterface(id);
-    if (node == nullptr || node->actionInterface() == nullptr) return;
+    if (node == nullptr) return;
+    // A value a screen reader sets on a field ("value:12"; "value:" empties it). One outside the
+    // field's range is refused, and the page shows the field's own value again.
+    if (const std::string_view set = "value:"; action.starts_with(set)) {
+        QAccessibleValueInterface* value = node->valueInterface();
+        if (value == nullptr) return;
+        const QString text = QString::fromStdString(action.substr(set.size())).trimmed();
+        bool number = true;
+        const int wanted = text.isEmpty() ? value->minimumValue().toInt() : text.toInt(&number);
+        if (number && wanted >= value->minimumValue().toInt() &&
+            wanted <= value->maximumValue().toInt())
+            value->setCurrentValue(wanted);
+        m_sync.start();
+        return;
+    }
+    if (node->actionInterface() == nullptr) return;
     const QStringList names = node->actionInterface()->actionNames();
     // A click is the control's first action, as screen readers take it: press a button,
     // check an option.
@@ -152,8 +168,13 @@ QJsonObject AccessibilityMirror::describe(QAccessibleInterface* node, const QRec
     const QRect shown = clip == nullptr ? rect : rect & *clip;
     described.insert(QStringLiteral("shown"),
                      QJsonArray{shown.x(), shown.y(), shown.width(), shown.height()});
-    if (const QAccessibleValueInterface* value = node->valueInterface())
+    if (const QAccessibleValueInterface* value = node->valueInterface()) {
         described.insert(QStringLiteral("value"), value->currentValue().toString());
+        described.insert(QStringLiteral("minimum"), value->minimumValue().toDouble());
+        described.insert(QStringLiteral("maximum"), value->maximumValue().toDouble());
+        // What the field shows: an empty field means none.
+        described.insert(QStringLiteral("text"), node->text(QAccessible::Value));
+    }
     if (const QString group = GroupOf(node); !group.isEmpty())
         described.insert(QStringLiteral("group"), group);
     QJsonArray children;
