@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QtTest>
 #include <memory>
 #include <vector>
@@ -138,22 +139,33 @@ private slots:
     // A press announces the total once, last, with the words shown, and by then the display's
     // description already tells the new dice (on Linux a notification shown again, on Windows
     // a value change that UI Automation raises as a notification).
+    // A test's verdict comes with its total, in the same announcement.
     void pressAnnouncesTheTotal_data() {
         QTest::addColumn<int>("face");
+        QTest::addColumn<int>("difficulty");
         QTest::addColumn<QString>("words");
         QTest::addColumn<QString>("dice");
-        QTest::newRow("a total") << 3 << "4"
+        QTest::newRow("a total") << 3 << 0 << "4"
                                  << "D6: 1 \u00b7 D6: 3";
-        QTest::newRow("Rule of One") << 1 << "Rule of One"
+        QTest::newRow("Rule of One") << 1 << 0 << "Rule of One"
                                      << "D6: 1 \u00b7 D6: 1";
+        QTest::newRow("a success") << 3 << 4 << "4. Success"
+                                   << "D6: 1 \u00b7 D6: 3";
+        QTest::newRow("a Rule of One's failure") << 1 << 2 << "Rule of One. Failure"
+                                                 << "D6: 1 \u00b7 D6: 1";
     }
     void pressAnnouncesTheTotal() {
         QFETCH(int, face);
+        QFETCH(int, difficulty);
         QFETCH(QString, words);
         QFETCH(QString, dice);
         open({DrawFor(2, 6), DrawFor(5, 6), DrawFor(1, 6), DrawFor(face, 6)});
         option(8)->click();
         control<QPushButton>("Command1")->click();
+        if (difficulty != 0) {
+            m_window->showTest(true);
+            control<QSpinBox>("txtDifficulty")->setValue(difficulty);
+        }
         RecordedAccessibility recorded;
         control<QPushButton>("Command1")->click();
         QVERIFY(!g_totalEvents.empty());

@@ -168,6 +168,24 @@ private slots:
         QCOMPARE(statistics->item(0)->text(), line);
     }
 
+    // A step rolled with a bonus step is judged apart, against the odds of both steps' dice.
+    void statisticsKeepBonusStepsApart() {
+        RollLogModel log;
+        log.add(Roll(8, {3, 4}), At(20, 0, 0));
+        log.add(TestThrows{.step = Roll(8, {3, 4}), .bonus = Roll(4, {2}), .difficulty = 9},
+                At(20, 0, 1));
+        QWidget main;
+        RollLogWindow window(log, &main);
+        window.present();
+        auto* statistics = FindControl<QListWidget>(window, QStringLiteral("lstStatistics"));
+        QCOMPARE(statistics->count(), 2);
+        QVERIFY(statistics->item(0)->text().startsWith(
+            "Step 8: 1 roll. Average total (Rule of One aside) 7.00, exact 8.58:"));
+        QCOMPARE(statistics->item(1)->text(),
+                 "Step 8 + step 4: 1 roll. Average total (Rule of One aside) 9.00, exact 12.64: "
+                 "judged once 30 totals are in (1 so far). Rule of One: 0, expected 0.0046.");
+    }
+
     // Copies: a selection and the whole record, oldest first.
     void copyTexts() {
         RollLogModel log;

@@ -144,6 +144,34 @@ def main(binary):
                            + " \u2014 D4: [1-4] \u2212 2", newest.name) is not None)
         print("newest roll: " + newest.name)
 
+        # A test against a difficulty, with Ctrl+T: two spin buttons whose values a screen
+        # reader reads and sets, the chance read as its text, and the total announced once with
+        # its verdict.
+        press(step8)
+        subprocess.run(["xdotool", "windowfocus", "--sync", main_window[0], "key", "ctrl+t"], check=True)
+        difficulty = wait_for("the difficulty field", lambda: find(
+            app, "spin button", lambda n: n.name == "Difficulty" and showing(n)))
+        bonus = find(app, "spin button", lambda n: n.name == "Bonus step")
+        check("Ctrl+T shows spin buttons named Difficulty and Bonus step, empty",
+              bonus is not None and difficulty.queryValue().currentValue == 0)
+        difficulty.queryValue().currentValue = 9
+        bonus.queryValue().currentValue = 4
+        chance = wait_for("the chance", lambda: find(
+            app, "label", lambda n: n.name.startswith("Chance of success") and "without" in n.name))
+        check("values set through AT-SPI reach the fields, and the chance is read as its text",
+              difficulty.queryValue().currentValue == 9 and bonus.queryValue().currentValue == 4
+              and chance.name == "Chance of success: 75.5% (without the bonus: 38.0%)")
+        announcements.shown.clear()
+        press(roll)
+        wait_for("the test's announcement", lambda: len(announcements.shown) == 1)
+        pump()
+        verdict = find(app, "label", lambda n: re.match(r"(Success|Failure)", n.name) is not None)
+        said = announcements.shown[0]
+        check("the total is announced once with its verdict",
+              len(announcements.shown) == 1 and verdict is not None
+              and re.fullmatch(r"(\d+|Rule of One)\. " + re.escape(verdict.name), said) is not None)
+        print("heard: " + said)
+
         press(find(app, "push button", lambda n: n.name == "EXIT"))
         check("EXIT ends the program with status 0", process.wait(timeout=30) == 0)
     except Exception as error:  # a timeout or a missing control fails the run, not the harness

@@ -9,8 +9,10 @@ namespace dicewright {
 // spoken at once, its name (the words) included.
 const QAccessible::Event kAnnouncementEvent = QAccessible::ObjectShow;
 
-// The words are the source's accessible name already.
-void Announce(QWidget* source, const QString& /*words*/) {
+// The screen reader reads the name when the event reaches it, later: the words stay the name
+// (a total's words are its text, a test's add the verdict).
+void Announce(QWidget* source, const QString& words) {
+    source->setAccessibleName(words);
     QAccessibleEvent shown(source, kAnnouncementEvent);
     QAccessible::updateAccessibility(&shown);
 }
