@@ -49,7 +49,8 @@ LowValues SumBelow(const LowValues& a, const LowValues& b, int bound) {
 }
 
 void Require(bool inRange, const char* what, int value) {
-    if (!inRange) throw std::out_of_range(std::string(what) + " out of range: " + std::to_string(value));
+    if (!inRange)
+        throw std::out_of_range(std::string(what) + " out of range: " + std::to_string(value));
 }
 
 }  // namespace
@@ -72,16 +73,16 @@ double ChanceOfSuccess(int step, int bonusStep, int difficulty) {
     int allOnesTotal = 0;
     for (const StepDefinition* definition : steps) {
         for (const int faces : definition->dice) {
-            total = SumBelow(total,
-                             DieBelow(faces, definition->modifier, definition->exploding, partBound),
-                             partBound);
+            total = SumBelow(
+                total, DieBelow(faces, definition->modifier, definition->exploding, partBound),
+                partBound);
             allOnes /= faces;
             allOnesTotal += 1 + definition->modifier;
         }
     }
     double shortOfIt = 0.0;
-    for (std::size_t i = 0; i < total.chance.size() && total.least + static_cast<int>(i) < difficulty;
-         ++i)
+    for (std::size_t i = 0;
+         i < total.chance.size() && total.least + static_cast<int>(i) < difficulty; ++i)
         shortOfIt += total.chance[i];
     // All ones give a Rule of One instead of their total, a failure even where that total would
     // have reached the difficulty.

@@ -129,7 +129,8 @@ TEST_P(PairOddsTest, MatchTheConvolutionOfBothSteps) {
     }
     mean /= mass;
     double squares = 0.0;
-    for (const auto& [total, probability] : shown) squares += (total - mean) * (total - mean) * probability;
+    for (const auto& [total, probability] : shown)
+        squares += (total - mean) * (total - mean) * probability;
     const StepOdds odds = OddsOf(step, bonus);
     EXPECT_NEAR(odds.averageTotal, mean, kTolerance);
     EXPECT_NEAR(odds.totalDeviation, std::sqrt(squares / mass), kTolerance);

@@ -136,31 +136,44 @@ private slots:
         QTest::addColumn<QString>("total");
         QTest::addColumn<QString>("verdict");
         QTest::addColumn<QString>("logLine");
-        QTest::newRow("five above") << "9" << "4" << QList<int>{5, 3, 6, 1} << "15"
+        QTest::newRow("five above") << "9"
+                                    << "4" << QList<int>{5, 3, 6, 1} << "15"
                                     << "Success, 1 extra success"
                                     << "Step 8 + step 4 (2D6 + D6) against 9: 15, success, 1 extra "
                                        "\u2014 D6: 5 \u00b7 D6: 3 \u00b7 D6: 6 + 1 = 7";
-        QTest::newRow("exactly") << "9" << "4" << QList<int>{5, 2, 2} << "9" << "Success"
+        QTest::newRow("exactly") << "9"
+                                 << "4" << QList<int>{5, 2, 2} << "9"
+                                 << "Success"
                                  << "Step 8 + step 4 (2D6 + D6) against 9: 9, success \u2014 "
                                     "D6: 5 \u00b7 D6: 2 \u00b7 D6: 2";
-        QTest::newRow("four above") << "9" << "4" << QList<int>{5, 3, 5} << "13" << "Success"
+        QTest::newRow("four above") << "9"
+                                    << "4" << QList<int>{5, 3, 5} << "13"
+                                    << "Success"
                                     << "Step 8 + step 4 (2D6 + D6) against 9: 13, success \u2014 "
                                        "D6: 5 \u00b7 D6: 3 \u00b7 D6: 5";
-        QTest::newRow("two extra") << "2" << "4" << QList<int>{5, 3, 5} << "13"
+        QTest::newRow("two extra") << "2"
+                                   << "4" << QList<int>{5, 3, 5} << "13"
                                    << "Success, 2 extra successes"
                                    << "Step 8 + step 4 (2D6 + D6) against 2: 13, success, 2 extra "
                                       "\u2014 D6: 5 \u00b7 D6: 3 \u00b7 D6: 5";
-        QTest::newRow("short") << "9" << "4" << QList<int>{1, 3, 4} << "8" << "Failure"
+        QTest::newRow("short") << "9"
+                               << "4" << QList<int>{1, 3, 4} << "8"
+                               << "Failure"
                                << "Step 8 + step 4 (2D6 + D6) against 9: 8, failure \u2014 "
                                   "D6: 1 \u00b7 D6: 3 \u00b7 D6: 4";
         // Three ones reach 3, but the Rule of One always fails.
-        QTest::newRow("rule of one") << "3" << "4" << QList<int>{1, 1, 1} << "Rule of One"
+        QTest::newRow("rule of one") << "3"
+                                     << "4" << QList<int>{1, 1, 1} << "Rule of One"
                                      << "Failure"
                                      << "Step 8 + step 4 (2D6 + D6) against 3: Rule of One, "
                                         "failure \u2014 D6: 1 \u00b7 D6: 1 \u00b7 D6: 1";
-        QTest::newRow("no bonus") << "9" << "" << QList<int>{5, 3} << "8" << "Failure"
+        QTest::newRow("no bonus") << "9"
+                                  << "" << QList<int>{5, 3} << "8"
+                                  << "Failure"
                                   << "Step 8 (2D6) against 9: 8, failure \u2014 D6: 5 \u00b7 D6: 3";
-        QTest::newRow("no difficulty") << "" << "25" << QList<int>{5, 3, 2, 3, 4, 1} << "18" << ""
+        QTest::newRow("no difficulty") << ""
+                                       << "25" << QList<int>{5, 3, 2, 3, 4, 1} << "18"
+                                       << ""
                                        << "Step 8 + step 25 (2D6 + D20+D10+D8+D4): 18 \u2014 D6: 5 "
                                           "\u00b7 D6: 3 \u00b7 D20: 2 \u00b7 D10: 3 \u00b7 D8: 4 "
                                           "\u00b7 D4: 1";
@@ -193,15 +206,24 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("value");
-        QTest::newRow("difficulty 99") << "txtDifficulty" << "99" << 99;
-        QTest::newRow("difficulty 100 refused") << "txtDifficulty" << "100" << 10;
-        QTest::newRow("difficulty 0 refused") << "txtDifficulty" << "0" << 0;
-        QTest::newRow("difficulty 07 refused") << "txtDifficulty" << "07" << 7;
-        QTest::newRow("letters refused") << "txtDifficulty" << "x1-" << 1;
-        QTest::newRow("Arabic-Indic digits") << "txtDifficulty" << "\u0661\u0662" << 12;
-        QTest::newRow("bonus 40") << "txtBonusStep" << "40" << 40;
-        QTest::newRow("bonus 41 refused") << "txtBonusStep" << "41" << 4;
-        QTest::newRow("bonus 50 refused") << "txtBonusStep" << "50" << 5;
+        QTest::newRow("difficulty 99") << "txtDifficulty"
+                                       << "99" << 99;
+        QTest::newRow("difficulty 100 refused") << "txtDifficulty"
+                                                << "100" << 10;
+        QTest::newRow("difficulty 0 refused") << "txtDifficulty"
+                                              << "0" << 0;
+        QTest::newRow("difficulty 07 refused") << "txtDifficulty"
+                                               << "07" << 7;
+        QTest::newRow("letters refused") << "txtDifficulty"
+                                         << "x1-" << 1;
+        QTest::newRow("Arabic-Indic digits") << "txtDifficulty"
+                                             << "\u0661\u0662" << 12;
+        QTest::newRow("bonus 40") << "txtBonusStep"
+                                  << "40" << 40;
+        QTest::newRow("bonus 41 refused") << "txtBonusStep"
+                                          << "41" << 4;
+        QTest::newRow("bonus 50 refused") << "txtBonusStep"
+                                          << "50" << 5;
     }
     void takesOnlyWhatIsInRange() {
         QFETCH(QString, name);

@@ -139,8 +139,8 @@ TEST(TestOdds, RealRollsSucceedAsOftenAsTheChanceSays) {
     struct Pair {
         int step, bonus, difficulty;
     };
-    const Pair pairs[] = {{8, 4, 9},  {8, kNoBonus, 9}, {1, 2, 2},  {5, 1, 6},
-                          {3, 3, 2},  {19, 8, 25},      {40, 40, 60}, {14, 4, 13}};
+    const Pair pairs[] = {{8, 4, 9}, {8, kNoBonus, 9}, {1, 2, 2},    {5, 1, 6},
+                          {3, 3, 2}, {19, 8, 25},      {40, 40, 60}, {14, 4, 13}};
     constexpr int kRolls = 40000;
     ClockRandomSource source(20261209);
     for (const Pair& pair : pairs) {

@@ -45,28 +45,64 @@ TEST_P(TestRollOutcome, ThrowsTheStepThenTheBonus) {
 INSTANTIATE_TEST_SUITE_P(
     TestRoll, TestRollOutcome,
     ::testing::Values(
-        TestRollCase{"step8_bonus4", 8, 4, {{5, 6}, {3, 6}, {6, 6}, {2, 6}}, "16",
+        TestRollCase{"step8_bonus4",
+                     8,
+                     4,
+                     {{5, 6}, {3, 6}, {6, 6}, {2, 6}},
+                     "16",
                      "D6: 5 \u00b7 D6: 3 \u00b7 D6: 6 + 2 = 8"},
         TestRollCase{"no_bonus", 8, kNoBonus, {{5, 6}, {3, 6}}, "8", "D6: 5 \u00b7 D6: 3"},
         // The Rule of One tests the bonus's dice too.
-        TestRollCase{"all_three_ones", 8, 4, {{1, 6}, {1, 6}, {1, 6}}, "Rule of One",
+        TestRollCase{"all_three_ones",
+                     8,
+                     4,
+                     {{1, 6}, {1, 6}, {1, 6}},
+                     "Rule of One",
                      "D6: 1 \u00b7 D6: 1 \u00b7 D6: 1"},
-        TestRollCase{"bonus_spares_it", 8, 4, {{1, 6}, {1, 6}, {2, 6}}, "4",
+        TestRollCase{"bonus_spares_it",
+                     8,
+                     4,
+                     {{1, 6}, {1, 6}, {2, 6}},
+                     "4",
                      "D6: 1 \u00b7 D6: 1 \u00b7 D6: 2"},
         // A one-die step with a bonus throws two dice, so the rule applies.
-        TestRollCase{"one_die_step_and_bonus", 5, 4, {{1, 8}, {1, 6}}, "Rule of One",
-                     "D8: 1 \u00b7 D6: 1"},
+        TestRollCase{
+            "one_die_step_and_bonus", 5, 4, {{1, 8}, {1, 6}}, "Rule of One", "D8: 1 \u00b7 D6: 1"},
         // The die of steps 1 and 2 keeps its modifier, never explodes, and counts as a one
         // when it shows a one.
-        TestRollCase{"modified_bonus_one", 5, 1, {{1, 8}, {1, 4}}, "Rule of One",
+        TestRollCase{"modified_bonus_one",
+                     5,
+                     1,
+                     {{1, 8}, {1, 4}},
+                     "Rule of One",
                      "D8: 1 \u00b7 D4: 1 \u2212 2"},
-        TestRollCase{"modified_bonus_four", 5, 2, {{8, 8}, {2, 8}, {4, 4}}, "13",
+        TestRollCase{"modified_bonus_four",
+                     5,
+                     2,
+                     {{8, 8}, {2, 8}, {4, 4}},
+                     "13",
                      "D8: 8 + 2 = 10 \u00b7 D4: 4 \u2212 1"},
-        TestRollCase{"modified_step_and_bonus", 1, 1, {{1, 4}, {3, 4}}, "0",
+        TestRollCase{"modified_step_and_bonus",
+                     1,
+                     1,
+                     {{1, 4}, {3, 4}},
+                     "0",
                      "D4: 1 \u2212 2 \u00b7 D4: 3 \u2212 2"},
-        TestRollCase{"largest_pair", 40, 40,
-                     {{1, 20}, {1, 20}, {1, 10}, {1, 8}, {1, 6}, {1, 6},
-                      {1, 20}, {1, 20}, {1, 10}, {1, 8}, {1, 6}, {1, 6}},
+        TestRollCase{"largest_pair",
+                     40,
+                     40,
+                     {{1, 20},
+                      {1, 20},
+                      {1, 10},
+                      {1, 8},
+                      {1, 6},
+                      {1, 6},
+                      {1, 20},
+                      {1, 20},
+                      {1, 10},
+                      {1, 8},
+                      {1, 6},
+                      {1, 6}},
                      "Rule of One",
                      "D20: 1 \u00b7 D20: 1 \u00b7 D10: 1 \u00b7 D8: 1 \u00b7 D6: 1 \u00b7 D6: 1 "
                      "\u00b7 D20: 1 \u00b7 D20: 1 \u00b7 D10: 1 \u00b7 D8: 1 \u00b7 D6: 1 "
@@ -118,18 +154,17 @@ TEST_P(TestJudgement, CountsFullFivesAboveTheDifficulty) {
 
 INSTANTIATE_TEST_SUITE_P(
     TestRoll, TestJudgement,
-    ::testing::Values(
-        VerdictCase{"exactly_the_difficulty", std::int16_t{9}, 9, {true, 0}},
-        VerdictCase{"one_short", std::int16_t{8}, 9, {false, 0}},
-        VerdictCase{"four_above", std::int16_t{13}, 9, {true, 0}},
-        VerdictCase{"five_above", std::int16_t{14}, 9, {true, 1}},
-        VerdictCase{"eight_above", std::int16_t{17}, 9, {true, 1}},
-        VerdictCase{"seventeen_against_seventeen", std::int16_t{17}, 17, {true, 0}},
-        VerdictCase{"ten_above", std::int16_t{19}, 9, {true, 2}},
-        VerdictCase{"largest_total", std::int16_t{32767}, 1, {true, 6553}},
-        VerdictCase{"negative_total", std::int16_t{-1}, 1, {false, 0}},
-        // The Rule of One fails even against the lowest difficulty.
-        VerdictCase{"rule_of_one", RuleOfOne{}, 1, {false, 0}}));
+    ::testing::Values(VerdictCase{"exactly_the_difficulty", std::int16_t{9}, 9, {true, 0}},
+                      VerdictCase{"one_short", std::int16_t{8}, 9, {false, 0}},
+                      VerdictCase{"four_above", std::int16_t{13}, 9, {true, 0}},
+                      VerdictCase{"five_above", std::int16_t{14}, 9, {true, 1}},
+                      VerdictCase{"eight_above", std::int16_t{17}, 9, {true, 1}},
+                      VerdictCase{"seventeen_against_seventeen", std::int16_t{17}, 17, {true, 0}},
+                      VerdictCase{"ten_above", std::int16_t{19}, 9, {true, 2}},
+                      VerdictCase{"largest_total", std::int16_t{32767}, 1, {true, 6553}},
+                      VerdictCase{"negative_total", std::int16_t{-1}, 1, {false, 0}},
+                      // The Rule of One fails even against the lowest difficulty.
+                      VerdictCase{"rule_of_one", RuleOfOne{}, 1, {false, 0}}));
 
 }  // namespace
 }  // namespace dicewright

@@ -270,7 +270,8 @@ void MainWindow::createTestAction() {
     m_testAction->setObjectName(QStringLiteral("actTest"));
     m_testAction->setCheckable(true);
     m_testAction->setShortcuts(keys);
-    connect(m_testAction, &QAction::toggled, this, Guarded([this](bool shown) { showTest(shown); }));
+    connect(m_testAction, &QAction::toggled, this,
+            Guarded([this](bool shown) { showTest(shown); }));
     addAction(m_testAction);
     m_menu->addAction(m_testAction);
 }
@@ -279,7 +280,8 @@ void MainWindow::showTest(bool shown) {
     if (shown == m_testShown) return;
     m_testShown = shown;
     m_testAction->setChecked(shown);
-    if (!WindowsFollowTheScreen() && !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
+    if (!WindowsFollowTheScreen() &&
+        !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
         // A desktop window grows to hold the controls, and goes back to the designed size when
         // they go, unless the player sized it since.
         if (shown) {

@@ -153,8 +153,8 @@ MainWindowLayout Sideways(QSize available, bool withTest) {
     const int columnWidth = std::min(layout.textPixels * 11 / 2,
                                      (width - 2 * kMargin - 2 * kGap - leastPanel) / kColumns);
     const int areaHeight = std::min(room, kRows * row);
-    layout.stepArea = QRect(kMargin, kMargin + (room - areaHeight) / 2, kColumns * columnWidth,
-                            areaHeight);
+    layout.stepArea =
+        QRect(kMargin, kMargin + (room - areaHeight) / 2, kColumns * columnWidth, areaHeight);
     PlaceSteps(layout, columnWidth, row);
 
     // The dice, the total and the buttons, one above the other, beside the steps.

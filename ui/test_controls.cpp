@@ -32,8 +32,8 @@ TestControls::TestControls(QWidget* window) : QObject(window), m_window(window) 
 
 void TestControls::create() {
     m_difficultyCaption = MakeLabel(QStringLiteral("DifficultyLabel"), tr("DIFFICULTY"), m_window);
-    m_difficulty = MakeField(QStringLiteral("txtDifficulty"), tr("Difficulty"),
-                             kGreatestDifficulty, m_difficultyCaption, m_window);
+    m_difficulty = MakeField(QStringLiteral("txtDifficulty"), tr("Difficulty"), kGreatestDifficulty,
+                             m_difficultyCaption, m_window);
     m_difficulty->setAccessibleDescription(tr("What the total must reach; empty for none"));
     m_bonusCaption = MakeLabel(QStringLiteral("BonusStepLabel"), tr("BONUS STEP"), m_window);
     m_bonus = MakeField(QStringLiteral("txtBonusStep"), tr("Bonus step"), StepTable::kLastStep,
@@ -54,13 +54,12 @@ void TestControls::place(const MainWindowLayout::Test& layout) {
         if (!layout.isShown()) return;
         create();
     }
-    const std::pair<QWidget*, QRect> places[] = {
-        {m_difficultyCaption, layout.difficultyCaption},
-        {m_difficulty, layout.difficulty},
-        {m_bonusCaption, layout.bonusCaption},
-        {m_bonus, layout.bonus},
-        {m_chance, layout.chance},
-        {m_result, layout.result}};
+    const std::pair<QWidget*, QRect> places[] = {{m_difficultyCaption, layout.difficultyCaption},
+                                                 {m_difficulty, layout.difficulty},
+                                                 {m_bonusCaption, layout.bonusCaption},
+                                                 {m_bonus, layout.bonus},
+                                                 {m_chance, layout.chance},
+                                                 {m_result, layout.result}};
     for (const auto& [control, place] : places) {
         control->setGeometry(place);
         control->setVisible(layout.isShown());
