@@ -19,6 +19,17 @@ using namespace dicewright::testing;
 // The tails cut off the convolution below 1e-13 weigh a little on the mean.
 constexpr double kTolerance = 1e-9;
 
+// The mean of a distribution whose mass need not add up to 1 (a Rule of One taken out).
+double MeanOf(const Distribution& shown) {
+    double mass = 0.0;
+    double weighted = 0.0;
+    for (const auto& [total, probability] : shown) {
+        mass += probability;
+        weighted += total * probability;
+    }
+    return weighted / mass;
+}
+
 class StepOddsTest : public ::testing::TestWithParam<int> {};
 
 TEST_P(StepOddsTest, MatchTheExactDistribution) {
@@ -82,13 +93,9 @@ TEST_P(StepShapeTest, SkewnessAndKurtosisMatchTheExactDistribution) {
     const StepDefinition& definition = StepTable::Step(step);
     Distribution shown = ExactStep(step, 1e-24);
     if (definition.dice.size() >= 2) shown.erase(static_cast<int>(definition.dice.size()));
+    const double mean = MeanOf(shown);
     double mass = 0.0;
-    double mean = 0.0;
-    for (const auto& [total, probability] : shown) {
-        mass += probability;
-        mean += total * probability;
-    }
-    mean /= mass;
+    for (const auto& [total, probability] : shown) mass += probability;
     double moment[5] = {};
     for (const auto& [total, probability] : shown) {
         for (int j = 2; j <= 4; ++j) moment[j] += std::pow(total - mean, j) * probability / mass;
@@ -121,16 +128,13 @@ TEST_P(PairOddsTest, MatchTheConvolutionOfBothSteps) {
     Distribution shown = Convolve(ExactStep(step, 1e-15), ExactStep(bonus, 1e-15), 1e-15);
     const double ruleOfOne = shown.begin()->second;
     shown.erase(shown.begin());
+    const double mean = MeanOf(shown);
     double mass = 0.0;
-    double mean = 0.0;
+    double squares = 0.0;
     for (const auto& [total, probability] : shown) {
         mass += probability;
-        mean += total * probability;
-    }
-    mean /= mass;
-    double squares = 0.0;
-    for (const auto& [total, probability] : shown)
         squares += (total - mean) * (total - mean) * probability;
+    }
     const StepOdds odds = OddsOf(step, bonus);
     EXPECT_NEAR(odds.averageTotal, mean, kTolerance);
     EXPECT_NEAR(odds.totalDeviation, std::sqrt(squares / mass), kTolerance);

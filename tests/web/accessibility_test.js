@@ -56,7 +56,8 @@ function textAfter(tree, caption) {
   return at < 0 ? null : tree.slice(at + 1).find((n) => n.role === 'StaticText')?.name;
 }
 
-async function run(browser, origin) {
+// The program on a desktop-sized page, with what its live region speaks kept in window.spoken.
+async function openPage(browser, origin) {
   const page = await browser.newPage();
   await page.setViewport({ width: 1024, height: 768 });
   const cdp = await page.target().createCDPSession();
@@ -66,6 +67,11 @@ async function run(browser, origin) {
     new MutationObserver(() => window.spoken.push(document.getElementById('announcement').textContent))
       .observe(document.getElementById('announcement'), { childList: true, subtree: true, characterData: true });
   });
+  return { page, cdp };
+}
+
+async function run(browser, origin) {
+  const { page, cdp } = await openPage(browser, origin);
 
   // The splash: a window named by its title, its texts read with it, and its button.
   let tree = await waitFor('the splash in the tree', async () => {
@@ -292,15 +298,7 @@ const fieldValue = (page, name) => page.evaluate(
 // value out of range is refused; the chance is read as its text, and the total is spoken once
 // with its verdict.
 async function test(browser, origin) {
-  const page = await browser.newPage();
-  await page.setViewport({ width: 1024, height: 768 });
-  const cdp = await page.target().createCDPSession();
-  await page.goto(origin);
-  await page.evaluate(() => {
-    window.spoken = [];
-    new MutationObserver(() => window.spoken.push(document.getElementById('announcement').textContent))
-      .observe(document.getElementById('announcement'), { childList: true, subtree: true, characterData: true });
-  });
+  const { page, cdp } = await openPage(browser, origin);
   let tree = await waitFor('the splash in the tree', async () => {
     const read = await readTree(cdp);
     return find(read, 'button', 'TIME TO ROLL THE DICE') ? read : null;
