@@ -36,6 +36,9 @@ readonly SPLASH_BUTTON="$((120 + 2550)) $((135 + 2820)) 1485 525"
 readonly STEP8_INDICATOR="1200 $((1320 + 480 * 7)) 255 255"
 readonly ROLL_BUTTON="2880 7320 1215 495"
 readonly EXIT_BUTTON="4440 7320 1215 495"
+# With a test's controls shown, below ROLL and EXIT: the difficulty and bonus step fields.
+readonly DIFFICULTY_FIELD="3000 8160 900 375"
+readonly BONUS_STEP_FIELD="6600 8160 900 375"
 # Clicks the centre of such a control in the window whose client area `geometry` last read.
 press() {
     local cx cy

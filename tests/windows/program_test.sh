@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The Windows program as a Windows user meets it, under Wine on a virtual screen, through Qt's
 # real Windows platform plugin: the installer installs silently, the installed program starts
-# with its splash window, hands over to the main window, rolls and ends with EXIT, and the
-# uninstaller leaves nothing behind; then the same start from the portable zip, unpacked into a
-# folder whose path has blanks and non-ASCII letters. Screenshots of each window are kept.
+# with its splash window, hands over to the main window, rolls, shows a test's controls on Ctrl+T
+# and hides them again, and ends with EXIT, and the uninstaller leaves nothing behind; then the
+# same start from the portable zip, unpacked into a folder whose path has blanks and non-ASCII
+# letters. Screenshots of each window are kept.
 #   program_test.sh INSTALLER ZIP WORK_DIR VERSION
 set -u
 installer=$(realpath "$1")
@@ -59,6 +60,8 @@ shoot() { import -window root "$work/shots/$1.png"; }
 olive_pixels() {
     import -window root -crop "$3x$4+$1+$2" +repage txt:- 2>/dev/null | grep -c '(192,192,0)'
 }
+# Whether a region (X Y WIDTH HEIGHT) holds more olive pixels than COUNT, looked at afresh.
+olive_in() { [ "$(olive_pixels "$1" "$2" "$3" "$4")" -gt "$5" ]; }
 
 # One whole start of the program at a Windows path: splash, hand-over, a roll, EXIT.
 # The installed program's splash button is clicked; the portable one's is pressed with Enter, as a
@@ -95,8 +98,7 @@ run_program() {
     before=$(olive_pixels $total_x $total_y 120 22)
     press "$STEP8_INDICATOR"
     press "$ROLL_BUTTON"
-    wait_until 10 test "$(olive_pixels $total_x $total_y 120 22)" -gt "$before"
-    check "$name: a step and ROLL show a total" test "$(olive_pixels $total_x $total_y 120 22)" -gt "$before"
+    check "$name: a step and ROLL show a total" wait_until 10 olive_in $total_x $total_y 120 22 "$before"
     shoot "$name-main"
 
     # Ctrl+L opens the roll log beside the main window.
@@ -107,6 +109,23 @@ run_program() {
     shoot "$name-log"
     xdotool key Escape
     check "$name: Esc closes the roll log" wait_until 30 gone "$log"
+
+    # Ctrl+T shows a test's controls, the window grown to hold them; a difficulty and a bonus
+    # step typed in, Enter in the field rolls and the verdict shows under the total. Ctrl+T
+    # again gives back the designed window.
+    xdotool key ctrl+t
+    check "$name: Ctrl+T grows the main window for a test's controls" wait_for_window 602x636
+    local verdict_x=$((X + $(px 3000))) verdict_y=$((Y + $(px 6780)))
+    press "$DIFFICULTY_FIELD"
+    xdotool type 9
+    press "$BONUS_STEP_FIELD"
+    xdotool type 4
+    xdotool key Return
+    check "$name: a difficulty and a bonus step typed in, Enter rolls and the verdict shows" \
+        wait_until 10 olive_in $verdict_x $verdict_y 200 20 0
+    shoot "$name-test"
+    xdotool key ctrl+t
+    check "$name: Ctrl+T again gives back the designed window" wait_for_window 602x579
 
     press "$EXIT_BUTTON"
     wait_until 30 bash -c "! kill -0 $program 2>/dev/null"
