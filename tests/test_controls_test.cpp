@@ -102,9 +102,12 @@ private slots:
             }
         };
 
+        QWidget* focused = QApplication::focusWidget();
         toggle();
         QVERIFY(m_window->isTestShown());
         QVERIFY(testAction()->isChecked());
+        // The difficulty takes the keyboard, ready to be typed.
+        QCOMPARE(QApplication::focusWidget(), control(QStringLiteral("txtDifficulty")));
         QCOMPARE(m_window->size(), DesignedSize(true));
         for (const QString& name : kTestControls) {
             QWidget* shown = control(name);
@@ -119,6 +122,7 @@ private slots:
 
         toggle();
         QVERIFY(!m_window->isTestShown());
+        QCOMPARE(QApplication::focusWidget(), focused);
         QCOMPARE(m_window->size(), DesignedSize());
         QCOMPARE(m_window->grab().toImage(), designed);
         // And ROLL rolls the step alone: its one draw.
@@ -286,6 +290,8 @@ private slots:
         QAccessibleInterface* difficulty =
             QAccessible::queryAccessibleInterface(field("txtDifficulty"));
         QCOMPARE(difficulty->valueInterface()->maximumValue().toInt(), 99);
+        // A whole step, so that screen readers say whole numbers.
+        QCOMPARE(difficulty->valueInterface()->minimumStepSize().toInt(), 1);
         difficulty->valueInterface()->setCurrentValue(9);
         QCOMPARE(field("txtDifficulty")->value(), 9);
         QAccessible::queryAccessibleInterface(field("txtBonusStep"))

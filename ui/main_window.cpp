@@ -290,8 +290,16 @@ void MainWindow::showTest(bool shown) {
             resize(DesignedSize());
         }
     }
+    const bool fieldHadFocus = m_test->fields().contains(focusWidget());
+    if (shown) m_focusBeforeTest = focusWidget();
     applyLayout(layoutFor(size()));
     showChance();
+    if (shown) {
+        m_test->fields().first()->setFocus(Qt::OtherFocusReason);
+    } else if (fieldHadFocus) {
+        (m_focusBeforeTest != nullptr ? m_focusBeforeTest.data() : m_roll)
+            ->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void MainWindow::showChance() {

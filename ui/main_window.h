@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 #include "step_type_ahead.h"
@@ -51,6 +52,7 @@ public:
     // Shows or hides the controls of a test against a difficulty (Ctrl+T). Hidden, the window is
     // the designed one and ROLL rolls the chosen step alone; shown, ROLL throws the bonus step's
     // dice too and judges the total against the difficulty. A desktop window grows to hold them.
+    // Shown, the difficulty takes the keyboard; hidden, the keyboard goes back where it was.
     void showTest(bool shown);
     bool isTestShown() const { return m_testShown; }
 
@@ -95,6 +97,7 @@ private:
     TestControls* m_test = nullptr;
     QAction* m_testAction = nullptr;
     bool m_testShown = false;
+    QPointer<QWidget> m_focusBeforeTest;
 };
 
 }  // namespace dicewright

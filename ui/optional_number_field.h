@@ -9,6 +9,9 @@ namespace dicewright {
 // keeps the field as it was. The arrows and Up and Down step through none, 1, 2...
 class OptionalNumberField : public QSpinBox {
     Q_OBJECT
+    // Qt's accessibility gives a spin box's smallest step from this property, and screen readers
+    // write the value with as many decimals as the step has: whole numbers here ("9", not "9.0").
+    Q_PROPERTY(int stepSize READ singleStep CONSTANT)
 
 public:
     OptionalNumberField(int maximum, QWidget* parent);

@@ -17,12 +17,14 @@ QLabel* MakeLabel(const QString& name, const QString& text, QWidget* window) {
     return label;
 }
 
-OptionalNumberField* MakeField(const QString& name, const QString& accessibleName, int maximum,
-                               QLabel* caption, QWidget* window) {
+// The caption is not the field's buddy: a screen reader would say it before the field's own
+// name, the same word twice.
+OptionalNumberField* MakeField(const QString& name, const QString& accessibleName,
+                               const QString& description, int maximum, QWidget* window) {
     auto* field = new OptionalNumberField(maximum, window);
     field->setObjectName(name);
     field->setAccessibleName(accessibleName);
-    caption->setBuddy(field);
+    field->setAccessibleDescription(description);
     return field;
 }
 
@@ -32,14 +34,15 @@ TestControls::TestControls(QWidget* window) : QObject(window), m_window(window) 
 
 void TestControls::create() {
     m_difficultyCaption = MakeLabel(QStringLiteral("DifficultyLabel"), tr("DIFFICULTY"), m_window);
-    m_difficulty = MakeField(QStringLiteral("txtDifficulty"), tr("Difficulty"), kGreatestDifficulty,
-                             m_difficultyCaption, m_window);
-    m_difficulty->setAccessibleDescription(tr("What the total must reach; empty for none"));
+    // A screen reader hears an empty field as the value 0.
+    m_difficulty = MakeField(QStringLiteral("txtDifficulty"), tr("Difficulty"),
+                             tr("What the total must reach, 1 to 99; empty or 0 for none"),
+                             kGreatestDifficulty, m_window);
     m_bonusCaption = MakeLabel(QStringLiteral("BonusStepLabel"), tr("BONUS STEP"), m_window);
-    m_bonus = MakeField(QStringLiteral("txtBonusStep"), tr("Bonus step"), StepTable::kLastStep,
-                        m_bonusCaption, m_window);
-    m_bonus->setAccessibleDescription(
-        tr("A step whose dice are thrown with the chosen step's; empty for none"));
+    m_bonus = MakeField(
+        QStringLiteral("txtBonusStep"), tr("Bonus step"),
+        tr("A step whose dice are thrown with the chosen step's, 1 to 40; empty or 0 for none"),
+        StepTable::kLastStep, m_window);
     // Both labels are read as the texts they show: they have no accessible name of their own,
     // which would take the text's place.
     m_chance = MakeLabel(QStringLiteral("lblChance"), QString(), m_window);
