@@ -311,13 +311,18 @@ private slots:
         QCOMPARE(at("lblTestResult"), at("lblTotal") + 1);
     }
 
-    // Tab reaches the fields after EXIT, the designed order before them untouched.
+    // Tab reaches the fields after EXIT, the designed order before them untouched; reached by
+    // Tab, a field's number is selected, and what is typed replaces it.
     void tabReachesTheFieldsAfterExit() {
         open({});
         QTest::keyClick(m_window, Qt::Key_T, Qt::ControlModifier);
+        field("txtDifficulty")->setValue(12);
         control(QStringLiteral("cmdExit"))->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), field("txtDifficulty"));
+        QCoreApplication::processEvents();
+        QTest::keyClick(field("txtDifficulty"), Qt::Key_7);
+        QCOMPARE(field("txtDifficulty")->value(), 7);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), field("txtBonusStep"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

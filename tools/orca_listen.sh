@@ -72,6 +72,8 @@ listen() {
         if [ "$lines" = "$last" ]; then quiet=$((quiet + 1)); else quiet=0 last=$lines; fi
         [ "$quiet" -ge 10 ] && [ "$lines" -gt "$1" ] && return
     done
+    # Orca said nothing new: that is an answer too, not a failure of the tool.
+    return 0
 }
 type_keys() {
     local from
@@ -86,6 +88,7 @@ for keys in ${ORCA_KEYS:-space 8 Return Return ctrl+l Down Escape}; do
     type_keys "$keys"
     import -window root "$work/after-$keys.png" 2>/dev/null || true
 done
-# What Orca said, in order; each key it echoes (as "space" or "return") begins its answer.
-sleep 2
+# What Orca said, in order; each key it echoes (as "space" or "return") begins its answer. Orca
+# writes its log in bursts: the last of it comes a while after the last key.
+sleep 5
 said

@@ -1,5 +1,7 @@
 #include "optional_number_field.h"
 
+#include <QFocusEvent>
+#include <QTimer>
 #include <optional>
 
 namespace dicewright {
@@ -25,6 +27,22 @@ OptionalNumberField::OptionalNumberField(int maximum, QWidget* parent) : QSpinBo
     // No digit groups, no sign: the field holds one or two digits.
     setLocale(QLocale::c());
     setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
+}
+
+void OptionalNumberField::focusInEvent(QFocusEvent* event) {
+    // Reached by Tab, a field selects its text, so that what is typed replaces it. Selected at
+    // once, a screen reader hears of the selection before it hears of the focus, takes the field
+    // for the one it was on and names nothing: the text is selected once the focus is told.
+    const Qt::FocusReason reason = event->reason();
+    if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason) {
+        QSpinBox::focusInEvent(event);
+        return;
+    }
+    QFocusEvent quiet(QEvent::FocusIn, Qt::OtherFocusReason);
+    QSpinBox::focusInEvent(&quiet);
+    QTimer::singleShot(0, this, [this] {
+        if (hasFocus()) selectAll();
+    });
 }
 
 QValidator::State OptionalNumberField::validate(QString& input, int&) const {

@@ -17,6 +17,7 @@ public:
     OptionalNumberField(int maximum, QWidget* parent);
 
 protected:
+    void focusInEvent(QFocusEvent* event) override;
     QValidator::State validate(QString& input, int& pos) const override;
     int valueFromText(const QString& text) const override;
     QString textFromValue(int value) const override;
