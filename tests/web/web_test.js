@@ -111,7 +111,7 @@ async function desktop(browser, origin) {
   await page.keyboard.press('Escape');
   const closed = await waitFor('the menu closed', () => page.evaluate(() =>
     document.querySelector('#mirror [role=menuitem]') === null), 30).catch(() => false);
-  check(`a right-click opens the menu (${menu}), and Escape closes it`, menu === 'Roll log, Copy last roll' && closed);
+  check(`a right-click opens the menu (${menu}), and Escape closes it`, menu === 'Roll log, Copy last roll, Test against a difficulty' && closed);
 
   await page.mouse.click(main.left + EXIT[0], main.top + EXIT[1]);
   await waitFor('the program to end', async () => (await state(page)) === 'ended', 30);
