@@ -278,6 +278,19 @@ async function run(browser, origin) {
   await page.close();
 }
 
+// The splash's button pressed through the tree; gives the main window's tree.
+async function toMainWindow(cdp) {
+  const splash = await waitFor('the splash in the tree', async () => {
+    const read = await readTree(cdp);
+    return find(read, 'button', 'TIME TO ROLL THE DICE') ? read : null;
+  });
+  await activate(cdp, find(splash, 'button', 'TIME TO ROLL THE DICE'));
+  return waitFor('the main window in the tree', async () => {
+    const read = await readTree(cdp);
+    return find(read, 'radio', 'STEP 40') ? read : null;
+  });
+}
+
 // A field's value as a screen reader sets it: the value put on the element, and its events.
 async function setValue(cdp, node, value) {
   const { object } = await cdp.send('DOM.resolveNode', { backendNodeId: node.backend });
@@ -299,15 +312,7 @@ const fieldValue = (page, name) => page.evaluate(
 // with its verdict.
 async function test(browser, origin) {
   const { page, cdp } = await openPage(browser, origin);
-  let tree = await waitFor('the splash in the tree', async () => {
-    const read = await readTree(cdp);
-    return find(read, 'button', 'TIME TO ROLL THE DICE') ? read : null;
-  });
-  await activate(cdp, find(tree, 'button', 'TIME TO ROLL THE DICE'));
-  tree = await waitFor('the main window in the tree', async () => {
-    const read = await readTree(cdp);
-    return find(read, 'radio', 'STEP 8') ? read : null;
-  });
+  let tree = await toMainWindow(cdp);
   check('no number fields until asked for', !find(tree, 'spinbutton'));
   await activate(cdp, find(tree, 'radio', 'STEP 8'));
   await page.keyboard.down('Alt');
@@ -376,15 +381,7 @@ async function phone(browser, origin) {
   await page.setViewport({ width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true });
   const cdp = await page.target().createCDPSession();
   await page.goto(origin);
-  let tree = await waitFor('the splash in the tree', async () => {
-    const read = await readTree(cdp);
-    return find(read, 'button', 'TIME TO ROLL THE DICE') ? read : null;
-  });
-  await activate(cdp, find(tree, 'button', 'TIME TO ROLL THE DICE'));
-  tree = await waitFor('the main window in the tree', async () => {
-    const read = await readTree(cdp);
-    return find(read, 'radio', 'STEP 26') ? read : null;
-  });
+  const tree = await toMainWindow(cdp);
   await activate(cdp, find(tree, 'radio', 'STEP 26'));
   await activate(cdp, find(tree, 'button', 'ROLL'));
   const total = await waitFor('a total in the tree', async () => {
