@@ -105,20 +105,9 @@ std::string OutcomeText(const RollOutcome& outcome) {
 
 void RollSelectedSteps(RandomSource& source, const std::function<bool(int)>& isSelected,
                        const std::function<void(const std::string&)>& showTotal) {
-    RollSelectedSteps(source, isSelected, showTotal, [](const StepThrows&) {});
-}
-
-void RollSelectedSteps(RandomSource& source, const std::function<bool(int)>& isSelected,
-                       const std::function<void(const std::string&)>& showTotal,
-                       const std::function<void(const StepThrows&)>& showThrows) {
     source.Reseed();
     for (int step = StepTable::kFirstStep; step <= StepTable::kLastStep; ++step) {
-        if (isSelected(step)) {
-            StepThrows throws;
-            const std::string text = OutcomeText(RollStep(step, source, throws));
-            showThrows(throws);
-            showTotal(text);
-        }
+        if (isSelected(step)) showTotal(OutcomeText(RollStep(step, source)));
     }
 }
 

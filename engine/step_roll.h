@@ -65,10 +65,4 @@ std::string OutcomeText(const RollOutcome& outcome);
 void RollSelectedSteps(RandomSource& source, const std::function<bool(int)>& isSelected,
                        const std::function<void(const std::string&)>& showTotal);
 
-// The same press, also handing each rolled step's throws to showThrows just before its total,
-// so that whatever announces the total can already tell the dice behind it.
-void RollSelectedSteps(RandomSource& source, const std::function<bool(int)>& isSelected,
-                       const std::function<void(const std::string&)>& showTotal,
-                       const std::function<void(const StepThrows&)>& showThrows);
-
 }  // namespace dicewright

@@ -7,6 +7,7 @@
 
 #include "scripted_random_source.h"
 #include "step_table.h"
+#include "test_roll.h"
 
 namespace dicewright {
 namespace {
@@ -160,11 +161,14 @@ struct Press {
 
     explicit Press(std::vector<float> draws) : source(std::move(draws)) {}
     void Run() { RollSelectedSteps(source, isSelected(), showTotal()); }
-    // The press that also reports the throws, which must ask and draw exactly as Run does.
+    // The press the program makes, which also reports the throws: without a bonus it must ask
+    // and draw exactly as Run does.
     void RunReporting() {
-        RollSelectedSteps(source, isSelected(), showTotal(), [this](const StepThrows& throws) {
-            source.calls.push_back("showThrows " + ThrowsText(throws));
-        });
+        RollSelectedTests(source, kNoBonus, isSelected(),
+                          [this](const TestThrows& throws, const RollOutcome& outcome) {
+                              source.calls.push_back("showThrows " + ThrowsText(throws));
+                              showTotal()(OutcomeText(outcome));
+                          });
     }
     std::function<bool(int)> isSelected() {
         return [this](int step) {
@@ -207,7 +211,7 @@ TEST(RollSelectedSteps, ReseedsFirstRollsTheSelectedStepAndAsksOnToForty) {
     EXPECT_EQ(press.shown, std::vector<std::string>{"11"});
 }
 
-TEST(RollSelectedSteps, ReportingThrowsKeepsTheCallOrder) {
+TEST(RollSelectedTests, WithoutABonusAsksAndDrawsAsThePlainPress) {
     for (const int selected : {0, 8}) {
         Press plain(DrawsFor(8, {{6, 2}, {3}}));
         Press reporting(DrawsFor(8, {{6, 2}, {3}}));

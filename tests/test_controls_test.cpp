@@ -123,6 +123,8 @@ private slots:
         toggle();
         QVERIFY(!m_window->isTestShown());
         QCOMPARE(QApplication::focusWidget(), focused);
+        for (const QString& name : kTestControls)
+            QVERIFY2(!control(name)->isVisible(), qPrintable(name + " is hidden again"));
         QCOMPARE(m_window->size(), DesignedSize());
         QCOMPARE(m_window->grab().toImage(), designed);
         // And ROLL rolls the step alone: its one draw.

@@ -143,7 +143,7 @@ MainWindow::MainWindow(RandomSource& random, QWidget* parent) : QWidget(parent),
     m_exit = MakeButton(QStringLiteral("cmdExit"), QStringLiteral("EXIT"), this);
     m_exit->setAccessibleDescription(tr("End the program"));
     setFocusOrder();
-    m_test = new TestControls(this);
+    m_test = new TestControls(this, m_exit, m_roll);
     createLogActions();
     createTestAction();
     applyLayout(DesignedLayout());
@@ -203,17 +203,7 @@ void MainWindow::applyLayout(const MainWindowLayout& layout) {
     m_total->place(layout.total);
     m_roll->setGeometry(layout.roll);
     m_exit->setGeometry(layout.exit);
-    const bool madeBefore = !m_test->fields().isEmpty();
     m_test->place(layout.test);
-    if (!madeBefore && !m_test->fields().isEmpty()) {
-        // The fields come after EXIT, as they stand below it: the designed order stays whole.
-        const QList<QWidget*> fields = m_test->fields();
-        setTabOrder(m_exit, fields.first());
-        setTabOrder(fields.first(), fields.last());
-        // A screen reader reads the window's controls in the order of its children: the verdict
-        // right after the total.
-        m_test->verdictLabel()->stackUnder(m_roll);
-    }
     // The menu's rows grow with the window's texts, for a thumb.
     m_menu->setFont(layout.textPixels == 0 ? QApplication::font(m_menu) : font());
 }
@@ -263,13 +253,11 @@ MainWindowLayout MainWindow::layoutFor(QSize available) const {
 }
 
 void MainWindow::createTestAction() {
-    const QList<QKeySequence> keys = TestShortcuts();
-    // The menu names the first key; where it is not Ctrl+T, the item says Ctrl+T works too,
-    // as on a desktop.
+    // The menu names the first of the keys: the one this platform's players can use.
     m_testAction = new QAction(tr("Test against a difficulty"), this);
     m_testAction->setObjectName(QStringLiteral("actTest"));
     m_testAction->setCheckable(true);
-    m_testAction->setShortcuts(keys);
+    m_testAction->setShortcuts(TestShortcuts());
     connect(m_testAction, &QAction::toggled, this,
             Guarded([this](bool shown) { showTest(shown); }));
     addAction(m_testAction);

@@ -30,7 +30,8 @@ OptionalNumberField* MakeField(const QString& name, const QString& accessibleNam
 
 }  // namespace
 
-TestControls::TestControls(QWidget* window) : QObject(window), m_window(window) {}
+TestControls::TestControls(QWidget* window, QWidget* tabAfter, QWidget* readBefore)
+    : QObject(window), m_window(window), m_tabAfter(tabAfter), m_readBefore(readBefore) {}
 
 void TestControls::create() {
     m_difficultyCaption = MakeLabel(QStringLiteral("DifficultyLabel"), tr("DIFFICULTY"), m_window);
@@ -50,6 +51,9 @@ void TestControls::create() {
     m_result = MakeLabel(QStringLiteral("lblTestResult"), QString(), m_window);
     for (OptionalNumberField* field : {m_difficulty, m_bonus})
         connect(field, &QSpinBox::valueChanged, this, &TestControls::changed);
+    QWidget::setTabOrder(m_tabAfter, m_difficulty);
+    QWidget::setTabOrder(m_difficulty, m_bonus);
+    m_result->stackUnder(m_readBefore);
 }
 
 void TestControls::place(const MainWindowLayout::Test& layout) {
@@ -80,10 +84,6 @@ int TestControls::bonusStep() const {
 QList<QWidget*> TestControls::fields() const {
     if (m_difficulty == nullptr) return {};
     return {m_difficulty, m_bonus};
-}
-
-QWidget* TestControls::verdictLabel() const {
-    return m_result;
 }
 
 void TestControls::showChance(int step) {

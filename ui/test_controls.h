@@ -20,7 +20,10 @@ class TestControls : public QObject {
     Q_DISABLE_COPY_MOVE(TestControls)
 
 public:
-    explicit TestControls(QWidget* window);
+    // The controls stand on `window`. Tab reaches the fields after `tabAfter`, as they stand
+    // below it; a screen reader, which reads the window's controls in the order of its children,
+    // reads the verdict just before `readBefore`, right after the total.
+    TestControls(QWidget* window, QWidget* tabAfter, QWidget* readBefore);
 
     // Places the controls where the layout puts them, in the window's font; hidden where it
     // leaves them out.
@@ -30,8 +33,6 @@ public:
     int bonusStep() const;
     // The two fields, in the order Tab reaches them.
     QList<QWidget*> fields() const;
-    // The verdict's label, null until the controls are first shown.
-    QWidget* verdictLabel() const;
     // The chance of the test as set, for step 0 to 40 (0: none chosen); empty until a step and a
     // difficulty are set.
     void showChance(int step);
@@ -46,6 +47,8 @@ private:
     void create();
 
     QWidget* m_window;
+    QWidget* m_tabAfter;
+    QWidget* m_readBefore;
     QLabel* m_difficultyCaption = nullptr;
     OptionalNumberField* m_difficulty = nullptr;
     QLabel* m_bonusCaption = nullptr;
