@@ -4,9 +4,9 @@
 #include <benchmark/benchmark.h>
 
 #include "dice.h"
+#include "difficulty_roll.h"
 #include "step_roll.h"
-#include "test_odds.h"
-#include "test_roll.h"
+#include "success_chance.h"
 
 namespace dicewright {
 namespace {
@@ -105,7 +105,8 @@ void BM_ProgramTestRoll(benchmark::State& state) {
     ClockRandomSource source(1);
     TestThrows throws;
     for (auto _ : state) {
-        const RollOutcome outcome = RollTest(40, 40, source, throws);
+        const RollOutcome outcome =
+            RollTest(40, {.bonusStep = 40, .difficulty = 99}, source, throws);
         benchmark::DoNotOptimize(OutcomeText(outcome));
         benchmark::DoNotOptimize(ThrowsText(throws));
         benchmark::DoNotOptimize(Judge(outcome, 60));

@@ -5,9 +5,9 @@
 #include <utility>
 #include <vector>
 
+#include "difficulty_roll.h"
 #include "step_roll.h"
 #include "step_table.h"
-#include "test_roll.h"
 
 namespace dicewright {
 

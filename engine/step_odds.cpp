@@ -1,10 +1,9 @@
 #include "step_odds.h"
 
 #include <cmath>
-#include <span>
 #include <vector>
 
-#include "step_table.h"
+#include "thrown_dice.h"
 
 namespace dicewright {
 namespace {
@@ -46,17 +45,16 @@ Moments ModifiedDie(int modifier) {
 }
 
 // Independent dice add their cumulants: mean, variance, third moment and m4 - 3 m2².
-Moments SumOf(std::span<const StepDefinition* const> steps) {
+Moments SumOf(const std::vector<ThrownDie>& dice) {
     Moments sum;
     double fourthCumulant = 0.0;
-    for (const StepDefinition* step : steps) {
-        for (const int faces : step->dice) {
-            const Moments die = step->exploding ? ExplodingDie(faces) : ModifiedDie(step->modifier);
-            sum.mean += die.mean;
-            sum.m2 += die.m2;
-            sum.m3 += die.m3;
-            fourthCumulant += die.m4 - 3.0 * die.m2 * die.m2;
-        }
+    for (const ThrownDie& thrown : dice) {
+        const Moments die =
+            thrown.exploding ? ExplodingDie(thrown.faces) : ModifiedDie(thrown.modifier);
+        sum.mean += die.mean;
+        sum.m2 += die.m2;
+        sum.m3 += die.m3;
+        fourthCumulant += die.m4 - 3.0 * die.m2 * die.m2;
     }
     sum.m4 = fourthCumulant + 3.0 * sum.m2 * sum.m2;
     return sum;
@@ -80,28 +78,21 @@ Moments Without(const Moments& all, double point, double p) {
 }  // namespace
 
 StepOdds OddsOf(int step, int bonusStep) {
-    std::vector<const StepDefinition*> steps{&StepTable::Step(step)};
-    if (bonusStep != 0) steps.push_back(&StepTable::Step(bonusStep));
+    const std::vector<ThrownDie> dice = DiceOf(step, bonusStep);
     StepOdds odds;
-    Moments shown = SumOf(steps);
+    Moments shown = SumOf(dice);
     std::uint64_t allFaces = 1;
-    std::size_t dice = 0;
-    int allOnesTotal = 0;
     double noneExplodes = 1.0;
-    for (const StepDefinition* definition : steps) {
-        for (const int faces : definition->dice) {
-            allFaces *= static_cast<std::uint64_t>(faces);
-            ++dice;
-            allOnesTotal += 1 + definition->modifier;
-            if (definition->exploding) noneExplodes *= (faces - 1.0) / faces;
-        }
+    for (const ThrownDie& die : dice) {
+        allFaces *= static_cast<std::uint64_t>(die.faces);
+        if (die.exploding) noneExplodes *= (die.faces - 1.0) / die.faces;
     }
     odds.explosionChance = 1.0 - noneExplodes;
-    if (dice >= 2) {
+    if (dice.size() >= 2) {
         // All ones, with probability 1 / (product of N), give a Rule of One instead of their
         // total.
         odds.ruleOfOneOneIn = allFaces;
-        shown = Without(shown, allOnesTotal, 1.0 / static_cast<double>(allFaces));
+        shown = Without(shown, AllOnesTotal(dice), AllOnesChance(dice));
     }
     odds.averageTotal = shown.mean;
     odds.totalDeviation = std::sqrt(shown.m2);

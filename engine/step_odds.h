@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "roll_settings.h"
+
 namespace dicewright {
 
 // What a step gives over many rolls, worked out exactly from its dice.
@@ -19,8 +21,8 @@ struct StepOdds {
     double totalExcessKurtosis = 0.0;
 };
 
-// The odds of step 1 to 40, alone or with a bonus step's dice thrown with it (0: none); throws
+// The odds of step 1 to 40, alone or with a bonus step's dice thrown with it; throws
 // std::out_of_range for any other number.
-StepOdds OddsOf(int step, int bonusStep = 0);
+StepOdds OddsOf(int step, int bonusStep = kNoBonus);
 
 }  // namespace dicewright

@@ -103,12 +103,4 @@ std::string OutcomeText(const RollOutcome& outcome) {
     return std::to_string(std::get<std::int16_t>(outcome));
 }
 
-void RollSelectedSteps(RandomSource& source, const std::function<bool(int)>& isSelected,
-                       const std::function<void(const std::string&)>& showTotal) {
-    source.Reseed();
-    for (int step = StepTable::kFirstStep; step <= StepTable::kLastStep; ++step) {
-        if (isSelected(step)) showTotal(OutcomeText(RollStep(step, source)));
-    }
-}
-
 }  // namespace dicewright

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <span>
 #include <string>
 #include <variant>
@@ -13,7 +12,8 @@
 
 namespace dicewright {
 
-// Every die of a step with two or more dice came up 1 on its first throw.
+// Every die of a roll that throws two or more (the step's and any bonus step's together) came up
+// 1 on its first throw.
 struct RuleOfOne {
     friend bool operator==(RuleOfOne, RuleOfOne) = default;
 };
@@ -58,11 +58,5 @@ std::string ThrowsText(const StepThrows& throws);
 
 // "Rule of One", or the total in plain decimal ("-1", "0", "27").
 std::string OutcomeText(const RollOutcome& outcome);
-
-// One press of ROLL: reseeds once, then asks every step from 1 to 40 in order whether it is
-// selected, rolling each one that is and handing its text to showTotal. An error ends the press
-// where it arises, with nothing more asked or written.
-void RollSelectedSteps(RandomSource& source, const std::function<bool(int)>& isSelected,
-                       const std::function<void(const std::string&)>& showTotal);
 
 }  // namespace dicewright

@@ -7,6 +7,7 @@
 #include <map>
 
 #include "exact_distribution.h"
+#include "roll_press.h"
 #include "step_roll.h"
 #include "step_table.h"
 

@@ -28,6 +28,7 @@ using dicewright::testing::OptionName;
 // What the total display tells assistive technology: each event, the words it carries and the
 // description the display has at that moment.
 struct TotalEvent {
+    QString source;
     QAccessible::Event type;
     QString words;
     QString description;
@@ -35,13 +36,14 @@ struct TotalEvent {
 std::vector<TotalEvent> g_totalEvents;
 
 void RecordTotalEvent(QAccessibleEvent* event) {
-    if (event->object() == nullptr || event->object()->objectName() != QLatin1String("lblTotal"))
-        return;
+    if (event->object() == nullptr) return;
+    const QString source = event->object()->objectName();
+    if (source != QLatin1String("lblTotal") && source != QLatin1String("lblChance")) return;
     QAccessibleInterface* total = event->accessibleInterface();
     const QString words = event->type() == QAccessible::ValueChanged
                               ? static_cast<QAccessibleValueChangeEvent*>(event)->value().toString()
                               : total->text(QAccessible::Name);
-    g_totalEvents.push_back({event->type(), words, total->text(QAccessible::Description)});
+    g_totalEvents.push_back({source, event->type(), words, total->text(QAccessible::Description)});
 }
 
 // While it lives, accessibility counts as active (as with a screen reader running) and the
@@ -169,6 +171,7 @@ private slots:
         RecordedAccessibility recorded;
         control<QPushButton>("Command1")->click();
         QVERIFY(!g_totalEvents.empty());
+        std::erase_if(g_totalEvents, [](const TotalEvent& e) { return e.source != "lblTotal"; });
         const auto announced =
             std::count_if(g_totalEvents.begin(), g_totalEvents.end(),
                           [](const TotalEvent& e) { return e.type == kAnnouncementEvent; });
@@ -177,6 +180,28 @@ private slots:
         QCOMPARE(g_totalEvents.back().words, words);
         QCOMPARE(g_totalEvents.back().description,
                  QStringLiteral("Total of the last roll. ") + dice);
+    }
+
+    // The chance, the reason for a test's fields, is spoken once the player stops typing: "12"
+    // typed in quick succession is one announcement, of the chance against 12, not against 1.
+    void chanceIsSpokenOnceTypingSettles() {
+        open({});
+        option(8)->click();
+        m_window->showTest(true);
+        RecordedAccessibility recorded;
+        QTest::keyClicks(control<QSpinBox>("txtDifficulty"), "12");
+        const auto chances = [] {
+            std::vector<QString> words;
+            for (const TotalEvent& e : g_totalEvents) {
+                if (e.source == "lblChance" && e.type == kAnnouncementEvent)
+                    words.push_back(e.words);
+            }
+            return words;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(!chances().empty(), 5000);
+        QCOMPARE(chances(), std::vector<QString>{control<QLabel>("lblChance")->text()});
+        QVERIFY2(chances().front().startsWith(u"Chance of success: 21.3%"),
+                 qPrintable(chances().front()));
     }
 
     // Accessible roles: a named frame, and a notification whose name is the total.

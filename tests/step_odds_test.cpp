@@ -169,13 +169,15 @@ TEST(RollTally, KeepsEachBonusStepApart) {
     ASSERT_EQ(reports.size(), 3u);
     EXPECT_EQ(reports[0].bonusStep, kNoBonus);
     EXPECT_EQ(reports[0].averageShown, 7.0);
-    EXPECT_EQ(reports[0].exactAverage, OddsOf(8).averageTotal);
+    // Three exploding D6 average 12.6; without the Rule of One's 3, in 1 roll of 216, it is
+    // (12.6 * 216 - 3) / 215. Two of them: (8.4 * 36 - 2) / 35.
+    EXPECT_NEAR(reports[0].exactAverage, (8.4 * 36 - 2) / 35, 1e-12);
     EXPECT_EQ(reports[1].bonusStep, 4);
     EXPECT_EQ(reports[1].rolls, 2u);
     EXPECT_EQ(reports[1].rulesOfOne, 1u) << "three ones, the bonus's too";
     EXPECT_EQ(reports[1].averageShown, 13.0);
     EXPECT_NEAR(reports[1].expectedRulesOfOne, 2.0 / 216.0, 1e-15);
-    EXPECT_EQ(reports[1].exactAverage, OddsOf(8, 4).averageTotal);
+    EXPECT_NEAR(reports[1].exactAverage, (12.6 * 216 - 3) / 215, 1e-12);
     EXPECT_EQ(reports[2].bonusStep, 5);
     EXPECT_EQ(reports[2].averageShown, 4.0);
 }
@@ -197,7 +199,7 @@ TEST(RollTally, CountsOnlyTheStepsRolled) {
     EXPECT_EQ(reports[1].rulesOfOne, 1u);
     EXPECT_NEAR(reports[1].expectedRulesOfOne, 2.0 / 36.0, 1e-15);
     EXPECT_EQ(reports[1].averageShown, 7.0);  // the Rule of One aside
-    EXPECT_EQ(reports[1].exactAverage, OddsOf(8).averageTotal);
+    EXPECT_NEAR(reports[1].exactAverage, (8.4 * 36 - 2) / 35, 1e-12);
     EXPECT_EQ(reports[1].verdict, FairnessVerdict::NotJudged);
 }
 

@@ -5,9 +5,9 @@
 #include <set>
 #include <stdexcept>
 
+#include "roll_press.h"
 #include "scripted_random_source.h"
 #include "step_table.h"
-#include "test_roll.h"
 
 namespace dicewright {
 namespace {
@@ -161,12 +161,12 @@ struct Press {
 
     explicit Press(std::vector<float> draws) : source(std::move(draws)) {}
     void Run() { RollSelectedSteps(source, isSelected(), showTotal()); }
-    // The press the program makes, which also reports the throws: without a bonus it must ask
-    // and draw exactly as Run does.
-    void RunReporting() {
-        RollSelectedTests(source, kNoBonus, isSelected(),
+    // The press the program makes, with a test's settings, which also reports the throws.
+    std::vector<TestThrows> thrown;
+    void Run(const RollSettings& settings) {
+        RollSelectedSteps(source, settings, isSelected(),
                           [this](const TestThrows& throws, const RollOutcome& outcome) {
-                              source.calls.push_back("showThrows " + ThrowsText(throws));
+                              thrown.push_back(throws);
                               showTotal()(OutcomeText(outcome));
                           });
     }
@@ -211,20 +211,23 @@ TEST(RollSelectedSteps, ReseedsFirstRollsTheSelectedStepAndAsksOnToForty) {
     EXPECT_EQ(press.shown, std::vector<std::string>{"11"});
 }
 
-TEST(RollSelectedTests, WithoutABonusAsksAndDrawsAsThePlainPress) {
-    for (const int selected : {0, 8}) {
-        Press plain(DrawsFor(8, {{6, 2}, {3}}));
-        Press reporting(DrawsFor(8, {{6, 2}, {3}}));
-        plain.selected = reporting.selected = selected;
-        plain.Run();
-        reporting.RunReporting();
-        std::vector<std::string> expected = plain.source.calls;
-        if (selected != 0) {
-            const auto total = std::find(expected.begin(), expected.end(), "showTotal 11");
-            expected.insert(total, "showThrows D6: 6 + 2 = 8 \u00b7 D6: 3");
-        }
-        EXPECT_EQ(reporting.source.calls, expected) << "step " << selected;
-    }
+// A test's press throws the bonus's dice right after the step's, before asking on, and each
+// roll carries the difficulty it is judged against.
+TEST(RollSelectedSteps, WithATestThrowsTheBonusAfterTheStepAndKeepsTheDifficulty) {
+    std::vector<float> draws = DrawsFor(8, {{6, 2}, {3}});
+    draws.push_back(DrawFor(5, 6));
+    Press press(draws);
+    press.selected = 8;
+    press.Run({.bonusStep = 4, .difficulty = 12});
+    std::vector<std::string> expected{"Reseed"};
+    for (const auto& call : Asked(1, 8)) expected.push_back(call);
+    for (const auto& call : {"Next", "Next", "Next", "Next", "showTotal 16"})
+        expected.emplace_back(call);
+    for (const auto& call : Asked(9, 40)) expected.push_back(call);
+    EXPECT_EQ(press.source.calls, expected);
+    ASSERT_EQ(press.thrown.size(), 1u);
+    EXPECT_EQ(ThrowsText(press.thrown[0]), "D6: 6 + 2 = 8 · D6: 3 · D6: 5");
+    EXPECT_EQ(press.thrown[0].difficulty, 12);
 }
 
 TEST(RollSelectedSteps, EachPressReseedsAndReplacesTheText) {

@@ -16,6 +16,7 @@
 #include <QTimer>
 
 #include "accessibility.h"
+#include "difficulty_controls.h"
 #include "error_boundary.h"
 #include "fitted_label.h"
 #include "fonts.h"
@@ -25,12 +26,10 @@
 #include "program_end.h"
 #include "roll_log_model.h"
 #include "roll_log_window.h"
+#include "roll_press.h"
 #include "scrolls_under_a_finger.h"
 #include "shortcuts.h"
-#include "step_roll.h"
 #include "step_table.h"
-#include "test_controls.h"
-#include "test_roll.h"
 #include "total_display.h"
 #include "window_fit.h"
 
@@ -143,14 +142,14 @@ MainWindow::MainWindow(RandomSource& random, QWidget* parent) : QWidget(parent),
     m_exit = MakeButton(QStringLiteral("cmdExit"), QStringLiteral("EXIT"), this);
     m_exit->setAccessibleDescription(tr("End the program"));
     setFocusOrder();
-    m_test = new TestControls(this, m_exit, m_roll);
+    m_test = new DifficultyControls(this, m_exit, m_roll);
     createLogActions();
     createTestAction();
     applyLayout(DesignedLayout());
     connect(m_steps, &QButtonGroup::idToggled, this, Guarded([this](int step, bool checked) {
                 if (checked) optStep_Click(step);
             }));
-    connect(m_test, &TestControls::changed, this, Guarded([this] { showChance(); }));
+    connect(m_test, &DifficultyControls::changed, this, Guarded([this] { showChance(); }));
     connect(m_roll, &QPushButton::clicked, this, Guarded([this] { Command1_Click(); }));
     connect(m_exit, &QPushButton::clicked, this, Guarded([this] { cmdExit_Click(); }));
 
@@ -391,19 +390,18 @@ void MainWindow::Form_Load() {
 
 void MainWindow::optStep_Click(int step) {
     m_stepDice->showText(QString::fromStdString(StepTable::Step(step).diceLabel));
+    m_test->clearVerdict();
     showChance();
 }
 
 // With the test's controls hidden, a press rolls the chosen step alone, as designed.
 void MainWindow::Command1_Click() {
-    const int bonus = m_testShown ? m_test->bonusStep() : kNoBonus;
-    const int difficulty = m_testShown ? m_test->difficulty() : kNoDifficulty;
-    RollSelectedTests(
-        m_random, bonus, [this](int step) { return isSelected(step); },
-        [this, difficulty](TestThrows throws, const RollOutcome& outcome) {
-            throws.difficulty = static_cast<std::int8_t>(difficulty);
+    const RollSettings settings = m_testShown ? m_test->settings() : RollSettings{};
+    RollSelectedSteps(
+        m_random, settings, [this](int step) { return isSelected(step); },
+        [this](const TestThrows& throws, const RollOutcome& outcome) {
             m_total->showThrows(QString::fromStdString(ThrowsText(throws)));
-            const QString verdict = m_testShown ? m_test->showVerdict(outcome) : QString();
+            const QString verdict = m_test->showVerdict(throws, outcome);
             m_total->showTotal(QString::fromStdString(OutcomeText(outcome)), verdict);
             log().add(throws);
             m_copyLast->setEnabled(true);

@@ -20,7 +20,7 @@ struct MainWindowLayout;
 class RandomSource;
 class RollLogModel;
 class RollLogWindow;
-class TestControls;
+class DifficultyControls;
 class TotalDisplay;
 
 // The window where all rolling happens: 40 exclusive step options, the dice of the chosen step,
@@ -94,7 +94,7 @@ private:
     RollLogWindow* m_logWindow = nullptr;
     QAction* m_copyLast = nullptr;
     QMenu* m_menu = nullptr;
-    TestControls* m_test = nullptr;
+    DifficultyControls* m_test = nullptr;
     QAction* m_testAction = nullptr;
     bool m_testShown = false;
     QPointer<QWidget> m_focusBeforeTest;

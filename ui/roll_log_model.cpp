@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <variant>
 
+#include "difficulty_text.h"
 #include "program_locale.h"
 #include "step_table.h"
-#include "test_text.h"
 
 namespace dicewright {
 namespace {

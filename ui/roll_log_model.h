@@ -4,9 +4,9 @@
 #include <QDateTime>
 #include <deque>
 
+#include "difficulty_roll.h"
 #include "roll_tally.h"
 #include "step_roll.h"
-#include "test_roll.h"
 
 namespace dicewright {
 

@@ -1,14 +1,27 @@
-#include "test_controls.h"
+#include "difficulty_controls.h"
 
 #include <QLabel>
 
+#include "announcement.h"
+#include "difficulty_text.h"
 #include "optional_number_field.h"
 #include "step_table.h"
-#include "test_roll.h"
-#include "test_text.h"
 
 namespace dicewright {
 namespace {
+
+// How long after the last change the chance is spoken: long enough for a second digit.
+constexpr int kSettleMilliseconds = 800;
+
+// The chance. Assistive technology meets it as a notification, which can be spoken although
+// the focus is on a field; like any label it is read as its text.
+class ChanceDisplay : public QLabel {
+    Q_OBJECT
+    Q_CLASSINFO("AccessibleRole", "Notification")
+
+public:
+    using QLabel::QLabel;
+};
 
 QLabel* MakeLabel(const QString& name, const QString& text, QWidget* window) {
     auto* label = new QLabel(text, window);
@@ -30,10 +43,17 @@ OptionalNumberField* MakeField(const QString& name, const QString& accessibleNam
 
 }  // namespace
 
-TestControls::TestControls(QWidget* window, QWidget* tabAfter, QWidget* readBefore)
-    : QObject(window), m_window(window), m_tabAfter(tabAfter), m_readBefore(readBefore) {}
+DifficultyControls::DifficultyControls(QWidget* window, QWidget* tabAfter, QWidget* readBefore)
+    : QObject(window), m_window(window), m_tabAfter(tabAfter), m_readBefore(readBefore) {
+    m_chanceSettles.setSingleShot(true);
+    m_chanceSettles.setInterval(kSettleMilliseconds);
+    connect(&m_chanceSettles, &QTimer::timeout, this, [this] {
+        if (m_chance->isVisible() && !m_chance->text().isEmpty())
+            Announce(m_chance, m_chance->text());
+    });
+}
 
-void TestControls::create() {
+void DifficultyControls::create() {
     m_difficultyCaption = MakeLabel(QStringLiteral("DifficultyLabel"), tr("DIFFICULTY"), m_window);
     // A screen reader hears an empty field as the value 0.
     m_difficulty = MakeField(QStringLiteral("txtDifficulty"), tr("Difficulty"),
@@ -46,17 +66,21 @@ void TestControls::create() {
         StepTable::kLastStep, m_window);
     // Both labels are read as the texts they show: they have no accessible name of their own,
     // which would take the text's place.
-    m_chance = MakeLabel(QStringLiteral("lblChance"), QString(), m_window);
+    m_chance = new ChanceDisplay(m_window);
+    m_chance->setObjectName(QStringLiteral("lblChance"));
+    m_chance->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_chance->setWordWrap(true);
     m_result = MakeLabel(QStringLiteral("lblTestResult"), QString(), m_window);
-    for (OptionalNumberField* field : {m_difficulty, m_bonus})
-        connect(field, &QSpinBox::valueChanged, this, &TestControls::changed);
+    for (OptionalNumberField* field : {m_difficulty, m_bonus}) {
+        connect(field, &QSpinBox::valueChanged, this, &DifficultyControls::clearVerdict);
+        connect(field, &QSpinBox::valueChanged, this, &DifficultyControls::changed);
+    }
     QWidget::setTabOrder(m_tabAfter, m_difficulty);
     QWidget::setTabOrder(m_difficulty, m_bonus);
     m_result->stackUnder(m_readBefore);
 }
 
-void TestControls::place(const MainWindowLayout::Test& layout) {
+void DifficultyControls::place(const MainWindowLayout::Test& layout) {
     if (m_difficulty == nullptr) {
         if (!layout.isShown()) return;
         create();
@@ -73,31 +97,42 @@ void TestControls::place(const MainWindowLayout::Test& layout) {
     }
 }
 
-int TestControls::difficulty() const {
+int DifficultyControls::difficulty() const {
     return m_difficulty == nullptr ? kNoDifficulty : m_difficulty->value();
 }
 
-int TestControls::bonusStep() const {
+int DifficultyControls::bonusStep() const {
     return m_bonus == nullptr ? kNoBonus : m_bonus->value();
 }
 
-QList<QWidget*> TestControls::fields() const {
+QList<QWidget*> DifficultyControls::fields() const {
     if (m_difficulty == nullptr) return {};
     return {m_difficulty, m_bonus};
 }
 
-void TestControls::showChance(int step) {
+void DifficultyControls::showChance(int step) {
     if (m_chance == nullptr) return;
     const bool set = step != 0 && difficulty() != kNoDifficulty;
-    m_chance->setText(set ? ChanceText(step, bonusStep(), difficulty()) : QString());
+    const QString chance = set ? ChanceText(step, bonusStep(), difficulty()) : QString();
+    if (chance == m_chance->text()) return;
+    m_chance->setText(chance);
+    // Read as its text again until it is spoken.
+    m_chance->setAccessibleName(QString());
+    m_chanceSettles.start();
 }
 
-QString TestControls::showVerdict(const RollOutcome& outcome) {
+QString DifficultyControls::showVerdict(const TestThrows& throws, const RollOutcome& outcome) {
     if (m_result == nullptr) return {};
     const QString verdict =
-        difficulty() == kNoDifficulty ? QString() : VerdictText(Judge(outcome, difficulty()));
+        throws.hasDifficulty() ? VerdictText(Judge(outcome, throws.difficulty)) : QString();
     m_result->setText(verdict);
     return verdict;
 }
 
+void DifficultyControls::clearVerdict() {
+    if (m_result != nullptr) m_result->clear();
+}
+
 }  // namespace dicewright
+
+#include "difficulty_controls.moc"

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "test_roll.h"
+#include "difficulty_roll.h"
 
 namespace dicewright {
 

@@ -1,18 +1,28 @@
-#include "test_text.h"
+#include "difficulty_text.h"
 
 #include <QObject>
+#include <cmath>
 
 #include "program_locale.h"
-#include "test_odds.h"
+#include "roll_settings.h"
+#include "success_chance.h"
 
 namespace dicewright {
 namespace {
 
-// The bonus a player usually buys: step 4, a D6.
-constexpr int kUsualBonus = 4;
-
+// A chance to a tenth of a percent; "100%" and "0%" only where they are exact, since a player
+// reads them as certain, and "> 99.9%" or "< 0.1%" for what only rounds to them.
 QString Percent(double chance) {
-    return ProgramLocale().toString(100.0 * chance, 'f', 1) + QLatin1Char('%');
+    const QLocale locale = ProgramLocale();
+    const auto percent = [&locale](double value, int decimals) {
+        return QObject::tr("%1%").arg(locale.toString(value, 'f', decimals));
+    };
+    if (chance >= 1.0) return percent(100, 0);
+    if (chance <= 0.0) return percent(0, 0);
+    const double tenths = std::round(1000.0 * chance);
+    if (tenths >= 1000.0) return QObject::tr("> %1").arg(percent(99.9, 1));
+    if (tenths <= 0.0) return QObject::tr("< %1").arg(percent(0.1, 1));
+    return percent(tenths / 10.0, 1);
 }
 
 }  // namespace
@@ -39,8 +49,8 @@ QString ChanceText(int step, int bonusStep, int difficulty) {
     }
     return QObject::tr("%1 (with step %2 as bonus: %3)")
         .arg(chance)
-        .arg(kUsualBonus)
-        .arg(Percent(ChanceOfSuccess(step, kUsualBonus, difficulty)));
+        .arg(kUsualBonusStep)
+        .arg(Percent(ChanceOfSuccess(step, kUsualBonusStep, difficulty)));
 }
 
 }  // namespace dicewright

@@ -1,6 +1,6 @@
 // The chance of a test against a difficulty, held against a distribution convolved here from
 // every die, and against many real rolls.
-#include "test_odds.h"
+#include "success_chance.h"
 
 #include <gtest/gtest.h>
 
@@ -9,9 +9,9 @@
 #include <stdexcept>
 #include <vector>
 
+#include "difficulty_roll.h"
 #include "exact_distribution.h"
 #include "step_table.h"
-#include "test_roll.h"
 
 namespace dicewright {
 namespace {
@@ -125,6 +125,51 @@ INSTANTIATE_TEST_SUITE_P(
         ChanceCase{"step40_bonus40_against_1", 40, 40, 1,
                    1.0 - 1.0 / (20.0 * 20 * 10 * 8 * 6 * 6 * 20 * 20 * 10 * 8 * 6 * 6)}));
 
+// A player reads 0 and 1 as certain: they come only where no roll can succeed, or none fail.
+struct EndCase {
+    const char* name;
+    int step;
+    int bonus;
+    int difficulty;
+    double low;  // the chance lies in [low, high]
+    double high;
+};
+
+void PrintTo(const EndCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class ChanceAtTheEnds : public ::testing::TestWithParam<EndCase> {};
+
+TEST_P(ChanceAtTheEnds, IsZeroOrOneOnlyWhereExact) {
+    const EndCase& c = GetParam();
+    const double chance = ChanceOfSuccess(c.step, c.bonus, c.difficulty);
+    EXPECT_GE(chance, c.low);
+    EXPECT_LE(chance, c.high);
+}
+
+constexpr double kBelowOne = 1.0 - 1e-15;
+
+INSTANTIATE_TEST_SUITE_P(
+    TestOdds, ChanceAtTheEnds,
+    ::testing::Values(
+        // Certain: one die whose least value reaches the difficulty.
+        EndCase{"step3_against_1_certain", 3, kNoBonus, 1, 1.0, 1.0},
+        EndCase{"step2_against_0_plus_1_not_certain", 2, kNoBonus, 1, 0.75, 0.75},
+        // Impossible: no die explodes and the most they show falls short.
+        EndCase{"step1_against_3_impossible", 1, kNoBonus, 3, 0.0, 0.0},
+        EndCase{"step1_bonus2_against_6_impossible", 1, 2, 6, 0.0, 0.0},
+        EndCase{"step1_bonus2_against_5", 1, 2, 5, 1.0 / 16, 1.0 / 16},
+        // Two or more dice can always give the Rule of One: 1 roll in 6,400 fails here.
+        EndCase{"step25_against_4", 25, kNoBonus, 4, 1.0 - 1.0 / 6400 - 1e-15,
+                1.0 - 1.0 / 6400 + 1e-15},
+        EndCase{"step40_bonus40_against_1", 40, 40, 1, 0.999999999999, kBelowOne},
+        // Exploding dice can always succeed: a D8 reaches 40 only by five eights in a row.
+        EndCase{"step5_against_40", 5, kNoBonus, 40, 1.0 / 32768 - 1e-15, 1.0 / 32768 + 1e-15},
+        // A D4 reaching 99 explodes 24 times: a chance too small to work out as one less the
+        // chance of falling short, yet not nothing.
+        EndCase{"step3_bonus1_against_99", 3, 1, 99, 1e-300, 1e-12}));
+
 TEST(TestOdds, RefusesWhatCannotBeSet) {
     EXPECT_THROW(ChanceOfSuccess(8, kNoBonus, 0), std::out_of_range);
     EXPECT_THROW(ChanceOfSuccess(8, kNoBonus, 100), std::out_of_range);
@@ -149,8 +194,9 @@ TEST(TestOdds, RealRollsSucceedAsOftenAsTheChanceSays) {
         int successes = 0;
         for (int i = 0; i < kRolls; ++i) {
             TestThrows throws;
-            successes +=
-                Judge(RollTest(pair.step, pair.bonus, source, throws), pair.difficulty).success;
+            successes += Judge(RollTest(pair.step, {.bonusStep = pair.bonus}, source, throws),
+                               pair.difficulty)
+                             .success;
         }
         const double p = ChanceOfSuccess(pair.step, pair.bonus, pair.difficulty);
         const double spread = std::sqrt(kRolls * p * (1.0 - p));

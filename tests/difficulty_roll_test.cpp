@@ -1,4 +1,4 @@
-#include "test_roll.h"
+#include "difficulty_roll.h"
 
 #include <gtest/gtest.h>
 
@@ -34,12 +34,14 @@ TEST_P(TestRollOutcome, ThrowsTheStepThenTheBonus) {
     std::vector<float> draws;
     for (const auto& [face, faces] : c.faces) draws.push_back(DrawFor(face, faces));
     ScriptedRandomSource source(draws);
-    TestThrows throws{.step = {}, .bonus = {}, .difficulty = 9};
-    EXPECT_EQ(OutcomeText(RollTest(c.step, c.bonus, source, throws)), c.total);
+    TestThrows throws;
+    const RollSettings settings{.bonusStep = c.bonus, .difficulty = 9};
+    EXPECT_EQ(OutcomeText(RollTest(c.step, settings, source, throws)), c.total);
     EXPECT_EQ(source.DrawsLeft(), 0u) << "every scripted throw is used, none more";
     EXPECT_EQ(ThrowsText(throws), c.dice);
-    EXPECT_EQ(OutcomeText(OutcomeOf(throws)), c.total) << "the recorded dice give the same";
-    EXPECT_EQ(throws.difficulty, 9) << "the difficulty stays as set";
+    EXPECT_EQ(throws.step.step, c.step);
+    EXPECT_EQ(throws.bonus.step, c.bonus);
+    EXPECT_EQ(throws.difficulty, 9) << "the roll records the difficulty it was judged against";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -121,17 +123,17 @@ TEST(TestRoll, PastSixteenBitsWithTheBonusIsTheOverflowError) {
     ScriptedRandomSource source(LongD12(7, {{1, 6}}));
     TestThrows throws{.step = Roll(4, {3}), .bonus = {}, .difficulty = 5};
     const TestThrows before = throws;
-    EXPECT_THROW(RollTest(7, 4, source, throws), OverflowError);
+    EXPECT_THROW(RollTest(7, {.bonusStep = 4, .difficulty = 9}, source, throws), OverflowError);
     EXPECT_EQ(throws, before) << "a failed roll records nothing";
 }
 
 TEST(TestRoll, TheLargestTotalsWithABonusAreShown) {
     TestThrows throws;
     ScriptedRandomSource largest(LongD12(6, {{1, 6}}));
-    EXPECT_EQ(OutcomeText(RollTest(7, 4, largest, throws)), "32767");
+    EXPECT_EQ(OutcomeText(RollTest(7, {.bonusStep = 4}, largest, throws)), "32767");
     // Step 1's die showing a 1 is worth -1.
     ScriptedRandomSource lowered(LongD12(7, {{1, 4}}));
-    EXPECT_EQ(OutcomeText(RollTest(7, 1, lowered, throws)), "32766");
+    EXPECT_EQ(OutcomeText(RollTest(7, {.bonusStep = 1}, lowered, throws)), "32766");
 }
 
 struct VerdictCase {

@@ -29,8 +29,8 @@ using dicewright::testing::OptionName;
 
 namespace {
 
-const QString kTestControls[] = {"DifficultyLabel", "txtDifficulty", "BonusStepLabel",
-                                 "txtBonusStep",    "lblChance",     "lblTestResult"};
+const QString kDifficultyControls[] = {"DifficultyLabel", "txtDifficulty", "BonusStepLabel",
+                                       "txtBonusStep",    "lblChance",     "lblTestResult"};
 
 // Where every control stands, what it shows and whether it is seen.
 using Snapshot = QMap<QString, std::tuple<QRect, QString, bool>>;
@@ -48,7 +48,7 @@ Snapshot SnapshotOf(const QWidget& window) {
 
 }  // namespace
 
-class TestControlsTest : public MainWindowFixture {
+class DifficultyControlsTest : public MainWindowFixture {
     Q_OBJECT
 
 private:
@@ -89,7 +89,7 @@ private slots:
         QFETCH(int, modifiers);
         QFETCH(bool, byMenu);
         open({DrawFor(3, 6)});
-        for (const QString& name : kTestControls)
+        for (const QString& name : kDifficultyControls)
             QVERIFY2(m_window->findChild<QWidget*>(name) == nullptr, qPrintable(name));
         QCOMPARE(m_window->size(), DesignedSize());
         const QImage designed = m_window->grab().toImage();
@@ -109,7 +109,7 @@ private slots:
         // The difficulty takes the keyboard, ready to be typed.
         QCOMPARE(QApplication::focusWidget(), control(QStringLiteral("txtDifficulty")));
         QCOMPARE(m_window->size(), DesignedSize(true));
-        for (const QString& name : kTestControls) {
+        for (const QString& name : kDifficultyControls) {
             QWidget* shown = control(name);
             QVERIFY2(shown->isVisible(), qPrintable(name));
             QVERIFY2(m_window->rect().contains(shown->geometry()), qPrintable(name));
@@ -123,7 +123,7 @@ private slots:
         toggle();
         QVERIFY(!m_window->isTestShown());
         QCOMPARE(QApplication::focusWidget(), focused);
-        for (const QString& name : kTestControls)
+        for (const QString& name : kDifficultyControls)
             QVERIFY2(!control(name)->isVisible(), qPrintable(name + " is hidden again"));
         QCOMPARE(m_window->size(), DesignedSize());
         QCOMPARE(m_window->grab().toImage(), designed);
@@ -270,9 +270,93 @@ private slots:
         field("txtDifficulty")->setValue(3);
         // d4-2 with a D6 against 3: the D6 must reach 4, 3, 2 or 1 as the d4-2 shows -1 to 2.
         QCOMPARE(text("lblChance"),
-                 QStringLiteral("Chance of success: 75.0% (without the bonus: 0.0%)"));
+                 QStringLiteral("Chance of success: 75.0% (without the bonus: 0%)"));
         field("txtDifficulty")->setValue(0);
         QCOMPARE(text("lblChance"), QString());
+    }
+
+    // "100%" and "0%" are certainties; what only rounds to them says so.
+    void chanceAtTheEnds_data() {
+        QTest::addColumn<int>("step");
+        QTest::addColumn<int>("difficulty");
+        QTest::addColumn<QString>("chance");
+        // Fails 1 roll in 6,400 by the Rule of One; with the bonus 1 in 38,400.
+        QTest::newRow("step 25 against 4")
+            << 25 << 4 << "Chance of success: > 99.9% (with step 4 as bonus: > 99.9%)";
+        // Succeeds 1 roll in 32,768, and with the bonus still under 1 in 1,000.
+        QTest::newRow("step 5 against 40")
+            << 5 << 40 << "Chance of success: < 0.1% (with step 4 as bonus: < 0.1%)";
+        QTest::newRow("step 3 against 1, certain")
+            << 3 << 1 << "Chance of success: 100% (with step 4 as bonus: 95.8%)";
+    }
+    void chanceAtTheEnds() {
+        QFETCH(int, step);
+        QFETCH(int, difficulty);
+        QFETCH(QString, chance);
+        open({});
+        QTest::keyClick(m_window, Qt::Key_T, Qt::ControlModifier);
+        control<QRadioButton>(OptionName(step))->click();
+        field("txtDifficulty")->setValue(difficulty);
+        QCOMPARE(text("lblChance"), chance);
+    }
+
+    // A verdict belongs to the total beside it and to the test it was rolled in: any change of
+    // the test takes it away, and a roll that was no test shows none. Left alone, it stays.
+    void verdictGoesWithItsTotal_data() {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("total");
+        QTest::addColumn<QString>("verdict");
+        QTest::newRow("nothing changed") << "none"
+                                         << "12"
+                                         << "Success";
+        QTest::newRow("hidden and shown again") << "hide and show"
+                                                << "12"
+                                                << "Success";
+        QTest::newRow("the difficulty") << "difficulty"
+                                        << "12"
+                                        << "";
+        QTest::newRow("the bonus step") << "bonus"
+                                        << "12"
+                                        << "";
+        QTest::newRow("the step") << "step"
+                                  << "12"
+                                  << "";
+        QTest::newRow("a plain roll while hidden") << "plain roll"
+                                                   << "5"
+                                                   << "";
+        QTest::newRow("a roll with no difficulty") << "no difficulty"
+                                                   << "5"
+                                                   << "";
+    }
+    void verdictGoesWithItsTotal() {
+        QFETCH(QString, change);
+        QFETCH(QString, total);
+        QFETCH(QString, verdict);
+        open({DrawFor(5, 6), DrawFor(6, 6), DrawFor(1, 6), DrawFor(2, 6), DrawFor(3, 6)});
+        setUpTest("8", "");
+        control<QPushButton>(QStringLiteral("Command1"))->click();
+        QCOMPARE(text("lblTestResult"), QStringLiteral("Success"));
+        const auto toggle = [this] { QTest::keyClick(m_window, Qt::Key_T, Qt::ControlModifier); };
+        if (change == "hide and show") {
+            toggle();
+            toggle();
+        } else if (change == "difficulty") {
+            field("txtDifficulty")->setValue(30);
+        } else if (change == "bonus") {
+            field("txtBonusStep")->setValue(4);
+        } else if (change == "step") {
+            control<QRadioButton>(OptionName(9))->click();
+        } else if (change == "plain roll") {
+            toggle();
+            control<QPushButton>(QStringLiteral("Command1"))->click();
+            toggle();
+        } else if (change == "no difficulty") {
+            field("txtDifficulty")->clear();
+            field("txtDifficulty")->setValue(0);
+            control<QPushButton>(QStringLiteral("Command1"))->click();
+        }
+        QCOMPARE(text("lblTotal"), total);
+        QCOMPARE(text("lblTestResult"), verdict);
     }
 
     // A screen reader reads and sets each field through its value, and finds it by its name;
@@ -358,7 +442,7 @@ private slots:
         QList<QWidget*> placed;
         for (const char* name : {"StepDiceLabel", "Label1", "Command1", "cmdExit", "scrSteps"})
             placed << control(QString::fromLatin1(name));
-        for (const QString& name : kTestControls) placed << control(name);
+        for (const QString& name : kDifficultyControls) placed << control(name);
         for (QWidget* widget : placed) {
             const QString name = widget->objectName();
             QVERIFY2(m_window->rect().contains(widget->geometry()), qPrintable(name));
@@ -384,5 +468,5 @@ private slots:
     }
 };
 
-DICEWRIGHT_QTEST_MAIN(TestControlsTest)
-#include "test_controls_test.moc"
+DICEWRIGHT_QTEST_MAIN(DifficultyControlsTest)
+#include "difficulty_controls_test.moc"

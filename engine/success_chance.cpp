@@ -1,11 +1,14 @@
-#include "test_odds.h"
+#include "success_chance.h"
 
+#include <algorithm>
+#include <cmath>
+#include <limits>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "step_table.h"
-#include "test_roll.h"
+#include "roll_settings.h"
+#include "thrown_dice.h"
 
 namespace dicewright {
 namespace {
@@ -58,36 +61,35 @@ void Require(bool inRange, const char* what, int value) {
 double ChanceOfSuccess(int step, int bonusStep, int difficulty) {
     Require(difficulty >= kLeastDifficulty && difficulty <= kGreatestDifficulty, "difficulty",
             difficulty);
-    std::vector<const StepDefinition*> steps{&StepTable::Step(step)};
-    if (bonusStep != kNoBonus) steps.push_back(&StepTable::Step(bonusStep));
+    const std::vector<ThrownDie> dice = DiceOf(step, bonusStep);
+    const bool ruleOfOne = dice.size() >= 2;
+    // Exploding dice reach any total, but not every roll: the Rule of One can fail one that
+    // all ones would carry past the difficulty, and without it the least total decides.
+    const bool anyExplodes =
+        std::any_of(dice.begin(), dice.end(), [](const ThrownDie& die) { return die.exploding; });
+    int most = 0;
+    for (const ThrownDie& die : dice) most += die.faces + die.modifier;
+    if (!anyExplodes && most < difficulty) return 0.0;
+    if (!ruleOfOne && AllOnesTotal(dice) >= difficulty) return 1.0;
 
     // Every die's least value is at least -1, so each part below the difficulty lies below it
     // plus 2 for each other die; bounding each part by the difficulty plus twice the number of
     // dice keeps every sum that can fall short.
-    std::size_t diceCount = 0;
-    for (const StepDefinition* definition : steps) diceCount += definition->dice.size();
-    const int partBound = difficulty + 2 * static_cast<int>(diceCount);
-
+    const int partBound = difficulty + 2 * static_cast<int>(dice.size());
     LowValues total{.least = 0, .chance = std::vector<double>(1, 1.0)};
-    double allOnes = 1.0;
-    int allOnesTotal = 0;
-    for (const StepDefinition* definition : steps) {
-        for (const int faces : definition->dice) {
-            total = SumBelow(
-                total, DieBelow(faces, definition->modifier, definition->exploding, partBound),
-                partBound);
-            allOnes /= faces;
-            allOnesTotal += 1 + definition->modifier;
-        }
-    }
+    for (const ThrownDie& die : dice)
+        total =
+            SumBelow(total, DieBelow(die.faces, die.modifier, die.exploding, partBound), partBound);
     double shortOfIt = 0.0;
     for (std::size_t i = 0;
          i < total.chance.size() && total.least + static_cast<int>(i) < difficulty; ++i)
         shortOfIt += total.chance[i];
     // All ones give a Rule of One instead of their total, a failure even where that total would
     // have reached the difficulty.
-    const bool ruleOfOne = diceCount >= 2 && allOnesTotal >= difficulty;
-    return 1.0 - shortOfIt - (ruleOfOne ? allOnes : 0.0);
+    const bool onesReach = ruleOfOne && AllOnesTotal(dice) >= difficulty;
+    const double chance = 1.0 - shortOfIt - (onesReach ? AllOnesChance(dice) : 0.0);
+    // Rounding must not make a possible success, or a possible failure, look certain.
+    return std::clamp(chance, std::numeric_limits<double>::min(), std::nextafter(1.0, 0.0));
 }
 
 }  // namespace dicewright
