@@ -221,6 +221,28 @@ private slots:
         }
     }
 
+    // Where the main pointer is a mouse (a narrow desktop browser), the step area never holds a
+    // press back to see whether it drags; where it is a finger, it does. (A browser's test drags
+    // a real mouse.)
+    void onlyAFingerDragsTheSteps() {
+        open({});
+        const QSize screen(320, 480);
+        m_window->resize(screen);
+        MainWindowLayout layout = TouchLayout(screen);
+        for (const bool finger : {true, false, true}) {
+            layout.stepsDragged = finger;
+            m_window->applyLayout(layout);
+            auto* option = control<QRadioButton>(OptionName(3));
+            QTest::mousePress(option, Qt::LeftButton, {}, QPoint(8, 8));
+            QVERIFY2(option->isDown() != finger, finger ? "held back" : "pressed at once");
+            QTest::mouseRelease(option, Qt::LeftButton, {}, QPoint(8, 8));
+            QTRY_COMPARE(m_steps()->checkedId(), 3);
+            m_steps()->setExclusive(false);
+            option->setChecked(false);
+            m_steps()->setExclusive(true);
+        }
+    }
+
     // On a touch screen Tab visits the controls in the designed order all the same.
     void focusOrderStaysAsDesigned() {
         open({});

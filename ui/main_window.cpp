@@ -76,7 +76,6 @@ QScrollArea* MakeStepArea(QWidget* window) {
     area->setWidget(sheet);
     area->viewport()->setAutoFillBackground(false);
     sheet->setAutoFillBackground(false);
-    ScrollsUnderAFinger(area);
     return area;
 }
 
@@ -232,6 +231,7 @@ void MainWindow::placeSteps(const MainWindowLayout& layout) {
         sheet |= layout.steps[step - 1];
     }
     if (m_stepArea != nullptr) {
+        ScrollsUnderAFinger(m_stepArea, inArea && layout.stepsDragged);
         m_stepArea->setVisible(inArea);
         m_stepArea->setGeometry(layout.stepArea);
         m_stepArea->widget()->resize(sheet.size());
@@ -247,8 +247,10 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 
 MainWindowLayout MainWindow::layoutFor(QSize available) const {
     if (!WindowsFollowTheScreen()) return DesignedLayout(m_testShown);
-    return LaysOutForTouch(available, m_testShown) ? TouchLayout(available, m_testShown)
-                                                   : DesignedLayout(m_testShown);
+    if (!LaysOutForTouch(available, m_testShown)) return DesignedLayout(m_testShown);
+    MainWindowLayout touch = TouchLayout(available, m_testShown);
+    touch.stepsDragged = PrimaryPointerIsCoarse();
+    return touch;
 }
 
 void MainWindow::createTestAction() {

@@ -16,6 +16,9 @@ struct MainWindowLayout {
     // Where the steps show on a touch screen: they scroll there under a finger when the screen
     // is too short for every one at a thumb's size. Null as designed.
     QRect stepArea;
+    // Whether a press in the step area waits to see whether it drags: where the main pointer is
+    // a finger. A mouse's press chooses its step at once.
+    bool stepsDragged = true;
     // steps[n - 1] is the option of step n, within the step area where there is one, else
     // within the window.
     std::array<QRect, StepTable::kStepCount> steps;
