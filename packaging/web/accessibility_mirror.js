@@ -33,9 +33,19 @@ window.dicewrightMirror = (function () {
       element = document.createElement(tag);
       if (tag === 'button') element.type = 'button';
       if (tag === 'input') {
-        // A number field: a screen reader that sets its value sets the program's field.
+        // A number field: a screen reader that sets its value, or a phone's own keyboard typing
+        // into it, sets the program's field, digit by digit. A tap on the field gives it the
+        // page's focus, and the phone opens its number keyboard, whose Go key rolls.
         element.type = 'number';
-        element.addEventListener('change', () => { if (act) act(node.id, `value:${element.value}`); });
+        element.inputMode = 'numeric';
+        element.enterKeyHint = 'go';
+        const set = () => {
+          // What is no number (a digit of another script, say) is refused as the program
+          // refuses it: the program's value shows again.
+          if (act) act(node.id, element.validity.badInput ? 'value:refused' : `value:${element.value}`);
+        };
+        element.addEventListener('input', set);
+        element.addEventListener('change', set);
       }
       element.id = `qt-${node.id}`;
       element.dataset.id = node.id;
@@ -136,15 +146,31 @@ window.dicewrightMirror = (function () {
   // exploring the screen with a screen reader meets it, while taps and drags reach the program.
   // A control scrolled out of view stands nowhere, but is still read in its place in the tree.
   function placeOnScreen(element, [left, top, width, height]) {
-    Object.assign(element.style, { left: `${left}px`, top: `${top}px`, width: `${width}px`, height: `${height}px` });
+    const style = { left: `${left}px`, top: `${top}px`, width: `${width}px`, height: `${height}px` };
+    for (const [name, value] of Object.entries(style)) {
+      if (element.style[name] !== value) element.style[name] = value;
+    }
   }
 
-  // Puts these children into the element, moving nothing that is already in place (a moved
-  // element would lose the focus).
+  // Puts these children into the element, moving none that stays: an element taken out of the
+  // page, even for a moment, loses the focus, and a screen reader its place. Those that go are
+  // removed and those that come are added where they belong, as a list's rows at its ends.
   function place(element, children) {
     const current = [...element.children];
     if (current.length === children.length && current.every((child, i) => child === children[i])) return;
-    element.replaceChildren(...children);
+    const wanted = new Set(children);
+    for (const child of current) if (!wanted.has(child)) child.remove();
+    const staying = children.filter((child) => child.parentNode === element);
+    if (staying.some((child, i) => child !== element.children[i])) {
+      // Those that stay come in another order: nothing keeps them in place.
+      element.replaceChildren(...children);
+      return;
+    }
+    let next = element.firstElementChild;
+    for (const child of children) {
+      if (child === next) next = next.nextElementSibling;
+      else element.insertBefore(child, next);
+    }
   }
 
   function render(json) {

@@ -5,6 +5,8 @@
 
 (function () {
   const program = 'dicewright';
+  // The product's name, as the build gives it to the page.
+  const product = document.body.dataset.product;
   const cover = document.getElementById('cover');
   const status = document.getElementById('status');
   const progress = document.getElementById('progress');
@@ -52,21 +54,35 @@
 
   // Every file kept from this visit on, so that the next one starts without the network. Where
   // the browser cannot keep them (no service workers, or a file the worker could not fetch), the
-  // page says that Dicewright will need the network next time, until the player dismisses it.
+  // page says that the program will need the network next time, until the player dismisses it.
+  // The note stands below the program, which lays itself out in what is left: it covers nothing.
   const offline = document.getElementById('offline');
+  function showNote(shown) {
+    offline.hidden = !shown;
+    document.documentElement.style.setProperty('--note-height', shown ? `${offline.offsetHeight}px` : '0px');
+  }
   function notOffline() {
     document.body.dataset.offline = 'unavailable';
-    offline.hidden = false;
+    showNote(true);
   }
-  document.getElementById('offline-ok').addEventListener('click', () => { offline.hidden = true; });
+  document.getElementById('offline-ok').addEventListener('click', () => showNote(false));
+  // A phone turned round wraps the note anew.
+  new ResizeObserver(() => { if (!offline.hidden) showNote(true); }).observe(offline);
+
+  // A worker that ends up redundant kept nothing; but one replaced by a newer worker while it
+  // installed is no failure, so the note waits until no worker is left to keep the files.
+  function watchWorkers(registration, unavailable) {
+    const watch = (worker) => worker && worker.addEventListener('statechange', () => {
+      if (worker.state === 'redundant' && !registration.installing && !registration.waiting &&
+          !registration.active) unavailable();
+    });
+    watch(registration.installing || registration.waiting);
+    registration.addEventListener('updatefound', () => watch(registration.installing));
+  }
+  window.dicewrightWatchWorkers = watchWorkers;
   if ('serviceWorker' in navigator) {
-    navigator.serviceWorker.register('service-worker.js').then((registration) => {
-      const watch = (worker) => worker && worker.addEventListener('statechange', () => {
-        if (worker.state === 'redundant' && !registration.active) notOffline();
-      });
-      watch(registration.installing || registration.waiting);
-      registration.addEventListener('updatefound', () => watch(registration.installing));
-    }, notOffline);
+    navigator.serviceWorker.register('service-worker.js')
+      .then((registration) => watchWorkers(registration, notOffline), notOffline);
     // Once a worker holds every file, whenever that is.
     navigator.serviceWorker.ready.then(() => { document.body.dataset.offline = 'ready'; });
   } else {
@@ -79,8 +95,8 @@
     const error = document.body.dataset.error;
     const failed = status !== 0 || Boolean(error);
     show(failed ? 'failed' : 'ended',
-         failed ? `Dicewright has stopped: ${error || 'an error in the program'}.`
-                : 'Dicewright has ended.');
+         failed ? `${product} has stopped: ${error || 'an error in the program'}.`
+                : `${product} has ended.`);
     again.focus();
   }
   window.addEventListener('dicewright-ended', (event) => ended(event.detail));
@@ -98,7 +114,7 @@
       ended(loader.crashed || loader.exitCode ? 1 : 0);
     },
     showError(text) {
-      show('failed', `Dicewright cannot start here: ${text}`);
+      show('failed', `${product} cannot start here: ${text}`);
     },
   });
   loader.loadEmscriptenModule(program);

@@ -154,13 +154,19 @@ def main(binary):
         bonus = find(app, "spin button", lambda n: n.name == "Bonus step")
         check("Ctrl+T shows spin buttons named Difficulty and Bonus step, empty",
               bonus is not None and difficulty.queryValue().currentValue == 0)
+        announcements.shown.clear()
         difficulty.queryValue().currentValue = 9
         bonus.queryValue().currentValue = 4
         chance = wait_for("the chance", lambda: find(
-            app, "label", lambda n: n.name.startswith("Chance of success") and "without" in n.name))
+            app, "notification", lambda n: n.name.startswith("Chance of success") and "without" in n.name))
         check("values set through AT-SPI reach the fields, and the chance is read as its text",
               difficulty.queryValue().currentValue == 9 and bonus.queryValue().currentValue == 4
               and chance.name == "Chance of success: 75.5% (without the bonus: 38.0%)")
+        # Spoken once the two changes have settled: the chance as set, once.
+        wait_for("the chance announced", lambda: len(announcements.shown) >= 1)
+        pump()
+        check("the chance is announced once the values settle",
+              announcements.shown == ["Chance of success: 75.5% (without the bonus: 38.0%)"])
         announcements.shown.clear()
         press(roll)
         wait_for("the test's announcement", lambda: len(announcements.shown) == 1)

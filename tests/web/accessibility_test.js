@@ -249,19 +249,48 @@ async function run(browser, origin) {
   });
 
   // A long evening: past the first 200 rows every row is still reachable, and the page's focus
-  // follows the program's to the oldest.
+  // follows the program's to the oldest. Arrowing through all 450, the page's focus never falls
+  // to the page itself: the mirror never takes the focused row out of the page, not even for a
+  // moment as it moves its window of rows.
   await waitFor('ROLL focused once more', async () => (await focusedNow()) === 'ROLL', 10);
-  for (let roll = 0; roll < 230; ++roll) await page.keyboard.press('Space');
-  await waitFor('233 rolls spoken', () => page.evaluate(() => window.spoken.length === 233), 60);
+  for (let roll = 0; roll < 447; ++roll) await page.keyboard.press('Space');
+  await waitFor('450 rolls spoken', () => page.evaluate(() => window.spoken.length === 450), 120);
   await press('KeyL', 'Control');
   await waitFor('the newest row focused', async () => (await row()).at === '1', 20);
+  await page.evaluate(() => {
+    window.focusDropped = [];
+    for (const [owner, name] of [[Element.prototype, 'remove'], [Element.prototype, 'replaceChildren'],
+      [Node.prototype, 'insertBefore'], [Node.prototype, 'removeChild'], [Node.prototype, 'appendChild']]) {
+      const plain = owner[name];
+      owner[name] = function (...args) {
+        const before = document.activeElement;
+        const result = plain.apply(this, args);
+        if (before !== document.body && document.activeElement === document.body)
+          window.focusDropped.push(before.getAttribute('aria-posinset'));
+        return result;
+      };
+    }
+  });
+  for (let at = 2; at <= 450; ++at) {
+    await page.keyboard.press('ArrowDown');
+    if (at % 50 === 0) await waitFor(`row ${at} focused`, async () => (await row()).at === String(at), 20);
+  }
+  const last = await waitFor('the oldest row focused by the arrows', async () => {
+    const now = await row();
+    return now.at === '450' ? now : null;
+  }, 20).catch(row);
+  const dropped = await page.evaluate(() => window.focusDropped);
+  check(`the arrows move the page's focus through all 450 rows (${last.at} of ${last.of}), never to the page (${dropped.length} times: ${dropped.slice(0, 5)})`,
+        last.at === '450' && last.of === '450' && dropped.length === 0);
+  await page.keyboard.press('Home');
+  await waitFor('the newest row focused again', async () => (await row()).at === '1', 20);
   await page.keyboard.press('End');
   const oldest = await waitFor('the oldest row focused', async () => {
     const now = await row();
-    return now.at === '233' ? now : null;
+    return now.at === '450' ? now : null;
   }, 20).catch(row);
-  check(`End in the log moves the page's focus to the oldest of 233 rolls (${JSON.stringify(oldest)})`,
-        oldest.role === 'option' && oldest.at === '233' && oldest.of === '233' && oldest.selected === 'true' &&
+  check(`End in the log moves the page's focus to the oldest of 450 rolls (${JSON.stringify(oldest)})`,
+        oldest.role === 'option' && oldest.at === '450' && oldest.of === '450' && oldest.selected === 'true' &&
         oldest.text.includes('Step 8 (2D6)'));
   await page.keyboard.press('Escape');
   tree = await waitFor('the roll log closed again', async () => {
@@ -336,6 +365,16 @@ async function test(browser, origin) {
   }, 20).catch(chanceText);
   check(`values set by a screen reader reach the program, whose chance is read (${chance})`,
         chance === 'Chance of success: 75.5% (without the bonus: 38.0%)');
+  // And spoken, once the two changes have settled: the chance of the test as set, alone.
+  const chancesSpoken = () => page.evaluate(() => window.spoken.filter((w) => w.startsWith('Chance of success')));
+  const heard = await waitFor('the chance spoken', async () => {
+    const words = await chancesSpoken();
+    return words.length > 0 ? words : null;
+  }, 20).catch(chancesSpoken);
+  check(`the chance is spoken once the values settle (${JSON.stringify(heard)})`,
+        heard.length === 1 && heard[0] === chance);
+  // From here on the words spoken are the rolls'.
+  await page.evaluate(() => { window.spoken = []; });
   // Out of range: refused, and the page shows the field's own value again.
   await setValue(cdp, find(tree, 'spinbutton', 'Bonus step'), '41');
   const kept = await waitFor('the bonus step shown again', async () => {
@@ -356,23 +395,60 @@ async function test(browser, origin) {
 
   // Enter in the field rolls: the total is spoken once, with its verdict.
   await page.keyboard.press('Enter');
+  const rollsSpoken = () => page.evaluate(() => window.spoken.filter((w) => !w.startsWith('Chance of success')));
   const said = await waitFor('a total spoken', async () => {
-    const words = await page.evaluate(() => window.spoken);
+    const words = await rollsSpoken();
     return words.length > 0 ? words : null;
   }, 20).catch(() => []);
   const [total, verdict] = (said[0] || '').split('. ');
   const reached = /^[0-9]+$/.test(total) && Number(total) >= 12;
-  const expected = !reached ? 'Failure'
-    : Number(total) >= 17 ? `Success, ${Math.floor((Number(total) - 12) / 5)} extra success` : 'Success';
+  const extra = Math.floor((Number(total) - 12) / 5);
+  const expected = !reached ? 'Failure' : extra === 0 ? 'Success'
+    : `Success, ${extra} extra ${extra === 1 ? 'success' : 'successes'}`;
   check(`the total is spoken once with its verdict (${JSON.stringify(said)})`,
-        said.length === 1 && (total === 'Rule of One' || /^[0-9]+$/.test(total)) &&
-        (verdict === expected || verdict === `${expected}es`));
+        said.length === 1 && (total === 'Rule of One' || /^[0-9]+$/.test(total)) && verdict === expected);
   const after = async () => textAfter(await readTree(cdp), total);
   const shown = await waitFor('the verdict after the total', async () => {
     const text = await after();
     return text === verdict ? text : null;
   }, 20).catch(after);
   check(`the verdict is read after the total (${shown})`, shown === verdict);
+
+  // The verdict goes with its total and its test: a new difficulty takes it away, and a plain
+  // roll while the fields are hidden shows none when they come back.
+  await setValue(cdp, find(await readTree(cdp), 'spinbutton', 'Difficulty'), '30');
+  const cleared = await waitFor('the verdict taken away', async () => {
+    const read = await readTree(cdp);
+    return read.some((n) => n.role === 'StaticText' && n.name === verdict) ? null : read;
+  }, 20).then(() => true, () => false);
+  check(`a new difficulty takes the verdict away (${verdict})`, cleared);
+  await setValue(cdp, find(await readTree(cdp), 'spinbutton', 'Difficulty'), '2');
+  await page.keyboard.press('Enter');
+  const judged = await waitFor('a second total spoken', async () => {
+    const words = await rollsSpoken();
+    return words.length === 2 ? words[1] : null;
+  }, 20).catch(() => null);
+  const altT = async () => {
+    await page.keyboard.down('Alt');
+    await page.keyboard.press('KeyT');
+    await page.keyboard.up('Alt');
+  };
+  await altT();
+  await waitFor('the fields hidden', async () => !find(await readTree(cdp), 'spinbutton'), 20);
+  await activate(cdp, find(await readTree(cdp), 'button', 'ROLL'));
+  const plain = await waitFor('a plain total spoken', async () => {
+    const words = await rollsSpoken();
+    return words.length === 3 ? words[2] : null;
+  }, 20).catch(() => null);
+  await altT();
+  const back = await waitFor('the fields back', async () => {
+    const read = await readTree(cdp);
+    return find(read, 'spinbutton', 'Difficulty') ? read : null;
+  }, 20).catch(() => readTree(cdp));
+  const afterPlain = textAfter(back, plain);
+  check(`after a plain roll (${plain}; the test before it: ${judged}) the fields come back with no verdict (${afterPlain})`,
+        judged !== null && judged.includes('. ') && plain !== null && !plain.includes('. ') &&
+        !/^(Success|Failure)/.test(afterPlain || ''));
   await page.close();
 }
 

@@ -116,6 +116,20 @@ const isGreen = (r, g, b) => r < 12 && g > 52 && g < 76 && b < 12;
 const state = (page) => page.evaluate(() => document.body.dataset.state);
 const announced = (page) => page.evaluate(() => document.getElementById('announcement').textContent);
 
+// A control's place in CSS pixels, { x, y, width, height }, from the program's own geometry:
+// the mirror element named `name` (its text, or its label) with the role given.
+function rectOf(page, role, name) {
+  return page.evaluate((role, name) => {
+    const all = [...document.querySelectorAll('#mirror [data-rect]')];
+    const roleOf = (element) => element.getAttribute('role') || element.localName;
+    const found = all.find((element) => roleOf(element) === role &&
+      (element.textContent === name || element.getAttribute('aria-label') === name));
+    if (!found) return null;
+    const [x, y, width, height] = found.dataset.rect.split(' ').map(Number);
+    const [sx, sy, swidth, sheight] = (found.dataset.shown || found.dataset.rect).split(' ').map(Number);
+    return { x, y, width, height, shown: { x: sx, y: sy, width: swidth, height: sheight } };
+  }, role, name);
+}
 // A test's PASS and FAIL lines; finish() prints their count and ends the process, failing if any
 // check failed.
 function checks() {
@@ -133,4 +147,4 @@ function checks() {
   };
 }
 
-module.exports = { serve, launch, waitFor, pixels, box, colourAt, isGreen, state, announced, checks };
+module.exports = { serve, launch, waitFor, pixels, box, colourAt, isGreen, state, announced, checks, rectOf };

@@ -12,7 +12,7 @@
 //   node phone_test.js SITE_DIR WORK_DIR
 const fs = require('fs');
 const path = require('path');
-const { serve, launch, waitFor, pixels, box, colourAt, isGreen, checks, state, announced } = require('./browser');
+const { serve, launch, waitFor, pixels, box, colourAt, isGreen, checks, state, announced, rectOf } = require('./browser');
 
 const [site, work] = process.argv.slice(2);
 const shots = path.join(work, 'shots');
@@ -25,20 +25,6 @@ const SPLASH = { width: 492, height: 283, button: [2670 / 15 + 1485 / 30, 2955 /
 // A total that a roll of step 8 can show.
 const possible = (text) => text === 'Rule of One' || (/^[0-9]+$/.test(text) && Number(text) >= 3);
 
-// A control's place in CSS pixels, { x, y, width, height }, from the program's own geometry:
-// the mirror element named `name` (its text, or its label) with the role given.
-function rectOf(page, role, name) {
-  return page.evaluate((role, name) => {
-    const all = [...document.querySelectorAll('#mirror [data-rect]')];
-    const roleOf = (element) => element.getAttribute('role') || element.localName;
-    const found = all.find((element) => roleOf(element) === role &&
-      (element.textContent === name || element.getAttribute('aria-label') === name));
-    if (!found) return null;
-    const [x, y, width, height] = found.dataset.rect.split(' ').map(Number);
-    const [sx, sy, swidth, sheight] = (found.dataset.shown || found.dataset.rect).split(' ').map(Number);
-    return { x, y, width, height, shown: { x: sx, y: sy, width: swidth, height: sheight } };
-  }, role, name);
-}
 // Whether all of a control shows, none of it scrolled out of view.
 const fullyShown = (r) => r && r.shown.x === r.x && r.shown.y === r.y && r.shown.width === r.width &&
   r.shown.height === r.height;
@@ -297,6 +283,8 @@ async function testByTouch(browser, origin) {
   }, 20).catch(chanceOf);
   check(`taps and the phone's keyboard set the difficulty and the bonus step (${chance})`,
     chance === 'Chance of success: 75.5% (without the bonus: 38.0%)');
+  // The chance is spoken once the typing settles; the roll's words come after it.
+  await waitFor('the chance spoken', async () => (await announced(page)) === chance, 20).catch(() => null);
   await countSpoken(page);
   await tapRoll(page);
   const verdictOf = () => page.evaluate(() => [...document.querySelectorAll('#mirror p')]
@@ -311,6 +299,73 @@ async function testByTouch(browser, origin) {
   check('with the fields shown, every text, field and button is on screen and none covers another',
     all.every((r) => r && onScreen(viewport)(r)) && apart(all));
   await page.screenshot({ path: path.join(shots, 'test-390x844.png') });
+  await page.close();
+}
+
+// The phone's own keyboard on the smallest upright screen: a tap on a field gives it the page's
+// focus with the number keyboard; each digit typed, as an on-screen keyboard types (inserted
+// text, and Android's key code 229 before it), shows in the program's field at once with the
+// chance; a number out of range is refused; the keyboard's Go rolls.
+async function phoneKeyboard(browser, origin) {
+  const viewport = { width: 375, height: 548 };
+  const page = await browser.newPage();
+  await page.setViewport({ ...viewport, deviceScaleFactor: 3, isMobile: true, hasTouch: true });
+  await page.goto(origin);
+  const splash = await splashOn(page, viewport);
+  await page.touchscreen.tap(splash.left + SPLASH.button[0] * splash.scale, splash.top + SPLASH.button[1] * splash.scale);
+  const cdp = await page.target().createCDPSession();
+  const roll = await waitFor('the main window', () => rectOf(page, 'button', 'ROLL'), 30);
+  await hold(page, cdp, centre(roll));
+  await tap(page, 'menuitem', 'Test against a difficulty');
+  await waitFor('the difficulty field', () => rectOf(page, 'spinbutton', 'Difficulty'), 30);
+  await tap(page, 'radio', 'STEP 11');
+  const field = (name) => page.evaluate((name) => {
+    const input = document.querySelector(`#mirror input[aria-label="${name}"]`);
+    return input && { value: input.value, focused: document.activeElement === input, mode: input.inputMode,
+      type: input.type, enter: input.enterKeyHint };
+  }, name);
+  const chanceOf = () => page.evaluate(() => [...document.querySelectorAll('#mirror p')]
+    .map((p) => p.textContent).find((text) => text.startsWith('Chance of success')) || null);
+  const typed = async (name, value, chance) => waitFor(`${name} ${value}`, async () => {
+    const now = await field(name);
+    const text = await chanceOf();
+    return now.value === value && chance(text) ? text : null;
+  }, 20).catch(() => null);
+
+  await tap(page, 'spinbutton', 'Difficulty');
+  const focused = await waitFor('the field focused', async () => ((await field('Difficulty')).focused ? field('Difficulty') : null), 10)
+    .catch(() => field('Difficulty'));
+  check(`a tap on Difficulty focuses its number field for the phone's number keyboard (${JSON.stringify(focused)})`,
+        focused.focused && focused.type === 'number' && focused.mode === 'numeric' && focused.enter === 'go');
+  await cdp.send('Input.insertText', { text: '1' });
+  const one = await typed('Difficulty', '1', (text) => text !== null);
+  await cdp.send('Input.insertText', { text: '2' });
+  const twelve = await typed('Difficulty', '12', (text) => text !== null && text !== one);
+  check(`digits inserted as a phone's keyboard inserts them reach the program, each with its chance (${one}; ${twelve})`,
+        one !== null && twelve !== null);
+  await cdp.send('Input.insertText', { text: '5' });
+  const refused = await typed('Difficulty', '12', (text) => text === twelve);
+  check(`a third digit, 125, is refused and the field shows 12 again (${JSON.stringify(await field('Difficulty'))})`,
+        refused !== null);
+
+  await tap(page, 'spinbutton', 'Bonus step');
+  await waitFor('the bonus field focused', async () => (await field('Bonus step')).focused, 10).catch(() => null);
+  const android = { windowsVirtualKeyCode: 229, nativeVirtualKeyCode: 229, key: 'Unidentified', code: '' };
+  await cdp.send('Input.dispatchKeyEvent', { type: 'keyDown', ...android });
+  await cdp.send('Input.insertText', { text: '4' });
+  await cdp.send('Input.dispatchKeyEvent', { type: 'keyUp', ...android });
+  const bonus = await typed('Bonus step', '4', (text) => text !== null && text.includes('without the bonus'));
+  check(`Android's typing (key code 229, then the text) sets the bonus step (${bonus})`, bonus !== null);
+  await waitFor('the chance spoken', async () => (await announced(page)) === bonus, 20).catch(() => null);
+
+  await countSpoken(page);
+  const before = await spokenCount(page);
+  await cdp.send('Input.dispatchKeyEvent', { type: 'keyDown', key: 'Enter', code: 'Enter', windowsVirtualKeyCode: 13, text: '\r' });
+  await cdp.send('Input.dispatchKeyEvent', { type: 'keyUp', key: 'Enter', code: 'Enter', windowsVirtualKeyCode: 13 });
+  const rolled = await waitFor('the roll spoken', async () => ((await spokenCount(page)) > before ? announced(page) : null), 20)
+    .catch(() => null);
+  check(`the keyboard's Go rolls the test (${rolled})`, rolled !== null && /^(Rule of One|[0-9]+)\. (Success|Failure)/.test(rolled));
+  await page.screenshot({ path: path.join(shots, 'phone-keyboard-375x548.png') });
   await page.close();
 }
 
@@ -362,21 +417,73 @@ async function installable(browser, origin) {
   await page.close();
 }
 
-// A site with a file missing: the worker keeps no half-filled cache, and the page says that
-// Dicewright will need the network next time; OK puts the note away.
+// A site with a file missing, on the smallest upright phone: the worker keeps no half-filled
+// cache, and the page says, by the product's name, that it will need the network next time.
+// The note stands below the program, which lays itself out above it: ROLL, EXIT and the steps
+// stay clear of it, and a tap on ROLL rolls. OK puts the note away and gives the room back.
 async function notKeptOffline(browser) {
   const server = await serve(site, { missing: 'logo.jpg' });
   try {
+    const viewport = { width: 375, height: 548 };
     const page = await browser.newPage();
+    await page.setViewport({ ...viewport, deviceScaleFactor: 3, isMobile: true, hasTouch: true });
     await page.goto(server.origin);
     const said = await waitFor('the page to say it will not work offline', () => page.evaluate(() =>
       document.body.dataset.offline === 'unavailable' && !document.getElementById('offline').hidden &&
       document.getElementById('offline').textContent.replace(/\s+/g, ' ').trim()), 60).catch(() => null);
     const kept = await page.evaluate(async () => (await caches.keys()).filter((name) => name.startsWith('dicewright-')));
     check(`a worker that could not fetch a file keeps no cache (${kept.join(', ') || 'none'}) and the page says so (${said})`,
-      said !== null && kept.length === 0);
+      said !== null && said.startsWith('Dicewright could not be kept for use offline') && kept.length === 0);
+
+    const splash = await splashOn(page, viewport);
+    await page.touchscreen.tap(splash.left + SPLASH.button[0] * splash.scale, splash.top + SPLASH.button[1] * splash.scale);
+    const note = await page.evaluate(() => {
+      const box = document.getElementById('offline').getBoundingClientRect();
+      return { top: box.top, height: box.height };
+    });
+    const clear = (r) => r && r.y + r.height <= note.top;
+    const laidOut = await waitFor('the window laid out above the note', async () => {
+      const controls = [await rectOf(page, 'button', 'ROLL'), await rectOf(page, 'button', 'EXIT')];
+      return controls.every(clear) ? controls : null;
+    }, 30).catch(() => null);
+    const shownSteps = (await stepRects(page)).filter((r) => r && r.shown.height > 0).map((r) => r.shown);
+    await page.screenshot({ path: path.join(shots, 'offline-note-375x548.png') });
+    check(`with the note shown (top ${note.top}), ROLL, EXIT and every step shown stand above it`,
+      laidOut !== null && shownSteps.length >= 20 && shownSteps.every((r) => r.y + r.height <= note.top));
+    await countSpoken(page);
+    await tap(page, 'radio', 'STEP 1');
+    const spoken = await tapRoll(page).catch(() => 0);
+    check(`a tap on ROLL with the note shown rolls (${await announced(page)})`, spoken === 1);
+
     await page.click('#offline-ok');
-    check('OK puts the note away', await page.evaluate(() => document.getElementById('offline').hidden));
+    const back = await waitFor('the room given back', async () => {
+      const exit = await rectOf(page, 'button', 'EXIT');
+      return exit && exit.y + exit.height > note.top ? exit : null;
+    }, 30).catch(() => null);
+    check('OK puts the note away, and the window takes the whole page again',
+      await page.evaluate(() => document.getElementById('offline').hidden) && back !== null);
+
+    // A first worker replaced by a newer one while it installed is no failure; the note comes
+    // only when no worker is left to keep the files.
+    const alarms = await page.evaluate(() => {
+      const worker = () => Object.assign(new EventTarget(), { state: 'installing' });
+      const registration = Object.assign(new EventTarget(), { installing: worker(), waiting: null, active: null });
+      const first = registration.installing;
+      let raised = 0;
+      window.dicewrightWatchWorkers(registration, () => { raised += 1; });
+      const second = worker();
+      registration.installing = second;
+      registration.dispatchEvent(new Event('updatefound'));
+      first.state = 'redundant';
+      first.dispatchEvent(new Event('statechange'));
+      const afterReplaced = raised;
+      registration.installing = null;
+      second.state = 'redundant';
+      second.dispatchEvent(new Event('statechange'));
+      return [afterReplaced, raised];
+    });
+    check(`a replaced first worker raises no note, the last one failing does (${alarms})`,
+      alarms[0] === 0 && alarms[1] === 1);
     await page.close();
   } finally {
     await server.close();
@@ -435,6 +542,7 @@ async function compressed(browser) {
       }
     }
     await testByTouch(browser, server.origin).catch((error) => check(`test by touch: ${error.message}`, false));
+    await phoneKeyboard(browser, server.origin).catch((error) => check(`phone keyboard: ${error.message}`, false));
     await installable(browser, server.origin).catch((error) => check(`installable: ${error.message}`, false));
     await compressed(browser).catch((error) => check(`compressed: ${error.message}`, false));
     await notKeptOffline(browser).catch((error) => check(`not kept offline: ${error.message}`, false));

@@ -8,7 +8,7 @@
 //   node web_test.js SITE_DIR WORK_DIR
 const fs = require('fs');
 const path = require('path');
-const { serve, launch, waitFor, pixels, box, colourAt, isGreen, checks, state, announced } = require('./browser');
+const { serve, launch, waitFor, pixels, box, colourAt, isGreen, checks, state, announced, rectOf } = require('./browser');
 
 const [site, work] = process.argv.slice(2);
 const shots = path.join(work, 'shots');
@@ -139,11 +139,48 @@ async function desktop(browser, origin) {
   await page.close();
 }
 
+// A desktop browser too narrow for the designed window, with a mouse: the steps stand in their
+// scrolling area, but a mouse dragged over them scrolls nothing and its click chooses at once,
+// as anywhere on a desktop; only a finger drags them.
+async function narrowWithAMouse(browser, origin) {
+  // Too narrow and too short for the designed window, wide enough for the splash.
+  const page = await open(browser, origin, { width: 560, height: 420 });
+  const splash = await splashBox(page, 'narrow');
+  await page.mouse.click(splash.left + SPLASH_BUTTON[0], splash.top + SPLASH_BUTTON[1]);
+  const third = await waitFor('STEP 3 in its area', () => rectOf(page, 'radio', 'STEP 3'), 30);
+  const hidden = await rectOf(page, 'radio', 'STEP 10');
+  check(`in a narrow window the steps scroll in their area (STEP 10 shows ${hidden.shown.height} of ${hidden.height} px)`,
+        hidden.shown.height < hidden.height);
+  const [x, y] = [third.x + third.width / 2, third.y + third.height / 2];
+  await page.mouse.move(x, y);
+  await page.mouse.down();
+  for (let moved = 10; moved <= 150; moved += 10) {
+    await page.mouse.move(x, y - moved);
+    await new Promise((resolve) => setTimeout(resolve, 16));
+  }
+  await page.mouse.up();
+  // A drag would have moved the steps at once, and a fling on for a while after.
+  const settled = await waitFor('the steps at rest', async () => {
+    const before = JSON.stringify(await rectOf(page, 'radio', 'STEP 3'));
+    await new Promise((resolve) => setTimeout(resolve, 300));
+    return before === JSON.stringify(await rectOf(page, 'radio', 'STEP 3')) ? before : null;
+  }, 20);
+  const second = await rectOf(page, 'radio', 'STEP 2');
+  await page.mouse.click(second.x + second.width / 2, second.y + second.height / 2);
+  const chosen = await waitFor('STEP 2 chosen', () => page.evaluate(() =>
+    [...document.querySelectorAll('#mirror [role=radio][aria-checked=true]')].map((o) => o.textContent).join()), 10)
+    .catch(() => '');
+  await page.screenshot({ path: path.join(shots, 'narrow-mouse.png') });
+  check(`in a narrow window a mouse dragged over the steps scrolls nothing (${settled}), and a click chooses (${chosen})`,
+        settled === JSON.stringify(third) && chosen === 'STEP 2');
+  await page.close();
+}
+
 (async () => {
   const server = await serve(site);
   const browser = await launch();
   try {
-    for (const run of [desktop]) {
+    for (const run of [desktop, narrowWithAMouse]) {
       await run(browser, server.origin).catch((error) => check(`${run.name}: ${error.message}`, false));
     }
     check(`the page asks for nothing beyond its own files (${foreign.join(', ') || 'none else'})`,

@@ -26,14 +26,22 @@ namespace {
 // A list of a hundred thousand rolls is mirrored a window of rows at a time, around the row
 // that has the focus; each row says where it stands in the whole list.
 constexpr int kMostChildren = 200;
+// The window moves a page at a time, so that arrowing through the list changes the page's rows
+// once in a hundred, and the focused row always has half a page either side of it.
+constexpr int kMirrorPage = kMostChildren / 2;
 
-// The first of the children mirrored: those around the focused child, where there are more
+// At most one update of the page in this many milliseconds: a finger flinging a list moves its
+// rows on every frame, and the page need not follow every one.
+constexpr int kLeastBetweenUpdates = 80;
+
+// The first of the children mirrored: the pages around the focused child, where there are more
 // than the mirror holds.
 int FirstMirrored(QAccessibleInterface* node, int count) {
     if (count <= kMostChildren) return 0;
     const QAccessibleInterface* focus = node->focusChild();
     const int at = focus != nullptr ? node->indexOfChild(focus) : 0;
-    return std::clamp(at - kMostChildren / 2, 0, count - kMostChildren);
+    const int page = at / kMirrorPage;
+    return std::clamp(page * kMirrorPage - kMirrorPage / 2, 0, count - kMostChildren);
 }
 
 // An item of a list scrolled out of its view is still there to reach, unlike a hidden widget.
@@ -84,14 +92,19 @@ AccessibilityMirror::AccessibilityMirror(QObject* application) : QObject(applica
     // Many events come in one burst (a window shown, its controls with it): one update of the
     // page after them.
     m_sync.setSingleShot(true);
-    m_sync.setInterval(0);
     connect(&m_sync, &QTimer::timeout, this, &AccessibilityMirror::sync);
     // The page's side acts through the program's module.
     EM_ASM({
         if (window.dicewrightMirror) window.dicewrightMirror.connect(Module);
     });
     QCoreApplication::instance()->installEventFilter(this);
-    m_sync.start();
+    schedule();
+}
+
+void AccessibilityMirror::schedule() {
+    if (m_sync.isActive()) return;
+    const qint64 since = m_lastSync.isValid() ? m_lastSync.elapsed() : kLeastBetweenUpdates;
+    m_sync.start(static_cast<int>(std::max<qint64>(0, kLeastBetweenUpdates - since)));
 }
 
 bool AccessibilityMirror::eventFilter(QObject* watched, QEvent* event) {
@@ -102,7 +115,7 @@ bool AccessibilityMirror::eventFilter(QObject* watched, QEvent* event) {
     // area moves under a finger.
     if ((type == QEvent::Resize && widget->isWindow()) ||
         (type == QEvent::Move && widget->isVisible()))
-        m_sync.start();
+        schedule();
     return false;
 }
 
@@ -112,7 +125,7 @@ AccessibilityMirror::~AccessibilityMirror() {
 }
 
 void AccessibilityMirror::onUpdate(QAccessibleEvent* /*event*/) {
-    if (g_mirror != nullptr) g_mirror->m_sync.start();
+    if (g_mirror != nullptr) g_mirror->schedule();
 }
 
 void AccessibilityMirror::act(unsigned id, const std::string& action) {
@@ -129,7 +142,9 @@ void AccessibilityMirror::act(unsigned id, const std::string& action) {
         if (number && wanted >= value->minimumValue().toInt() &&
             wanted <= value->maximumValue().toInt())
             value->setCurrentValue(wanted);
-        m_sync.start();
+        // A refused value leaves the tree as it was: the page's field is set back all the same.
+        m_lastTree.clear();
+        schedule();
         return;
     }
     if (node->actionInterface() == nullptr) return;
@@ -211,9 +226,13 @@ void AccessibilityMirror::sync() {
     const QJsonObject tree{
         {QStringLiteral("windows"), windows},
         {QStringLiteral("focus"), focus ? static_cast<double>(QAccessible::uniqueId(focus)) : 0.0}};
+    m_lastSync.start();
+    // Nothing is written to the page where nothing changed.
+    QByteArray json = QJsonDocument(tree).toJson(QJsonDocument::Compact);
+    if (json == m_lastTree) return;
+    m_lastTree = std::move(json);
     const emscripten::val page = emscripten::val::global("dicewrightMirror");
-    if (!page.isUndefined())
-        page.call<void>("render", QJsonDocument(tree).toJson(QJsonDocument::Compact).toStdString());
+    if (!page.isUndefined()) page.call<void>("render", m_lastTree.toStdString());
 }
 
 void StartAccessibilityBridge() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QElapsedTimer>
 #include <QJsonObject>
 #include <QObject>
 #include <QTimer>
@@ -37,6 +39,9 @@ private:
     explicit AccessibilityMirror(QObject* application);
 
     void act(unsigned id, const std::string& action);
+    // An update of the page soon: at once after a quiet spell, else once the last is far enough
+    // behind.
+    void schedule();
 
     static void onUpdate(QAccessibleEvent* event);
     void sync();
@@ -45,6 +50,9 @@ private:
     QJsonObject describe(QAccessibleInterface* node, const QRect* clip) const;
 
     QTimer m_sync;
+    QElapsedTimer m_lastSync;
+    // The tree last handed to the page.
+    QByteArray m_lastTree;
 };
 
 }  // namespace dicewright
