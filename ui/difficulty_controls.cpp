@@ -41,6 +41,12 @@ OptionalNumberField* MakeField(const QString& name, const QString& accessibleNam
     return field;
 }
 
+// While there is no chance to show, a screen reader that meets the chance (as the fields are
+// shown) hears what it waits for.
+QString NoChanceYet() {
+    return QObject::tr("Set a step and a difficulty for the chance of success");
+}
+
 }  // namespace
 
 DifficultyControls::DifficultyControls(QWidget* window, QWidget* tabAfter, QWidget* readBefore)
@@ -70,6 +76,7 @@ void DifficultyControls::create() {
     m_chance->setObjectName(QStringLiteral("lblChance"));
     m_chance->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_chance->setWordWrap(true);
+    m_chance->setAccessibleName(NoChanceYet());
     m_result = MakeLabel(QStringLiteral("lblTestResult"), QString(), m_window);
     for (OptionalNumberField* field : {m_difficulty, m_bonus}) {
         connect(field, &QSpinBox::valueChanged, this, &DifficultyControls::clearVerdict);
@@ -117,8 +124,8 @@ void DifficultyControls::showChance(int step) {
     if (chance == m_chance->text()) return;
     m_chance->setText(chance);
     // Read as its text again until it is spoken.
-    m_chance->setAccessibleName(QString());
-    m_chanceSettles.start();
+    m_chance->setAccessibleName(chance.isEmpty() ? NoChanceYet() : QString());
+    if (!chance.isEmpty()) m_chanceSettles.start();
 }
 
 QString DifficultyControls::showVerdict(const TestThrows& throws, const RollOutcome& outcome) {
