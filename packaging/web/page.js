@@ -59,7 +59,11 @@
   const offline = document.getElementById('offline');
   function showNote(shown) {
     offline.hidden = !shown;
-    document.documentElement.style.setProperty('--note-height', shown ? `${offline.offsetHeight}px` : '0px');
+    const height = shown ? `${offline.offsetHeight}px` : '0px';
+    if (document.documentElement.style.getPropertyValue('--note-height') === height) return;
+    document.documentElement.style.setProperty('--note-height', height);
+    // The program takes the canvas's new size as it takes a window's.
+    window.dispatchEvent(new Event('resize'));
   }
   function notOffline() {
     document.body.dataset.offline = 'unavailable';

@@ -143,10 +143,11 @@ async function desktop(browser, origin) {
 // scrolling area, but a mouse dragged over them scrolls nothing and its click chooses at once,
 // as anywhere on a desktop; only a finger drags them.
 async function narrowWithAMouse(browser, origin) {
-  // Too narrow and too short for the designed window, wide enough for the splash.
-  const page = await open(browser, origin, { width: 560, height: 420 });
-  const splash = await splashBox(page, 'narrow');
-  await page.mouse.click(splash.left + SPLASH_BUTTON[0], splash.top + SPLASH_BUTTON[1]);
+  // A browser window the size of a small phone's screen, too small for every step at a
+  // thumb's size.
+  const page = await open(browser, origin, { width: 360, height: 560 });
+  const button = await waitFor('the splash\'s button', () => rectOf(page, 'button', 'TIME TO ROLL THE DICE'), 60);
+  await page.mouse.click(button.x + button.width / 2, button.y + button.height / 2);
   const third = await waitFor('STEP 3 in its area', () => rectOf(page, 'radio', 'STEP 3'), 30);
   const hidden = await rectOf(page, 'radio', 'STEP 10');
   check(`in a narrow window the steps scroll in their area (STEP 10 shows ${hidden.shown.height} of ${hidden.height} px)`,
