@@ -1,5 +1,5 @@
 'use strict';
-// The page's accessibility mirror while a finger flings the steps on a short phone: how often it
+// The page's accessibility mirror while a finger scrolls the steps on a short phone: how often it
 // rewrites the page and how long it takes, per second of the fling, beside all the script time
 // of the page in that second (the program's own drawing included), in Debian's Chromium.
 //   NODE_PATH=... node mirror_fling_bench.js SITE_DIR [RUNS]
@@ -7,10 +7,10 @@ const { serve, launch, waitFor, rectOf } = require('../tests/web/browser');
 
 const [site, runsText] = process.argv.slice(2);
 const runs = Number(runsText || 5);
-const SPLASH_BUTTON = [2670 / 15 + 1485 / 30, 2955 / 15 + 525 / 30];
 const median = (values) => values.slice().sort((a, b) => a - b)[Math.floor(values.length / 2)];
 
-// One fling up the steps and the second that follows its start.
+// A finger kept moving on the steps for a second, up and down their scrolling range as a
+// player looking for a step does, and what that second costs.
 async function fling(browser, origin) {
   const page = await browser.newPage();
   await page.setViewport({ width: 360, height: 560, deviceScaleFactor: 1.5, isMobile: true, hasTouch: true });
@@ -22,8 +22,6 @@ async function fling(browser, origin) {
   await page.evaluate(() => {
     const mirror = window.dicewrightMirror;
     const render = mirror.render;
-    window.mirrorTime = 0;
-    window.mirrorCalls = 0;
     mirror.render = (json) => {
       const start = performance.now();
       render(json);
@@ -40,15 +38,15 @@ async function fling(browser, origin) {
   await page.evaluate(() => { window.mirrorTime = 0; window.mirrorCalls = 0; });
   const start = Date.now();
   await cdp.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [{ x, y, id: 1 }] });
-  for (let moved = 20; moved <= 240; moved += 20) {
-    await cdp.send('Input.dispatchTouchEvent', { type: 'touchMove', touchPoints: [{ x, y: y - moved, id: 1 }] });
+  for (let elapsed = 0; elapsed < 1000; elapsed = Date.now() - start) {
+    const at = y - 60 + 60 * Math.cos((2 * Math.PI * elapsed) / 500);
+    await cdp.send('Input.dispatchTouchEvent', { type: 'touchMove', touchPoints: [{ x, y: at, id: 1 }] });
     await new Promise((resolve) => setTimeout(resolve, 8));
   }
-  await cdp.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
-  await new Promise((resolve) => setTimeout(resolve, Math.max(0, 1000 - (Date.now() - start))));
   const seconds = (Date.now() - start) / 1000;
   const after = await page.metrics();
   const mirror = await page.evaluate(() => ({ time: window.mirrorTime, calls: window.mirrorCalls }));
+  await cdp.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
   await page.close();
   return {
     calls: mirror.calls / seconds,
@@ -64,7 +62,7 @@ async function fling(browser, origin) {
     const results = [];
     for (let run = 0; run < runs; ++run) results.push(await fling(browser, server.origin));
     const of = (name) => median(results.map((r) => r[name])).toFixed(1);
-    console.log(`a fling of the steps at 360x560: the mirror rewrites the page ${of('calls')} times a second, ` +
+    console.log(`a finger scrolling the steps at 360x560: the mirror rewrites the page ${of('calls')} times a second, ` +
                 `${of('mirrorMs')} ms a second in its page side; all the page's script ${of('scriptMs')} ms a second ` +
                 `(median of ${runs})`);
   } finally {

@@ -253,8 +253,10 @@ async function menuAndLog(page, origin) {
 // A test by touch at 390x844: the held finger's menu shows the test's fields, thumb-sized and on
 // screen with everything else whole; taps and the phone's keyboard set them, the chance follows,
 // and ROLL gives a verdict.
-async function testByTouch(browser, origin) {
-  const viewport = { width: 390, height: 844 };
+// A phone of this size at 3 device pixels per CSS pixel, the main window open and the test's
+// fields shown from the held finger's menu; gives { page, cdp, difficulty } (the field's place,
+// null if it did not show).
+async function phoneWithTheTest(browser, origin, viewport) {
   const page = await browser.newPage();
   await page.setViewport({ ...viewport, deviceScaleFactor: 3, isMobile: true, hasTouch: true });
   await page.goto(origin);
@@ -266,6 +268,12 @@ async function testByTouch(browser, origin) {
   await tap(page, 'menuitem', 'Test against a difficulty');
   const difficulty = await waitFor('the difficulty field', () => rectOf(page, 'spinbutton', 'Difficulty'), 30)
     .catch(() => null);
+  return { page, cdp, difficulty };
+}
+
+async function testByTouch(browser, origin) {
+  const viewport = { width: 390, height: 844 };
+  const { page, difficulty } = await phoneWithTheTest(browser, origin, viewport);
   const bonus = await rectOf(page, 'spinbutton', 'Bonus step');
   const fields = [difficulty, bonus];
   check(`the menu's "Test against a difficulty" shows the fields, each at least 44 px (${JSON.stringify(fields)})`,
@@ -308,17 +316,7 @@ async function testByTouch(browser, origin) {
 // text, and Android's key code 229 before it), shows in the program's field at once with the
 // chance; a number out of range is refused; the keyboard's Go rolls.
 async function phoneKeyboard(browser, origin) {
-  const viewport = { width: 375, height: 548 };
-  const page = await browser.newPage();
-  await page.setViewport({ ...viewport, deviceScaleFactor: 3, isMobile: true, hasTouch: true });
-  await page.goto(origin);
-  const splash = await splashOn(page, viewport);
-  await page.touchscreen.tap(splash.left + SPLASH.button[0] * splash.scale, splash.top + SPLASH.button[1] * splash.scale);
-  const cdp = await page.target().createCDPSession();
-  const roll = await waitFor('the main window', () => rectOf(page, 'button', 'ROLL'), 30);
-  await hold(page, cdp, centre(roll));
-  await tap(page, 'menuitem', 'Test against a difficulty');
-  await waitFor('the difficulty field', () => rectOf(page, 'spinbutton', 'Difficulty'), 30);
+  const { page, cdp } = await phoneWithTheTest(browser, origin, { width: 375, height: 548 });
   await tap(page, 'radio', 'STEP 11');
   const field = (name) => page.evaluate((name) => {
     const input = document.querySelector(`#mirror input[aria-label="${name}"]`);
