@@ -204,6 +204,27 @@ private slots:
                  qPrintable(chances().front()));
     }
 
+    // A roll before the typing settles is spoken, and the chance it was rolled at is not spoken
+    // after it: for twice the time typing takes to settle, nothing more is announced.
+    void aRollBeforeTheTypingSettlesSpeaksNoStaleChance() {
+        open({DrawFor(2, 6), DrawFor(3, 6)});
+        option(8)->click();
+        m_window->showTest(true);
+        RecordedAccessibility recorded;
+        QTest::keyClicks(control<QSpinBox>("txtDifficulty"), "12");
+        control<QPushButton>("Command1")->click();
+        const auto announced = [] {
+            std::vector<QString> words;
+            for (const TotalEvent& e : g_totalEvents) {
+                if (e.type == kAnnouncementEvent) words.push_back(e.words);
+            }
+            return words;
+        };
+        QCOMPARE(announced(), std::vector<QString>{QStringLiteral("5. Failure")});
+        QVERIFY2(!QTest::qWaitFor([&] { return announced().size() > 1; }, 2000),
+                 qPrintable(announced().back()));
+    }
+
     // Accessible roles: a named frame, and a notification whose name is the total.
     void windowAndTotalRoles() {
         QAccessibleInterface* window = QAccessible::queryAccessibleInterface(m_window);

@@ -130,6 +130,9 @@ void DifficultyControls::showChance(int step) {
 
 QString DifficultyControls::showVerdict(const TestThrows& throws, const RollOutcome& outcome) {
     if (m_result == nullptr) return {};
+    // A roll made before the typing settled is spoken with its verdict; the chance it was made
+    // at is no news after it.
+    m_chanceSettles.stop();
     const QString verdict =
         throws.hasDifficulty() ? VerdictText(Judge(outcome, throws.difficulty)) : QString();
     m_result->setText(verdict);
