@@ -63,14 +63,16 @@ double ChanceOfSuccess(int step, int bonusStep, int difficulty) {
             difficulty);
     const std::vector<ThrownDie> dice = DiceOf(step, bonusStep);
     const bool ruleOfOne = dice.size() >= 2;
-    // Exploding dice reach any total, but not every roll: the Rule of One can fail one that
-    // all ones would carry past the difficulty, and without it the least total decides.
+    const int allOnesTotal = AllOnesTotal(dice);
+    // The two certainties, decided from the dice rather than from sums of chances: without an
+    // exploding die the total has a ceiling that may fall short; a single die, which no Rule of
+    // One can fail, succeeds every time when even its least value reaches the difficulty.
     const bool anyExplodes =
         std::any_of(dice.begin(), dice.end(), [](const ThrownDie& die) { return die.exploding; });
     int most = 0;
     for (const ThrownDie& die : dice) most += die.faces + die.modifier;
     if (!anyExplodes && most < difficulty) return 0.0;
-    if (!ruleOfOne && AllOnesTotal(dice) >= difficulty) return 1.0;
+    if (!ruleOfOne && allOnesTotal >= difficulty) return 1.0;
 
     // Every die's least value is at least -1, so each part below the difficulty lies below it
     // plus 2 for each other die; bounding each part by the difficulty plus twice the number of
@@ -86,7 +88,7 @@ double ChanceOfSuccess(int step, int bonusStep, int difficulty) {
         shortOfIt += total.chance[i];
     // All ones give a Rule of One instead of their total, a failure even where that total would
     // have reached the difficulty.
-    const bool onesReach = ruleOfOne && AllOnesTotal(dice) >= difficulty;
+    const bool onesReach = ruleOfOne && allOnesTotal >= difficulty;
     const double chance = 1.0 - shortOfIt - (onesReach ? AllOnesChance(dice) : 0.0);
     // Rounding must not make a possible success, or a possible failure, look certain.
     return std::clamp(chance, std::numeric_limits<double>::min(), std::nextafter(1.0, 0.0));

@@ -231,7 +231,12 @@ void MainWindow::placeSteps(const MainWindowLayout& layout) {
         sheet |= layout.steps[step - 1];
     }
     if (m_stepArea != nullptr) {
-        ScrollsUnderAFinger(m_stepArea, inArea && layout.stepsDragged);
+        // Grabbed or let go only when that changes, not at every resize (a phone's keyboard
+        // opening resizes the page).
+        if (const bool dragged = inArea && layout.stepsDragged; dragged != m_stepsDragged) {
+            ScrollsUnderAFinger(m_stepArea, dragged);
+            m_stepsDragged = dragged;
+        }
         m_stepArea->setVisible(inArea);
         m_stepArea->setGeometry(layout.stepArea);
         m_stepArea->widget()->resize(sheet.size());

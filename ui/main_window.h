@@ -83,6 +83,8 @@ private:
     RandomSource& m_random;
     QButtonGroup* m_steps = nullptr;
     QScrollArea* m_stepArea = nullptr;
+    // Whether a finger drags the step area now.
+    bool m_stepsDragged = false;
     QLabel* m_stepDiceCaption = nullptr;
     FittedLabel* m_stepDice = nullptr;
     QLabel* m_totalCaption = nullptr;
