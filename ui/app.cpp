@@ -4,6 +4,7 @@
 
 #include "accessibility.h"
 #include "app_info.h"
+#include "dice.h"
 #include "error_boundary.h"
 #include "fonts.h"
 #include "main_window.h"
@@ -22,6 +23,18 @@ QString Title() {
 QString ErrorText(const std::exception_ptr& error) {
     try {
         std::rethrow_exception(error);
+    } catch (const OverflowError&) {
+        return Application::tr("Overflow");
+    } catch (const FloatingPointError& error) {
+        switch (error.kind()) {
+            case FloatingPointError::Kind::DivisionByZero:
+                return Application::tr("Division by zero");
+            case FloatingPointError::Kind::Overflow:
+                return Application::tr("Floating-point overflow");
+            case FloatingPointError::Kind::InvalidOperation:
+                return Application::tr("Invalid floating-point operation");
+        }
+        return QString::fromStdString(error.what());
     } catch (const std::exception& known) {
         return QString::fromStdString(known.what());
     } catch (...) {
@@ -54,8 +67,9 @@ Application::Application(int& argc, char** argv)
     setDesktopFileName(QString::fromUtf8(AppInfo::desktopId));
     setWindowIcon(WindowIcon());
     AddBundledFonts();
-    // Counted texts ("1 roll", "2 rolls") take their plural forms from the English translation.
-    if (m_english.load(QStringLiteral(":/i18n/dicewright_en.qm"))) installTranslator(&m_english);
+    // The first of the player's languages that the program speaks, else English, whose
+    // catalogue gives the counted texts their plural forms ("1 roll", "2 rolls").
+    m_translations.install(ChooseLanguage(PreferredLanguages()));
     // The program ends through its own paths: EXIT, closing the main window, or unloading the
     // splash while it is the only window. A hidden splash never keeps it alive.
     setQuitOnLastWindowClosed(false);

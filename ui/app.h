@@ -1,11 +1,11 @@
 #pragma once
 
 #include <QApplication>
-#include <QTranslator>
 #include <functional>
 #include <memory>
 
 #include "dice.h"
+#include "language.h"
 
 namespace dicewright {
 
@@ -43,7 +43,7 @@ public:
 private:
     MainWindow& loadMainWindow();
 
-    QTranslator m_english;
+    Translations m_translations;
     ClockRandomSource m_random;
     std::unique_ptr<SplashWindow> m_splash;
     std::unique_ptr<MainWindow> m_main;

@@ -17,6 +17,7 @@
 
 #include "accessibility.h"
 #include "difficulty_controls.h"
+#include "dice_text.h"
 #include "error_boundary.h"
 #include "fitted_label.h"
 #include "fonts.h"
@@ -41,7 +42,7 @@ const QColor kForeground(192, 192, 0);
 
 // What the dice display shows until a step is chosen. It is not step 26's label: note the two
 // trailing blanks.
-const QString kStartDice = QStringLiteral("D20+D10+D8+D6  ");
+constexpr char kStartDice[] = "D20+D10+D8+D6  ";
 
 // The designed fonts, made once the application's own font is known.
 QFont DesignedText() {
@@ -130,15 +131,15 @@ MainWindow::MainWindow(RandomSource& random, QWidget* parent) : QWidget(parent),
     setPalette(colours);
 
     m_stepDiceCaption =
-        MakeCaption(QStringLiteral("StepDiceLabel"), QStringLiteral("STEP DICE"), this);
+        MakeCaption(QStringLiteral("StepDiceLabel"), tr("STEP DICE"), this);
     m_stepDice = MakeDisplay<FittedLabel>(QStringLiteral("lblStepDice"),
                                           tr("Dice of the chosen step"), this);
     createStepOptions();
-    m_totalCaption = MakeCaption(QStringLiteral("Label1"), QStringLiteral("TOTAL"), this);
+    m_totalCaption = MakeCaption(QStringLiteral("Label1"), tr("TOTAL"), this);
     m_total = MakeDisplay<TotalDisplay>(QStringLiteral("lblTotal"), TotalDisplay::Purpose(), this);
-    m_roll = MakeButton(QStringLiteral("Command1"), QStringLiteral("ROLL"), this);
+    m_roll = MakeButton(QStringLiteral("Command1"), tr("ROLL"), this);
     m_roll->setAccessibleDescription(tr("Roll the dice of the chosen step"));
-    m_exit = MakeButton(QStringLiteral("cmdExit"), QStringLiteral("EXIT"), this);
+    m_exit = MakeButton(QStringLiteral("cmdExit"), tr("EXIT"), this);
     m_exit->setAccessibleDescription(tr("End the program"));
     setFocusOrder();
     m_test = new DifficultyControls(this, m_exit, m_roll);
@@ -161,7 +162,7 @@ void MainWindow::createStepOptions() {
     // What a screen reader calls the options as one group, where the platform shows groups.
     m_steps->setProperty("accessibleName", tr("Steps"));
     for (const StepDefinition& step : StepTable::All()) {
-        auto* option = new StepOption(QString::fromStdString(step.caption), this);
+        auto* option = new StepOption(StepCaption(step.number), this);
         option->setObjectName(QString::fromStdString(step.optionName));
         const QString odds = OddsText(step.number);
         option->setToolTip(odds);
@@ -392,11 +393,11 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void MainWindow::Form_Load() {
-    m_stepDice->showText(kStartDice);
+    m_stepDice->showText(DiceText(kStartDice));
 }
 
 void MainWindow::optStep_Click(int step) {
-    m_stepDice->showText(QString::fromStdString(StepTable::Step(step).diceLabel));
+    m_stepDice->showText(DiceLabel(step));
     m_test->clearVerdict();
     showChance();
 }
@@ -407,9 +408,9 @@ void MainWindow::Command1_Click() {
     RollSelectedSteps(
         m_random, settings, [this](int step) { return isSelected(step); },
         [this](const TestThrows& throws, const RollOutcome& outcome) {
-            m_total->showThrows(QString::fromStdString(ThrowsText(throws)));
+            m_total->showThrows(DiceText(ThrowsText(throws)));
             const QString verdict = m_test->showVerdict(throws, outcome);
-            m_total->showTotal(QString::fromStdString(OutcomeText(outcome)), verdict);
+            m_total->showTotal(TotalText(outcome), verdict);
             log().add(throws);
             m_copyLast->setEnabled(true);
         });

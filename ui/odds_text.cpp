@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include "dice_text.h"
 #include "program_locale.h"
 #include "step_odds.h"
 #include "step_table.h"
@@ -17,18 +18,18 @@ QString AverageTotalLabel(const StepOdds& odds) {
 QString OddsText(int step) {
     const StepOdds odds = OddsOf(step);
     // Digit groups make "1 in 1,152,000" readable.
-    const QLocale english = ProgramLocale();
-    QStringList lines{QString::fromStdString(StepTable::Step(step).diceLabel).trimmed()};
-    lines << AverageTotalLabel(odds) + QStringLiteral(": ") +
-                 english.toString(odds.averageTotal, 'f', 2);
+    const QLocale locale = ProgramLocale();
+    QStringList lines{DiceLabel(step).trimmed()};
+    lines << QObject::tr("%1: %2").arg(AverageTotalLabel(odds),
+                                       locale.toString(odds.averageTotal, 'f', 2));
     lines << (odds.ruleOfOneOneIn == 0
                   ? QObject::tr("Rule of One: none")
                   : QObject::tr("Rule of One: 1 in %1")
-                        .arg(english.toString(static_cast<qulonglong>(odds.ruleOfOneOneIn))));
+                        .arg(locale.toString(static_cast<qulonglong>(odds.ruleOfOneOneIn))));
     lines << (odds.explosionChance == 0.0
                   ? QObject::tr("Explosion: never")
                   : QObject::tr("Explosion: %1% of rolls")
-                        .arg(english.toString(100.0 * odds.explosionChance, 'f', 1)));
+                        .arg(locale.toString(100.0 * odds.explosionChance, 'f', 1)));
     return lines.join(QLatin1Char('\n'));
 }
 

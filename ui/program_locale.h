@@ -8,11 +8,10 @@
 
 namespace dicewright {
 
-// The program speaks English, and writes its numbers and dates one way wherever they appear:
-// "1,152,000", "8.58", "Tuesday, December 8, 2026".
-inline QLocale ProgramLocale() {
-    return QLocale(QLocale::English, QLocale::UnitedStates);
-}
+// The locale of the language the program speaks (language.h), for every number and date it
+// writes: "1,152,000" and "Tuesday, December 8, 2026" in English, "1.152.000" and "Dienstag,
+// 8. Dezember 2026" in German.
+QLocale ProgramLocale();
 
 // A day as the roll log writes it: "Wednesday, December 9, 2026".
 inline QString DayText(const QDate& day) {

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <variant>
 
+#include "dice_text.h"
 #include "difficulty_text.h"
 #include "program_locale.h"
 #include "step_table.h"
@@ -67,9 +68,7 @@ QVariant RollLogModel::data(const QModelIndex& index, int role) const {
 
 QString RollLogModel::chatLine(int row) const {
     const TestThrows& roll = entry(row).roll;
-    const auto diceOf = [](const StepThrows& thrown) {
-        return QString::fromStdString(StepTable::Step(thrown.step).diceLabel).trimmed();
-    };
+    const auto diceOf = [](const StepThrows& thrown) { return DiceLabel(thrown.step).trimmed(); };
     QString steps = tr("Step %1").arg(roll.step.step);
     QString dice = diceOf(roll.step);
     if (roll.hasBonus()) {
@@ -78,12 +77,12 @@ QString RollLogModel::chatLine(int row) const {
     }
     QString head = tr("%1 (%2)").arg(steps, dice);
     const RollOutcome outcome = OutcomeOf(roll);
-    QString result = QString::fromStdString(OutcomeText(outcome));
+    QString result = TotalText(outcome);
     if (roll.hasDifficulty()) {
         head = tr("%1 against %2").arg(head).arg(roll.difficulty);
         result = tr("%1, %2").arg(result, LoggedVerdictText(Judge(outcome, roll.difficulty)));
     }
-    return tr("%1: %2 \u2014 %3").arg(head, result, QString::fromStdString(ThrowsText(roll)));
+    return tr("%1: %2 \u2014 %3").arg(head, result, DiceText(ThrowsText(roll)));
 }
 
 QDateTime RollLogModel::when(int row) const {
@@ -96,6 +95,7 @@ bool RollLogModel::startsADay(int row) const {
 }
 
 QString RollLogModel::timedLine(int row) const {
+    // Every language the program speaks writes the time of day on a 24-hour clock.
     return when(row).toString(QStringLiteral("HH:mm:ss")) + QStringLiteral("  ") + chatLine(row);
 }
 

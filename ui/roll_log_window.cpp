@@ -29,14 +29,14 @@ namespace {
 
 // One step's statistics as one line, so that a screen reader reads it whole.
 QString StatisticsLine(const StepTallyReport& report) {
-    const QLocale english = ProgramLocale();
+    const QLocale locale = ProgramLocale();
     // Two decimals, or two significant digits for the small expectations of rare events.
     const auto number = [&](double value) {
-        return value > 0.0 && value < 0.1 ? english.toString(value, 'g', 2)
-                                          : english.toString(value, 'f', 2);
+        return value > 0.0 && value < 0.1 ? locale.toString(value, 'g', 2)
+                                          : locale.toString(value, 'f', 2);
     };
     const auto count = [&](std::uint64_t value) {
-        return english.toString(static_cast<qulonglong>(value));
+        return locale.toString(static_cast<qulonglong>(value));
     };
     const std::uint64_t shown = report.rolls - report.rulesOfOne;
     const QString range =

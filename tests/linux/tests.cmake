@@ -33,6 +33,22 @@ function(add_platform_tests)
         set_tests_properties(packaging_test PROPERTIES TIMEOUT 1800 RUN_SERIAL TRUE)
     endif()
 
+    # The catalogues against the texts lupdate finds in the sources now.
+    set(fresh ${CMAKE_CURRENT_BINARY_DIR}/source_texts.ts)
+    file(GLOB_RECURSE text_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/ui/*.cpp
+        ${PROJECT_SOURCE_DIR}/ui/*.h)
+    add_custom_command(OUTPUT ${fresh}
+        COMMAND ${LUPDATE} -silent -locations none -extensions cpp,h,js
+            ${DICEWRIGHT_TEXT_SOURCES} -ts ${fresh}
+        DEPENDS ${text_sources} ${PROJECT_SOURCE_DIR}/packaging/web/page_texts.js
+        COMMENT "Reading the texts of the sources")
+    add_executable(translations_test ${PROJECT_SOURCE_DIR}/tests/translations_test.cpp ${fresh})
+    target_compile_definitions(translations_test PRIVATE
+        DICEWRIGHT_SOURCE_TEXTS="${fresh}"
+        DICEWRIGHT_TRANSLATIONS_DIR="${PROJECT_SOURCE_DIR}/ui/translations")
+    target_link_libraries(translations_test PRIVATE dicewright_options Qt6::Core GTest::gtest_main)
+    add_gtest_suite(translations_test)
+
     # The cache of long builds, with stand-ins for the tools a Qt build runs.
     add_test(NAME cache_test
         COMMAND ${here}/cache_test.sh ${CMAKE_CURRENT_BINARY_DIR}/linux/cache_test)

@@ -1,7 +1,5 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<!-- The program's texts are English; this gives its counted texts their English plural forms
-     ("1 roll", "2 rolls"), which Qt chooses by the count given to tr(). -->
 <TS version="2.1" language="en_US" sourcelanguage="en_US">
 <context>
     <name>QObject</name>

@@ -19,7 +19,8 @@ function(dicewright_platform_parts ui program)
     set(here ${DICEWRIGHT_PLATFORM_DIR})
     target_sources(${ui} PRIVATE ${here}/announcement_web.cpp ${here}/fonts_web.cpp
         ${here}/program_end_web.cpp ${here}/window_fit_web.cpp ${here}/shortcuts_web.cpp
-        ${here}/accessibility_mirror_web.cpp ${here}/accessibility_mirror_web.h)
+        ${here}/accessibility_mirror_web.cpp ${here}/accessibility_mirror_web.h
+        ${here}/preferred_languages_web.cpp)
     # The mirror switches on Qt's accessibility through the platform layer.
     target_link_libraries(${ui} PRIVATE Qt6::GuiPrivate)
     # EM_ASM's JavaScript names its arguments $0, $1...

@@ -1,0 +1,113 @@
+// The catalogues against the sources: every text the program shows has a German, a French and
+// a test-language translation that keeps each of its placeholders, every counted text has its
+// English plural forms, and no catalogue keeps a text the sources no longer have.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QSet>
+#include <QXmlStreamReader>
+#include <map>
+
+namespace {
+
+struct Message {
+    bool numerus = false;
+    bool finished = true;
+    QStringList forms;  // the translation, or each of its plural forms
+};
+
+// A message is known by its context, its source and its disambiguation.
+using Catalogue = std::map<QString, Message>;
+
+Catalogue Read(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ADD_FAILURE() << "cannot read " << path.toStdString();
+        return {};
+    }
+    Catalogue catalogue;
+    QXmlStreamReader xml(&file);
+    QString context, source, comment;
+    Message message;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        const auto name = xml.name();
+        if (xml.isStartElement()) {
+            if (name == u"name") context = xml.readElementText();
+            if (name == u"message") {
+                message = Message{.numerus = xml.attributes().value(QStringLiteral("numerus")) == u"yes", .finished = true, .forms = {}};
+                source.clear();
+                comment.clear();
+            }
+            if (name == u"source") source = xml.readElementText();
+            if (name == u"comment") comment = xml.readElementText();
+            if (name == u"translation") {
+                const auto type = xml.attributes().value(QStringLiteral("type"));
+                message.finished = type.isEmpty();
+                if (!message.numerus) message.forms << xml.readElementText();
+            }
+            if (name == u"numerusform") message.forms << xml.readElementText();
+        } else if (xml.isEndElement() && name == u"message") {
+            catalogue[context + u'|' + source + u'|' + comment] = message;
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << path.toStdString() << ": " << xml.errorString().toStdString();
+    return catalogue;
+}
+
+QSet<QString> Placeholders(const QString& text) {
+    static const QRegularExpression placeholder(QStringLiteral("%(\\d+|n)"));
+    QSet<QString> found;
+    for (const auto& match : placeholder.globalMatch(text)) found << match.captured();
+    return found;
+}
+
+QString Catalogues(const std::string& name) {
+    return QStringLiteral(DICEWRIGHT_TRANSLATIONS_DIR "/") + QString::fromStdString(name);
+}
+
+Catalogue Sources() {
+    return Read(QStringLiteral(DICEWRIGHT_SOURCE_TEXTS));
+}
+
+class TranslationTest : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(TranslationTest, TranslatesEveryTextWithItsPlaceholders) {
+    const Catalogue sources = Sources();
+    ASSERT_GT(sources.size(), 50u);
+    const Catalogue translated = Read(Catalogues(std::string("dicewright_") + GetParam() + ".ts"));
+    for (const auto& [key, source] : sources) {
+        const auto found = translated.find(key);
+        ASSERT_NE(found, translated.end()) << "no translation of " << key.toStdString();
+        const Message& message = found->second;
+        EXPECT_TRUE(message.finished) << "unfinished: " << key.toStdString();
+        // German, French and English each have two plural forms.
+        EXPECT_EQ(message.forms.size(), message.numerus ? 2 : 1) << key.toStdString();
+        const QString text = key.section(u'|', 1, 1);
+        for (const QString& form : message.forms) {
+            EXPECT_FALSE(form.isEmpty()) << key.toStdString();
+            // A counted text may leave out %n and write "1 Wurf" for the count of one.
+            QSet<QString> wanted = Placeholders(text);
+            if (message.numerus && form == message.forms.first()) wanted.remove(QStringLiteral("%n"));
+            EXPECT_TRUE(Placeholders(form).contains(wanted))
+                << key.toStdString() << " -> " << form.toStdString();
+        }
+    }
+    for (const auto& [key, message] : translated)
+        EXPECT_TRUE(sources.contains(key)) << "no longer in the sources: " << key.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, TranslationTest, ::testing::Values("de", "fr", "en_XA"));
+
+TEST(EnglishTranslation, GivesEveryCountedTextItsPluralForms) {
+    const Catalogue english = Read(Catalogues("dicewright_en.ts"));
+    for (const auto& [key, source] : Sources()) {
+        if (!source.numerus) continue;
+        const auto found = english.find(key);
+        ASSERT_NE(found, english.end()) << "no English plural forms for " << key.toStdString();
+        EXPECT_EQ(found->second.forms.size(), 2) << key.toStdString();
+    }
+}
+
+}  // namespace

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Writes ui/translations/qt_LANG.ts: the texts of Qt's own that the program's windows show (the
+# Close and OK buttons, a field's menu, the names of keys in the menu's shortcuts, what a screen
+# reader calls a button's action), taken from Debian's translations of Qt (qt6-translations-l10n),
+# so that every platform's build carries them without the whole of Qt's catalogue.
+#   tools/trim_qt_translations.sh de fr
+set -euo pipefail
+cd "$(dirname "$0")/.."
+readonly CONTEXTS='QPlatformTheme|QLineEdit|QAbstractSpinBox|QShortcut|QMessageBox|QAccessibleActionInterface'
+for language in "$@"; do
+    full=$(mktemp --suffix=.ts)
+    /usr/lib/qt6/bin/lconvert -i "/usr/share/qt6/translations/qtbase_$language.qm" -o "$full"
+    python3 - "$full" "ui/translations/qt_$language.ts" "$CONTEXTS" <<'PY'
+import re, sys, xml.etree.ElementTree as ET
+full, out, contexts = sys.argv[1:4]
+tree = ET.parse(full)
+root = tree.getroot()
+for context in list(root.findall("context")):
+    if not re.fullmatch(contexts, context.findtext("name")):
+        root.remove(context)
+ET.indent(tree, space="    ")
+with open(out, "w", encoding="utf-8") as file:
+    file.write('<?xml version="1.0" encoding="utf-8"?>\n<!DOCTYPE TS>\n')
+    file.write(ET.tostring(root, encoding="unicode") + "\n")
+PY
+    rm -f "$full"
+done

@@ -1,0 +1,65 @@
+#include "language.h"
+
+#include <QCoreApplication>
+
+#include "program_locale.h"
+
+namespace dicewright {
+namespace {
+
+constexpr QLocale::Language kSpoken[] = {QLocale::English, QLocale::German, QLocale::French};
+
+QLocale& Current() {
+    static QLocale locale(QLocale::English, QLocale::UnitedStates);
+    return locale;
+}
+
+}  // namespace
+
+QLocale ProgramLocale() {
+    return Current();
+}
+
+Language ChooseLanguage(const QStringList& preferred) {
+    const Language english{QLocale(QLocale::English, QLocale::UnitedStates),
+                           QStringLiteral("en")};
+    for (QString tag : preferred) {
+        tag.replace(QLatin1Char('-'), QLatin1Char('_'));
+        if (tag.compare(QLatin1String("en_XA"), Qt::CaseInsensitive) == 0)
+            return {english.locale, QStringLiteral("en_XA")};
+        const QLocale locale(tag);
+        // QLocale reads what it does not know as the C locale.
+        if (locale.language() == QLocale::C) continue;
+        // Every English keeps the program's first forms: "1,152,000", "Wednesday, December 9".
+        if (locale.language() == QLocale::English) return english;
+        for (const QLocale::Language spoken : kSpoken) {
+            if (locale.language() == spoken)
+                return {locale, QLocale::languageToCode(spoken, QLocale::ISO639Part1)};
+        }
+    }
+    return english;
+}
+
+Translations::~Translations() {
+    uninstall();
+}
+
+void Translations::uninstall() {
+    QCoreApplication::removeTranslator(&m_program);
+    QCoreApplication::removeTranslator(&m_qt);
+}
+
+bool Translations::install(const Language& language) {
+    uninstall();
+    const QString folder = QStringLiteral(":/i18n");
+    if (!m_program.load(QStringLiteral("dicewright_") + language.catalogue, folder)) return false;
+    // Qt's own texts the windows show: the Close and OK buttons, a field's menu, key names.
+    if (m_qt.load(QStringLiteral("qt_") + language.catalogue, folder))
+        QCoreApplication::installTranslator(&m_qt);
+    QCoreApplication::installTranslator(&m_program);
+    Current() = language.locale;
+    QLocale::setDefault(language.locale);
+    return true;
+}
+
+}  // namespace dicewright

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QLocale>
+#include <QStringList>
+#include <QTranslator>
+
+namespace dicewright {
+
+// A language the program speaks: the locale its numbers and dates follow, and the name of its
+// catalogue of texts (":/i18n/dicewright_NAME.qm").
+struct Language {
+    QLocale locale;
+    QString catalogue;
+};
+
+// The player's preferred languages, the most preferred first, as the platform tells them: the
+// desktop's list on Linux, the display languages on Windows, the browser's on the web.
+QStringList PreferredLanguages();
+
+// The first of `preferred` (tags such as "de-AT", "fr", "en_US") that the program speaks, in
+// that tag's own locale; American English for anything else. "en-XA", the accented test
+// language that browsers and phones know, shows English lengthened and accented, so that a
+// text cut short or left out of the translations shows at once.
+Language ChooseLanguage(const QStringList& preferred);
+
+// The program's texts and Qt's own in one language, installed into the application; numbers
+// and dates then follow that language's locale.
+class Translations {
+    Q_DISABLE_COPY_MOVE(Translations)
+
+public:
+    Translations() = default;
+    ~Translations();
+
+    // Replaces the language installed before; false where the program has no such catalogue.
+    bool install(const Language& language);
+
+private:
+    void uninstall();
+
+    QTranslator m_program;
+    QTranslator m_qt;
+};
+
+}  // namespace dicewright

@@ -1,0 +1,417 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en_US">
+<context>
+    <name>QObject</name>
+    <message>
+        <source>D</source>
+        <comment>die letter</comment>
+        <extracomment>The letter that names a die before its number of faces, as in 2D6 and D20 (German: W).</extracomment>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>STEP %1</source>
+        <translation>STUFE %1</translation>
+    </message>
+    <message>
+        <source>Rule of One</source>
+        <translation>Regel der Eins</translation>
+    </message>
+    <message>
+        <source>Set a step and a difficulty for the chance of success</source>
+        <translation>Stufe und Mindestwurf wählen, um die Erfolgschance zu sehen</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>&gt; %1</source>
+        <translation>&gt; %1</translation>
+    </message>
+    <message>
+        <source>&lt; %1</source>
+        <translation>&lt; %1</translation>
+    </message>
+    <message>
+        <source>Failure</source>
+        <translation>Misserfolg</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Erfolg</translation>
+    </message>
+    <message numerus="yes">
+        <source>Success, %1 extra success(es)</source>
+        <translation>
+            <numerusform>Erfolg, %1 zusätzlicher Erfolg</numerusform>
+            <numerusform>Erfolg, %1 zusätzliche Erfolge</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>failure</source>
+        <translation>Misserfolg</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>Erfolg</translation>
+    </message>
+    <message>
+        <source>success, %1 extra</source>
+        <translation>Erfolg, %1 zusätzlich</translation>
+    </message>
+    <message>
+        <source>Chance of success: %1</source>
+        <translation>Erfolgschance: %1</translation>
+    </message>
+    <message>
+        <source>%1 (without the bonus: %2)</source>
+        <translation>%1 (ohne Bonus: %2)</translation>
+    </message>
+    <message>
+        <source>%1 (with step %2 as bonus: %3)</source>
+        <translation>%1 (mit Stufe %2 als Bonus: %3)</translation>
+    </message>
+    <message>
+        <source>Average total</source>
+        <translation>Durchschnittliches Ergebnis</translation>
+    </message>
+    <message>
+        <source>Average total (Rule of One aside)</source>
+        <translation>Durchschnittliches Ergebnis (ohne Regel der Eins)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Rule of One: none</source>
+        <translation>Regel der Eins: nie</translation>
+    </message>
+    <message>
+        <source>Rule of One: 1 in %1</source>
+        <translation>Regel der Eins: 1 zu %1</translation>
+    </message>
+    <message>
+        <source>Explosion: never</source>
+        <translation>Explosion: nie</translation>
+    </message>
+    <message>
+        <source>Explosion: %1% of rolls</source>
+        <translation>Explosion: %1&#xa0;% der Würfe</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>judged once %1 total(s) are in (%2 so far)</source>
+        <translation>
+            <numerusform>beurteilt ab %1 Ergebnis (bisher %2)</numerusform>
+            <numerusform>beurteilt ab %1 Ergebnissen (bisher %2)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>lower than fair dice give 99 times in 100 (%1)</source>
+        <translation>niedriger, als faire Würfel es 99-mal von 100 ergeben (%1)</translation>
+    </message>
+    <message>
+        <source>within the range fair dice give 99 times in 100 (%1)</source>
+        <translation>im Bereich, den faire Würfel 99-mal von 100 ergeben (%1)</translation>
+    </message>
+    <message>
+        <source>higher than fair dice give 99 times in 100 (%1)</source>
+        <translation>höher, als faire Würfel es 99-mal von 100 ergeben (%1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1: %2 roll(s)</source>
+        <translation>
+            <numerusform>Stufe %1: %2 Wurf</numerusform>
+            <numerusform>Stufe %1: %2 Würfe</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1 + step %2: %3 roll(s)</source>
+        <translation>
+            <numerusform>Stufe %1 + Stufe %2: %3 Wurf</numerusform>
+            <numerusform>Stufe %1 + Stufe %2: %3 Würfe</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2, exact %3: %4</source>
+        <translation>%1 %2, genau %3: %4</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keins</translation>
+    </message>
+    <message>
+        <source>Rule of One: %1, expected %2</source>
+        <translation>Regel der Eins: %1, erwartet %2</translation>
+    </message>
+</context>
+<context>
+    <name>dicewright::Application</name>
+    <message>
+        <source>Overflow</source>
+        <translation>Überlauf</translation>
+    </message>
+    <message>
+        <source>Division by zero</source>
+        <translation>Division durch null</translation>
+    </message>
+    <message>
+        <source>Floating-point overflow</source>
+        <translation>Gleitkommaüberlauf</translation>
+    </message>
+    <message>
+        <source>Invalid floating-point operation</source>
+        <translation>Ungültige Gleitkommaoperation</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>dicewright::DifficultyControls</name>
+    <message>
+        <source>DIFFICULTY</source>
+        <translation>MINDESTWURF</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Mindestwurf</translation>
+    </message>
+    <message>
+        <source>What the total must reach, 1 to 99; empty or 0 for none</source>
+        <translation>Was das Ergebnis erreichen muss, 1 bis 99; leer oder 0 für keinen</translation>
+    </message>
+    <message>
+        <source>BONUS STEP</source>
+        <translation>BONUSSTUFE</translation>
+    </message>
+    <message>
+        <source>Bonus step</source>
+        <translation>Bonusstufe</translation>
+    </message>
+    <message>
+        <source>A step whose dice are thrown with the chosen step&apos;s, 1 to 40; empty or 0 for none</source>
+        <translation>Eine Stufe, deren Würfel mit denen der gewählten Stufe geworfen werden, 1 bis 40; leer oder 0 für keine</translation>
+    </message>
+</context>
+<context>
+    <name>dicewright::MainWindow</name>
+    <message>
+        <source>STEP DICE</source>
+        <translation>STUFENWÜRFEL</translation>
+    </message>
+    <message>
+        <source>Dice of the chosen step</source>
+        <translation>Würfel der gewählten Stufe</translation>
+    </message>
+    <message>
+        <source>TOTAL</source>
+        <translation>ERGEBNIS</translation>
+    </message>
+    <message>
+        <source>ROLL</source>
+        <translation>WÜRFELN</translation>
+    </message>
+    <message>
+        <source>Roll the dice of the chosen step</source>
+        <translation>Die Würfel der gewählten Stufe werfen</translation>
+    </message>
+    <message>
+        <source>EXIT</source>
+        <translation>BEENDEN</translation>
+    </message>
+    <message>
+        <source>End the program</source>
+        <translation>Das Programm beenden</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>Stufen</translation>
+    </message>
+    <message>
+        <source>Test against a difficulty</source>
+        <translation>Probe gegen einen Mindestwurf</translation>
+    </message>
+    <message>
+        <source>Roll log</source>
+        <translation>Wurfprotokoll</translation>
+    </message>
+    <message>
+        <source>Copy last roll</source>
+        <translation>Letzten Wurf kopieren</translation>
+    </message>
+</context>
+<context>
+    <name>dicewright::RollLogModel</name>
+    <message>
+        <source>Step %1</source>
+        <translation>Stufe %1</translation>
+    </message>
+    <message>
+        <source>%1 + step %2</source>
+        <translation>%1 + Stufe %2</translation>
+    </message>
+    <message>
+        <source>%1 + %2</source>
+        <translation>%1 + %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 against %2</source>
+        <translation>%1 gegen %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 — %3</source>
+        <translation>%1: %2 — %3</translation>
+    </message>
+    <message>
+        <source>Dicewright roll log, %1</source>
+        <translation>Dicewright-Wurfprotokoll, %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>(%1 earlier roll(s) no longer kept)</source>
+        <translation>
+            <numerusform>(%1 früherer Wurf nicht mehr gespeichert)</numerusform>
+            <numerusform>(%1 frühere Würfe nicht mehr gespeichert)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>dicewright::RollLogWindow</name>
+    <message>
+        <source>Roll log</source>
+        <translation>Wurfprotokoll</translation>
+    </message>
+    <message>
+        <source>Rolls, newest first</source>
+        <translation>Würfe, neueste zuerst</translation>
+    </message>
+    <message>
+        <source>What the dice have done so far</source>
+        <translation>Was die Würfel bisher ergeben haben</translation>
+    </message>
+    <message>
+        <source>Each step is judged again after every roll. Over many rolls, fair dice now and then land outside a range they keep to 99 times in 100, so one “lower” or “higher” alone proves nothing.</source>
+        <translation>Jede Stufe wird nach jedem Wurf neu beurteilt. Über viele Würfe landen auch faire Würfel hin und wieder außerhalb des Bereichs, den sie 99-mal von 100 einhalten; ein einzelnes „niedriger“ oder „höher“ beweist also nichts.</translation>
+    </message>
+    <message>
+        <source>Copy all</source>
+        <translation>Alles kopieren</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 earlier roll(s) are no longer kept: the log holds the last %2.</source>
+        <translation>
+            <numerusform>%1 früherer Wurf ist nicht mehr gespeichert: Das Protokoll behält die letzten %2.</numerusform>
+            <numerusform>%1 frühere Würfe sind nicht mehr gespeichert: Das Protokoll behält die letzten %2.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>dicewright::SplashWindow</name>
+    <message>
+        <source>Dicewright logo</source>
+        <translation>Dicewright-Logo</translation>
+    </message>
+    <message>
+        <source>Windows 95/98</source>
+        <extracomment>The name of the platform the program was first made for, as it stands.</extracomment>
+        <translation>Windows 95/98</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Copyright</source>
+        <extracomment>A placeholder the window shows as it stands, where a copyright line would go.</extracomment>
+        <translation>Copyright</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <extracomment>A placeholder the window shows as it stands, where the maker&apos;s name would go.</extracomment>
+        <translation>Firma</translation>
+    </message>
+    <message>
+        <source>TIME TO ROLL THE DICE</source>
+        <translation>ZEIT ZU WÜRFELN</translation>
+    </message>
+</context>
+<context>
+    <name>dicewright::TotalDisplay</name>
+    <message>
+        <source>Total of the last roll</source>
+        <translation>Ergebnis des letzten Wurfs</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>page</name>
+    <message>
+        <source>Loading…</source>
+        <translation>Wird geladen…</translation>
+    </message>
+    <message>
+        <source>Loading… %1%</source>
+        <extracomment>%1 is how much of the program has arrived, as a whole percentage.</extracomment>
+        <translation>Wird geladen… %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Compiling…</source>
+        <translation>Wird übersetzt…</translation>
+    </message>
+    <message>
+        <source>Start %1 again</source>
+        <extracomment>%1 is the product&apos;s name, Dicewright.</extracomment>
+        <translation>%1 erneut starten</translation>
+    </message>
+    <message>
+        <source>%1 has ended.</source>
+        <extracomment>%1 is the product&apos;s name.</extracomment>
+        <translation>%1 wurde beendet.</translation>
+    </message>
+    <message>
+        <source>%1 has stopped: %2.</source>
+        <extracomment>%1 is the product&apos;s name, %2 what stopped it.</extracomment>
+        <translation>%1 wurde angehalten: %2.</translation>
+    </message>
+    <message>
+        <source>an error in the program</source>
+        <translation>ein Fehler im Programm</translation>
+    </message>
+    <message>
+        <source>%1 cannot start here: %2</source>
+        <extracomment>%1 is the product&apos;s name, %2 what the browser said.</extracomment>
+        <translation>%1 kann hier nicht starten: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be kept for use offline here: it will need the network to start next time.</source>
+        <extracomment>%1 is the product&apos;s name.</extracomment>
+        <translation>%1 konnte hier nicht für die Nutzung ohne Netz gespeichert werden: Beim nächsten Start wird das Netz gebraucht.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Step dice roller for tabletop role-playing games</source>
+        <extracomment>What the page and the installed app say the program is.</extracomment>
+        <translation>Stufenwürfel für Pen-and-Paper-Rollenspiele</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,417 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="en_US">
+    <context>
+        <name>QObject</name>
+        <message>
+            <source>D</source>
+            <comment>die letter</comment>
+            <extracomment>The letter that names a die before its number of faces, as in 2D6 and D20 (German: W).</extracomment>
+            <translation>Ď</translation>
+        </message>
+        <message>
+            <source>STEP %1</source>
+            <translation>[ŠŦÉP %1 ···]</translation>
+        </message>
+        <message>
+            <source>Rule of One</source>
+            <translation>[Ŕüļé öf Öñé ·····]</translation>
+        </message>
+        <message>
+            <source>Set a step and a difficulty for the chance of success</source>
+            <translation>[Šéŧ å šŧép åñď å ďîffîçüļŧý föŕ ŧĥé çĥåñçé öf šüççéšš ······················]</translation>
+        </message>
+        <message>
+            <source>%1%</source>
+            <translation>[%1% ··]</translation>
+        </message>
+        <message>
+            <source>&gt; %1</source>
+            <translation>[&gt; %1 ··]</translation>
+        </message>
+        <message>
+            <source>&lt; %1</source>
+            <translation>[&lt; %1 ··]</translation>
+        </message>
+        <message>
+            <source>Failure</source>
+            <translation>[Fåîļüŕé ···]</translation>
+        </message>
+        <message>
+            <source>Success</source>
+            <translation>[Šüççéšš ···]</translation>
+        </message>
+        <message numerus="yes">
+            <source>Success, %1 extra success(es)</source>
+            <translation>
+                <numerusform>[Šüççéšš, %1 éxŧŕå šüççéšš ··········]</numerusform>
+                <numerusform>[Šüççéšš, %1 éxŧŕå šüççéššéš ···········]</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>failure</source>
+            <translation>[fåîļüŕé ···]</translation>
+        </message>
+        <message>
+            <source>success</source>
+            <translation>[šüççéšš ···]</translation>
+        </message>
+        <message>
+            <source>success, %1 extra</source>
+            <translation>[šüççéšš, %1 éxŧŕå ·······]</translation>
+        </message>
+        <message>
+            <source>Chance of success: %1</source>
+            <translation>[Çĥåñçé öf šüççéšš: %1 ·········]</translation>
+        </message>
+        <message>
+            <source>%1 (without the bonus: %2)</source>
+            <translation>[%1 (ŵîŧĥöüŧ ŧĥé böñüš: %2) ···········]</translation>
+        </message>
+        <message>
+            <source>%1 (with step %2 as bonus: %3)</source>
+            <translation>[%1 (ŵîŧĥ šŧép %2 åš böñüš: %3) ············]</translation>
+        </message>
+        <message>
+            <source>Average total</source>
+            <translation>[Ävéŕåĝé ŧöŧåļ ······]</translation>
+        </message>
+        <message>
+            <source>Average total (Rule of One aside)</source>
+            <translation>[Ävéŕåĝé ŧöŧåļ (Ŕüļé öf Öñé åšîďé) ··············]</translation>
+        </message>
+        <message>
+            <source>%1: %2</source>
+            <translation>[%1: %2 ···]</translation>
+        </message>
+        <message>
+            <source>Rule of One: none</source>
+            <translation>[Ŕüļé öf Öñé: ñöñé ·······]</translation>
+        </message>
+        <message>
+            <source>Rule of One: 1 in %1</source>
+            <translation>[Ŕüļé öf Öñé: 1 îñ %1 ········]</translation>
+        </message>
+        <message>
+            <source>Explosion: never</source>
+            <translation>[Éxpļöšîöñ: ñévéŕ ·······]</translation>
+        </message>
+        <message>
+            <source>Explosion: %1% of rolls</source>
+            <translation>[Éxpļöšîöñ: %1% öf ŕöļļš ··········]</translation>
+        </message>
+        <message>
+            <source>%1 to %2</source>
+            <translation>[%1 ŧö %2 ····]</translation>
+        </message>
+        <message numerus="yes">
+            <source>judged once %1 total(s) are in (%2 so far)</source>
+            <translation>
+                <numerusform>[ĵüďĝéď öñçé %1 ŧöŧåļ îš îñ (%2 šö fåŕ) ················]</numerusform>
+                <numerusform>[ĵüďĝéď öñçé %1 ŧöŧåļš åŕé îñ (%2 šö fåŕ) ················]</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>lower than fair dice give 99 times in 100 (%1)</source>
+            <translation>[ļöŵéŕ ŧĥåñ fåîŕ ďîçé ĝîvé 99 ŧîméš îñ 100 (%1) ···················]</translation>
+        </message>
+        <message>
+            <source>within the range fair dice give 99 times in 100 (%1)</source>
+            <translation>[ŵîŧĥîñ ŧĥé ŕåñĝé fåîŕ ďîçé ĝîvé 99 ŧîméš îñ 100 (%1) ·····················]</translation>
+        </message>
+        <message>
+            <source>higher than fair dice give 99 times in 100 (%1)</source>
+            <translation>[ĥîĝĥéŕ ŧĥåñ fåîŕ ďîçé ĝîvé 99 ŧîméš îñ 100 (%1) ···················]</translation>
+        </message>
+        <message numerus="yes">
+            <source>Step %1: %2 roll(s)</source>
+            <translation>
+                <numerusform>[Šŧép %1: %2 ŕöļļ ·······]</numerusform>
+                <numerusform>[Šŧép %1: %2 ŕöļļš ·······]</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>Step %1 + step %2: %3 roll(s)</source>
+            <translation>
+                <numerusform>[Šŧép %1 + šŧép %2: %3 ŕöļļ ···········]</numerusform>
+                <numerusform>[Šŧép %1 + šŧép %2: %3 ŕöļļš ···········]</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>%1 %2, exact %3: %4</source>
+            <translation>[%1 %2, éxåçŧ %3: %4 ········]</translation>
+        </message>
+        <message>
+            <source>none</source>
+            <translation>[ñöñé ··]</translation>
+        </message>
+        <message>
+            <source>Rule of One: %1, expected %2</source>
+            <translation>[Ŕüļé öf Öñé: %1, éxpéçŧéď %2 ············]</translation>
+        </message>
+    </context>
+    <context>
+        <name>dicewright::Application</name>
+        <message>
+            <source>Overflow</source>
+            <translation>[Övéŕfļöŵ ····]</translation>
+        </message>
+        <message>
+            <source>Division by zero</source>
+            <translation>[Ďîvîšîöñ bý žéŕö ·······]</translation>
+        </message>
+        <message>
+            <source>Floating-point overflow</source>
+            <translation>[Fļöåŧîñĝ-pöîñŧ övéŕfļöŵ ··········]</translation>
+        </message>
+        <message>
+            <source>Invalid floating-point operation</source>
+            <translation>[Îñvåļîď fļöåŧîñĝ-pöîñŧ öpéŕåŧîöñ ·············]</translation>
+        </message>
+        <message>
+            <source>Unknown error</source>
+            <translation>[Üñķñöŵñ éŕŕöŕ ······]</translation>
+        </message>
+    </context>
+    <context>
+        <name>dicewright::DifficultyControls</name>
+        <message>
+            <source>DIFFICULTY</source>
+            <translation>[ĎÎFFÎÇÜĻŦÝ ····]</translation>
+        </message>
+        <message>
+            <source>Difficulty</source>
+            <translation>[Ďîffîçüļŧý ····]</translation>
+        </message>
+        <message>
+            <source>What the total must reach, 1 to 99; empty or 0 for none</source>
+            <translation>[Ŵĥåŧ ŧĥé ŧöŧåļ müšŧ ŕéåçĥ, 1 ŧö 99; émpŧý öŕ 0 föŕ ñöñé ······················]</translation>
+        </message>
+        <message>
+            <source>BONUS STEP</source>
+            <translation>[BÖÑÜŠ ŠŦÉP ····]</translation>
+        </message>
+        <message>
+            <source>Bonus step</source>
+            <translation>[Böñüš šŧép ····]</translation>
+        </message>
+        <message>
+            <source>A step whose dice are thrown with the chosen step's, 1 to 40; empty or 0 for none</source>
+            <translation>[Ä šŧép ŵĥöšé ďîçé åŕé ŧĥŕöŵñ ŵîŧĥ ŧĥé çĥöšéñ šŧép'š, 1 ŧö 40; émpŧý öŕ 0 föŕ ñöñé ·································]</translation>
+        </message>
+    </context>
+    <context>
+        <name>dicewright::MainWindow</name>
+        <message>
+            <source>STEP DICE</source>
+            <translation>[ŠŦÉP ĎÎÇÉ ····]</translation>
+        </message>
+        <message>
+            <source>Dice of the chosen step</source>
+            <translation>[Ďîçé öf ŧĥé çĥöšéñ šŧép ··········]</translation>
+        </message>
+        <message>
+            <source>TOTAL</source>
+            <translation>[ŦÖŦÄĻ ··]</translation>
+        </message>
+        <message>
+            <source>ROLL</source>
+            <translation>[ŔÖĻĻ ··]</translation>
+        </message>
+        <message>
+            <source>Roll the dice of the chosen step</source>
+            <translation>[Ŕöļļ ŧĥé ďîçé öf ŧĥé çĥöšéñ šŧép ·············]</translation>
+        </message>
+        <message>
+            <source>EXIT</source>
+            <translation>[ÉXÎŦ ··]</translation>
+        </message>
+        <message>
+            <source>End the program</source>
+            <translation>[Éñď ŧĥé pŕöĝŕåm ······]</translation>
+        </message>
+        <message>
+            <source>Steps</source>
+            <translation>[Šŧépš ··]</translation>
+        </message>
+        <message>
+            <source>Test against a difficulty</source>
+            <translation>[Ŧéšŧ åĝåîñšŧ å ďîffîçüļŧý ··········]</translation>
+        </message>
+        <message>
+            <source>Roll log</source>
+            <translation>[Ŕöļļ ļöĝ ····]</translation>
+        </message>
+        <message>
+            <source>Copy last roll</source>
+            <translation>[Çöpý ļåšŧ ŕöļļ ······]</translation>
+        </message>
+    </context>
+    <context>
+        <name>dicewright::RollLogModel</name>
+        <message>
+            <source>Step %1</source>
+            <translation>[Šŧép %1 ···]</translation>
+        </message>
+        <message>
+            <source>%1 + step %2</source>
+            <translation>[%1 + šŧép %2 ·····]</translation>
+        </message>
+        <message>
+            <source>%1 + %2</source>
+            <translation>[%1 + %2 ···]</translation>
+        </message>
+        <message>
+            <source>%1 (%2)</source>
+            <translation>[%1 (%2) ···]</translation>
+        </message>
+        <message>
+            <source>%1 against %2</source>
+            <translation>[%1 åĝåîñšŧ %2 ······]</translation>
+        </message>
+        <message>
+            <source>%1, %2</source>
+            <translation>[%1, %2 ···]</translation>
+        </message>
+        <message>
+            <source>%1: %2 — %3</source>
+            <translation>[%1: %2 — %3 ·····]</translation>
+        </message>
+        <message>
+            <source>Dicewright roll log, %1</source>
+            <translation>[Ďîçéŵŕîĝĥŧ ŕöļļ ļöĝ, %1 ··········]</translation>
+        </message>
+        <message numerus="yes">
+            <source>(%1 earlier roll(s) no longer kept)</source>
+            <translation>
+                <numerusform>[(%1 éåŕļîéŕ ŕöļļ ñö ļöñĝéŕ ķépŧ) ·············]</numerusform>
+                <numerusform>[(%1 éåŕļîéŕ ŕöļļš ñö ļöñĝéŕ ķépŧ) ··············]</numerusform>
+            </translation>
+        </message>
+    </context>
+    <context>
+        <name>dicewright::RollLogWindow</name>
+        <message>
+            <source>Roll log</source>
+            <translation>[Ŕöļļ ļöĝ ····]</translation>
+        </message>
+        <message>
+            <source>Rolls, newest first</source>
+            <translation>[Ŕöļļš, ñéŵéšŧ fîŕšŧ ········]</translation>
+        </message>
+        <message>
+            <source>What the dice have done so far</source>
+            <translation>[Ŵĥåŧ ŧĥé ďîçé ĥåvé ďöñé šö fåŕ ············]</translation>
+        </message>
+        <message>
+            <source>Each step is judged again after every roll. Over many rolls, fair dice now and then land outside a range they keep to 99 times in 100, so one “lower” or “higher” alone proves nothing.</source>
+            <translation>[Éåçĥ šŧép îš ĵüďĝéď åĝåîñ åfŧéŕ évéŕý ŕöļļ. Övéŕ måñý ŕöļļš, fåîŕ ďîçé ñöŵ åñď ŧĥéñ ļåñď öüŧšîďé å ŕåñĝé ŧĥéý ķéép ŧö 99 ŧîméš îñ 100, šö öñé “ļöŵéŕ” öŕ “ĥîĝĥéŕ” åļöñé pŕövéš ñöŧĥîñĝ. ··········································································]</translation>
+        </message>
+        <message>
+            <source>Copy all</source>
+            <translation>[Çöpý åļļ ····]</translation>
+        </message>
+        <message numerus="yes">
+            <source>%1 earlier roll(s) are no longer kept: the log holds the last %2.</source>
+            <translation>
+                <numerusform>[%1 éåŕļîéŕ ŕöļļ îš ñö ļöñĝéŕ ķépŧ: ŧĥé ļöĝ ĥöļďš ŧĥé ļåšŧ %2. ·························]</numerusform>
+                <numerusform>[%1 éåŕļîéŕ ŕöļļš åŕé ñö ļöñĝéŕ ķépŧ: ŧĥé ļöĝ ĥöļďš ŧĥé ļåšŧ %2. ··························]</numerusform>
+            </translation>
+        </message>
+    </context>
+    <context>
+        <name>dicewright::SplashWindow</name>
+        <message>
+            <source>Dicewright logo</source>
+            <translation>[Ďîçéŵŕîĝĥŧ ļöĝö ······]</translation>
+        </message>
+        <message>
+            <source>Windows 95/98</source>
+            <extracomment>The name of the platform the program was first made for, as it stands.</extracomment>
+            <translation>[Ŵîñďöŵš 95/98 ······]</translation>
+        </message>
+        <message>
+            <source>Version %1</source>
+            <translation>[Véŕšîöñ %1 ····]</translation>
+        </message>
+        <message>
+            <source>Copyright</source>
+            <extracomment>A placeholder the window shows as it stands, where a copyright line would go.</extracomment>
+            <translation>[Çöpýŕîĝĥŧ ····]</translation>
+        </message>
+        <message>
+            <source>Company</source>
+            <extracomment>A placeholder the window shows as it stands, where the maker's name would go.</extracomment>
+            <translation>[Çömpåñý ···]</translation>
+        </message>
+        <message>
+            <source>TIME TO ROLL THE DICE</source>
+            <translation>[ŦÎMÉ ŦÖ ŔÖĻĻ ŦĤÉ ĎÎÇÉ ·········]</translation>
+        </message>
+    </context>
+    <context>
+        <name>dicewright::TotalDisplay</name>
+        <message>
+            <source>Total of the last roll</source>
+            <translation>[Ŧöŧåļ öf ŧĥé ļåšŧ ŕöļļ ·········]</translation>
+        </message>
+        <message>
+            <source>%1. %2</source>
+            <translation>[%1. %2 ···]</translation>
+        </message>
+    </context>
+    <context>
+        <name>page</name>
+        <message>
+            <source>Loading…</source>
+            <translation>[Ļöåďîñĝ… ····]</translation>
+        </message>
+        <message>
+            <source>Loading… %1%</source>
+            <extracomment>%1 is how much of the program has arrived, as a whole percentage.</extracomment>
+            <translation>[Ļöåďîñĝ… %1% ·····]</translation>
+        </message>
+        <message>
+            <source>Compiling…</source>
+            <translation>[Çömpîļîñĝ… ····]</translation>
+        </message>
+        <message>
+            <source>Start %1 again</source>
+            <extracomment>%1 is the product's name, Dicewright.</extracomment>
+            <translation>[Šŧåŕŧ %1 åĝåîñ ······]</translation>
+        </message>
+        <message>
+            <source>%1 has ended.</source>
+            <extracomment>%1 is the product's name.</extracomment>
+            <translation>[%1 ĥåš éñďéď. ······]</translation>
+        </message>
+        <message>
+            <source>%1 has stopped: %2.</source>
+            <extracomment>%1 is the product's name, %2 what stopped it.</extracomment>
+            <translation>[%1 ĥåš šŧöppéď: %2. ········]</translation>
+        </message>
+        <message>
+            <source>an error in the program</source>
+            <translation>[åñ éŕŕöŕ îñ ŧĥé pŕöĝŕåm ··········]</translation>
+        </message>
+        <message>
+            <source>%1 cannot start here: %2</source>
+            <extracomment>%1 is the product's name, %2 what the browser said.</extracomment>
+            <translation>[%1 çåññöŧ šŧåŕŧ ĥéŕé: %2 ··········]</translation>
+        </message>
+        <message>
+            <source>%1 could not be kept for use offline here: it will need the network to start next time.</source>
+            <extracomment>%1 is the product's name.</extracomment>
+            <translation>[%1 çöüļď ñöŧ bé ķépŧ föŕ üšé öffļîñé ĥéŕé: îŧ ŵîļļ ñééď ŧĥé ñéŧŵöŕķ ŧö šŧåŕŧ ñéxŧ ŧîmé. ···································]</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>[ÖĶ ·]</translation>
+        </message>
+        <message>
+            <source>Step dice roller for tabletop role-playing games</source>
+            <extracomment>What the page and the installed app say the program is.</extracomment>
+            <translation>[Šŧép ďîçé ŕöļļéŕ föŕ ŧåbļéŧöp ŕöļé-pļåýîñĝ ĝåméš ····················]</translation>
+        </message>
+    </context>
+</TS>

@@ -1,0 +1,417 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR" sourcelanguage="en_US">
+<context>
+    <name>QObject</name>
+    <message>
+        <source>D</source>
+        <comment>die letter</comment>
+        <extracomment>The letter that names a die before its number of faces, as in 2D6 and D20 (German: W).</extracomment>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>STEP %1</source>
+        <translation>ÉCHELON %1</translation>
+    </message>
+    <message>
+        <source>Rule of One</source>
+        <translation>Règle du un</translation>
+    </message>
+    <message>
+        <source>Set a step and a difficulty for the chance of success</source>
+        <translation>Choisissez un échelon et une difficulté pour voir la chance de réussite</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1&#x202f;%</translation>
+    </message>
+    <message>
+        <source>&gt; %1</source>
+        <translation>&gt; %1</translation>
+    </message>
+    <message>
+        <source>&lt; %1</source>
+        <translation>&lt; %1</translation>
+    </message>
+    <message>
+        <source>Failure</source>
+        <translation>Échec</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Réussite</translation>
+    </message>
+    <message numerus="yes">
+        <source>Success, %1 extra success(es)</source>
+        <translation>
+            <numerusform>Réussite, %1 réussite supplémentaire</numerusform>
+            <numerusform>Réussite, %1 réussites supplémentaires</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>failure</source>
+        <translation>échec</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>réussite</translation>
+    </message>
+    <message>
+        <source>success, %1 extra</source>
+        <translation>réussite, %1 en plus</translation>
+    </message>
+    <message>
+        <source>Chance of success: %1</source>
+        <translation>Chance de réussite&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 (without the bonus: %2)</source>
+        <translation>%1 (sans le bonus&#xa0;: %2)</translation>
+    </message>
+    <message>
+        <source>%1 (with step %2 as bonus: %3)</source>
+        <translation>%1 (avec l’échelon %2 en bonus&#xa0;: %3)</translation>
+    </message>
+    <message>
+        <source>Average total</source>
+        <translation>Total moyen</translation>
+    </message>
+    <message>
+        <source>Average total (Rule of One aside)</source>
+        <translation>Total moyen (hors règle du un)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Rule of One: none</source>
+        <translation>Règle du un&#xa0;: jamais</translation>
+    </message>
+    <message>
+        <source>Rule of One: 1 in %1</source>
+        <translation>Règle du un&#xa0;: 1 sur %1</translation>
+    </message>
+    <message>
+        <source>Explosion: never</source>
+        <translation>Explosion&#xa0;: jamais</translation>
+    </message>
+    <message>
+        <source>Explosion: %1% of rolls</source>
+        <translation>Explosion&#xa0;: %1&#x202f;% des lancers</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 à %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>judged once %1 total(s) are in (%2 so far)</source>
+        <translation>
+            <numerusform>jugé dès %1 total (%2 jusqu’ici)</numerusform>
+            <numerusform>jugé dès %1 totaux (%2 jusqu’ici)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>lower than fair dice give 99 times in 100 (%1)</source>
+        <translation>plus bas que ce que des dés équilibrés donnent 99 fois sur 100 (%1)</translation>
+    </message>
+    <message>
+        <source>within the range fair dice give 99 times in 100 (%1)</source>
+        <translation>dans l’intervalle que des dés équilibrés donnent 99 fois sur 100 (%1)</translation>
+    </message>
+    <message>
+        <source>higher than fair dice give 99 times in 100 (%1)</source>
+        <translation>plus haut que ce que des dés équilibrés donnent 99 fois sur 100 (%1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1: %2 roll(s)</source>
+        <translation>
+            <numerusform>Échelon %1&#xa0;: %2 lancer</numerusform>
+            <numerusform>Échelon %1&#xa0;: %2 lancers</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1 + step %2: %3 roll(s)</source>
+        <translation>
+            <numerusform>Échelon %1 + échelon %2&#xa0;: %3 lancer</numerusform>
+            <numerusform>Échelon %1 + échelon %2&#xa0;: %3 lancers</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2, exact %3: %4</source>
+        <translation>%1 %2, exact %3&#xa0;: %4</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>Rule of One: %1, expected %2</source>
+        <translation>Règle du un&#xa0;: %1, attendu %2</translation>
+    </message>
+</context>
+<context>
+    <name>dicewright::Application</name>
+    <message>
+        <source>Overflow</source>
+        <translation>Dépassement de capacité</translation>
+    </message>
+    <message>
+        <source>Division by zero</source>
+        <translation>Division par zéro</translation>
+    </message>
+    <message>
+        <source>Floating-point overflow</source>
+        <translation>Dépassement de capacité en virgule flottante</translation>
+    </message>
+    <message>
+        <source>Invalid floating-point operation</source>
+        <translation>Opération en virgule flottante invalide</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Erreur inconnue</translation>
+    </message>
+</context>
+<context>
+    <name>dicewright::DifficultyControls</name>
+    <message>
+        <source>DIFFICULTY</source>
+        <translation>DIFFICULTÉ</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Difficulté</translation>
+    </message>
+    <message>
+        <source>What the total must reach, 1 to 99; empty or 0 for none</source>
+        <translation>Ce que le total doit atteindre, de 1 à 99&#x202f;; vide ou 0 pour aucune</translation>
+    </message>
+    <message>
+        <source>BONUS STEP</source>
+        <translation>ÉCHELON BONUS</translation>
+    </message>
+    <message>
+        <source>Bonus step</source>
+        <translation>Échelon bonus</translation>
+    </message>
+    <message>
+        <source>A step whose dice are thrown with the chosen step&apos;s, 1 to 40; empty or 0 for none</source>
+        <translation>Un échelon dont les dés sont lancés avec ceux de l’échelon choisi, de 1 à 40&#x202f;; vide ou 0 pour aucun</translation>
+    </message>
+</context>
+<context>
+    <name>dicewright::MainWindow</name>
+    <message>
+        <source>STEP DICE</source>
+        <translation>DÉS DE L’ÉCHELON</translation>
+    </message>
+    <message>
+        <source>Dice of the chosen step</source>
+        <translation>Dés de l’échelon choisi</translation>
+    </message>
+    <message>
+        <source>TOTAL</source>
+        <translation>TOTAL</translation>
+    </message>
+    <message>
+        <source>ROLL</source>
+        <translation>LANCER</translation>
+    </message>
+    <message>
+        <source>Roll the dice of the chosen step</source>
+        <translation>Lancer les dés de l’échelon choisi</translation>
+    </message>
+    <message>
+        <source>EXIT</source>
+        <translation>QUITTER</translation>
+    </message>
+    <message>
+        <source>End the program</source>
+        <translation>Quitter le programme</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>Échelons</translation>
+    </message>
+    <message>
+        <source>Test against a difficulty</source>
+        <translation>Test contre une difficulté</translation>
+    </message>
+    <message>
+        <source>Roll log</source>
+        <translation>Journal des lancers</translation>
+    </message>
+    <message>
+        <source>Copy last roll</source>
+        <translation>Copier le dernier lancer</translation>
+    </message>
+</context>
+<context>
+    <name>dicewright::RollLogModel</name>
+    <message>
+        <source>Step %1</source>
+        <translation>Échelon %1</translation>
+    </message>
+    <message>
+        <source>%1 + step %2</source>
+        <translation>%1 + échelon %2</translation>
+    </message>
+    <message>
+        <source>%1 + %2</source>
+        <translation>%1 + %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 against %2</source>
+        <translation>%1 contre %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 — %3</source>
+        <translation>%1&#xa0;: %2 — %3</translation>
+    </message>
+    <message>
+        <source>Dicewright roll log, %1</source>
+        <translation>Journal des lancers de Dicewright, %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>(%1 earlier roll(s) no longer kept)</source>
+        <translation>
+            <numerusform>(%1 lancer antérieur n’est plus conservé)</numerusform>
+            <numerusform>(%1 lancers antérieurs ne sont plus conservés)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>dicewright::RollLogWindow</name>
+    <message>
+        <source>Roll log</source>
+        <translation>Journal des lancers</translation>
+    </message>
+    <message>
+        <source>Rolls, newest first</source>
+        <translation>Lancers, du plus récent au plus ancien</translation>
+    </message>
+    <message>
+        <source>What the dice have done so far</source>
+        <translation>Ce que les dés ont donné jusqu’ici</translation>
+    </message>
+    <message>
+        <source>Each step is judged again after every roll. Over many rolls, fair dice now and then land outside a range they keep to 99 times in 100, so one “lower” or “higher” alone proves nothing.</source>
+        <translation>Chaque échelon est jugé de nouveau après chaque lancer. Sur de nombreux lancers, des dés équilibrés sortent de temps en temps d’un intervalle qu’ils respectent 99 fois sur 100&#x202f;; un seul «&#xa0;plus bas&#xa0;» ou «&#xa0;plus haut&#xa0;» ne prouve donc rien.</translation>
+    </message>
+    <message>
+        <source>Copy all</source>
+        <translation>Tout copier</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 earlier roll(s) are no longer kept: the log holds the last %2.</source>
+        <translation>
+            <numerusform>%1 lancer antérieur n’est plus conservé&#xa0;: le journal garde les %2 derniers.</numerusform>
+            <numerusform>%1 lancers antérieurs ne sont plus conservés&#xa0;: le journal garde les %2 derniers.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>dicewright::SplashWindow</name>
+    <message>
+        <source>Dicewright logo</source>
+        <translation>Logo de Dicewright</translation>
+    </message>
+    <message>
+        <source>Windows 95/98</source>
+        <extracomment>The name of the platform the program was first made for, as it stands.</extracomment>
+        <translation>Windows 95/98</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Copyright</source>
+        <extracomment>A placeholder the window shows as it stands, where a copyright line would go.</extracomment>
+        <translation>Copyright</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <extracomment>A placeholder the window shows as it stands, where the maker&apos;s name would go.</extracomment>
+        <translation>Société</translation>
+    </message>
+    <message>
+        <source>TIME TO ROLL THE DICE</source>
+        <translation>À VOS DÉS&#xa0;!</translation>
+    </message>
+</context>
+<context>
+    <name>dicewright::TotalDisplay</name>
+    <message>
+        <source>Total of the last roll</source>
+        <translation>Total du dernier lancer</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>page</name>
+    <message>
+        <source>Loading…</source>
+        <translation>Chargement…</translation>
+    </message>
+    <message>
+        <source>Loading… %1%</source>
+        <extracomment>%1 is how much of the program has arrived, as a whole percentage.</extracomment>
+        <translation>Chargement… %1&#x202f;%</translation>
+    </message>
+    <message>
+        <source>Compiling…</source>
+        <translation>Compilation…</translation>
+    </message>
+    <message>
+        <source>Start %1 again</source>
+        <extracomment>%1 is the product&apos;s name, Dicewright.</extracomment>
+        <translation>Relancer %1</translation>
+    </message>
+    <message>
+        <source>%1 has ended.</source>
+        <extracomment>%1 is the product&apos;s name.</extracomment>
+        <translation>%1 est terminé.</translation>
+    </message>
+    <message>
+        <source>%1 has stopped: %2.</source>
+        <extracomment>%1 is the product&apos;s name, %2 what stopped it.</extracomment>
+        <translation>%1 s’est arrêté&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>an error in the program</source>
+        <translation>une erreur dans le programme</translation>
+    </message>
+    <message>
+        <source>%1 cannot start here: %2</source>
+        <extracomment>%1 is the product&apos;s name, %2 what the browser said.</extracomment>
+        <translation>%1 ne peut pas démarrer ici&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be kept for use offline here: it will need the network to start next time.</source>
+        <extracomment>%1 is the product&apos;s name.</extracomment>
+        <translation>%1 n’a pas pu être gardé ici pour un usage hors ligne&#xa0;: il faudra le réseau pour le prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Step dice roller for tabletop role-playing games</source>
+        <extracomment>What the page and the installed app say the program is.</extracomment>
+        <translation>Lanceur de dés par échelon pour jeux de rôle sur table</translation>
+    </message>
+</context>
+</TS>
