@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "announcement.h"
+#include "caption_fit.h"
 #include "difficulty_text.h"
 #include "optional_number_field.h"
 #include "step_table.h"
@@ -102,6 +103,13 @@ void DifficultyControls::place(const MainWindowLayout::Test& layout) {
         control->setGeometry(place);
         control->setVisible(layout.isShown());
     }
+    for (QLabel* caption : {m_difficultyCaption, m_bonusCaption})
+        FitCaption(caption, m_window->font());
+    fitChance();
+}
+
+void DifficultyControls::fitChance() {
+    if (!m_chance->isHidden()) FitCaption(m_chance, m_window->font());
 }
 
 int DifficultyControls::difficulty() const {
@@ -123,6 +131,7 @@ void DifficultyControls::showChance(int step) {
     const QString chance = set ? ChanceText(step, bonusStep(), difficulty()) : QString();
     if (chance == m_chance->text()) return;
     m_chance->setText(chance);
+    fitChance();
     // Read as its text again until it is spoken.
     m_chance->setAccessibleName(chance.isEmpty() ? NoChanceYet() : QString());
     if (!chance.isEmpty()) m_chanceSettles.start();

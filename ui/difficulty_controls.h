@@ -52,6 +52,8 @@ signals:
 
 private:
     void create();
+    // The chance in the window's font, smaller where its lines would not fit.
+    void fitChance();
 
     QWidget* m_window;
     QWidget* m_tabAfter;

@@ -17,6 +17,7 @@
 
 #include "accessibility.h"
 #include "difficulty_controls.h"
+#include "caption_fit.h"
 #include "dice_text.h"
 #include "error_boundary.h"
 #include "fitted_label.h"
@@ -186,8 +187,6 @@ void MainWindow::setFocusOrder() {
 void MainWindow::applyLayout(const MainWindowLayout& layout) {
     // Fonts first: the displays fit their text in the font they will show it in.
     setFont(Sized(DesignedText(), layout.textPixels));
-    for (QPushButton* button : {m_roll, m_exit})
-        button->setFont(Sized(DesignedButton(), layout.buttonPixels));
     // As designed the total is in the window's font; on a touch screen it is the largest text.
     QFont total = font();
     if (layout.totalPixels != 0) {
@@ -202,6 +201,11 @@ void MainWindow::applyLayout(const MainWindowLayout& layout) {
     m_total->place(layout.total);
     m_roll->setGeometry(layout.roll);
     m_exit->setGeometry(layout.exit);
+    // Placed, the captions take the window's fonts, smaller where a language's text is longer.
+    for (QWidget* caption : {m_stepDiceCaption, m_totalCaption}) FitCaption(caption, font());
+    for (QAbstractButton* option : m_steps->buttons()) FitCaption(option, font());
+    for (QPushButton* button : {m_roll, m_exit})
+        FitCaption(button, Sized(DesignedButton(), layout.buttonPixels));
     m_test->place(layout.test);
     // The menu's rows grow with the window's texts, for a thumb.
     m_menu->setFont(layout.textPixels == 0 ? QApplication::font(m_menu) : font());

@@ -1,7 +1,15 @@
 #include "main_window_layout.h"
 
+#include <QApplication>
+#include <QCoreApplication>
+#include <QFontMetricsF>
+#include <QRadioButton>
+#include <QStyle>
 #include <algorithm>
+#include <cmath>
 
+#include "dice_text.h"
+#include "fonts.h"
 #include "touch_sizes.h"
 #include "twips.h"
 
@@ -43,6 +51,11 @@ void PlaceSteps(MainWindowLayout& layout, int columnWidth, int rowHeight) {
     }
 }
 
+// The pixels a text of `ems` pixels a pixel of text size takes at `pixels`.
+int Width(double ems, int pixels) {
+    return static_cast<int>(std::ceil(ems * pixels));
+}
+
 // A caption's line, and the total's.
 int LineHeight(int pixels) {
     return pixels * 3 / 2;
@@ -66,26 +79,47 @@ TextSized WithTextSize(int text) {
 }
 
 // "TOTAL" and the total on one line from (left, top); the caption is centred on the total.
-void PlaceTotal(MainWindowLayout& layout, int left, int top) {
+void PlaceTotal(MainWindowLayout& layout, int left, int top, const TextWidths& widths) {
     const int line = LineHeight(layout.textPixels);
     const int totalLine = LineHeight(layout.totalPixels);
-    const int captionWidth = 4 * layout.textPixels;
+    const int captionWidth = Width(widths.totalCaption, layout.textPixels) + kGap;
     layout.totalCaption = QRect(left, top + (totalLine - line) / 2, captionWidth, line);
     layout.total = QRect(left + captionWidth + kGap, top, layout.textPixels, totalLine);
 }
 
-// The test's two fields side by side, each after its caption, sharing `width` from (left, top).
-void PlaceTestFields(MainWindowLayout& layout, int left, int top, int width, int height) {
+// A test field, its width, and whether the two fields with their captions fit side by side in
+// `width`; where they do not, each stands on a row of its own.
+int FieldWidth(const MainWindowLayout& layout) {
+    return std::max(kThumbTarget, 3 * layout.textPixels);
+}
+bool TestFieldsSideBySide(const MainWindowLayout& layout, int width, const TextWidths& widths) {
     const int half = (width - kGap) / 2;
-    const int field = std::max(kThumbTarget, 3 * layout.textPixels);
-    const int caption = half - field - kGap / 2;
-    const int captionTop = top + (height - LineHeight(layout.textPixels)) / 2;
+    return Width(widths.testCaption, layout.textPixels) + kGap / 2 + FieldWidth(layout) <= half;
+}
+
+// The test's two fields, each after its caption, sharing `width` from (left, top): side by side
+// in rows of `height`, or one above the other where the captions need the room. Returns the
+// height they take.
+int PlaceTestFields(MainWindowLayout& layout, int left, int top, int width, int height,
+                    const TextWidths& widths) {
+    const bool sideBySide = TestFieldsSideBySide(layout, width, widths);
+    const int column = sideBySide ? (width - kGap) / 2 : width;
+    const int field = FieldWidth(layout);
+    const int caption = column - field - kGap / 2;
     const int captionHeight = LineHeight(layout.textPixels);
+    const auto place = [&](QRect& captionRect, QRect& fieldRect, int columnLeft, int rowTop) {
+        captionRect = QRect(columnLeft, rowTop + (height - captionHeight) / 2, caption,
+                            captionHeight);
+        fieldRect = QRect(columnLeft + caption + kGap / 2, rowTop, field, height);
+    };
     auto& test = layout.test;
-    test.difficultyCaption = QRect(left, captionTop, caption, captionHeight);
-    test.difficulty = QRect(left + caption + kGap / 2, top, field, height);
-    test.bonusCaption = QRect(left + half + kGap, captionTop, caption, captionHeight);
-    test.bonus = QRect(left + half + kGap + caption + kGap / 2, top, field, height);
+    place(test.difficultyCaption, test.difficulty, left, top);
+    if (sideBySide) {
+        place(test.bonusCaption, test.bonus, left + column + kGap, top);
+        return height;
+    }
+    place(test.bonusCaption, test.bonus, left, top + height + kGap);
+    return 2 * height + kGap;
 }
 
 // ROLL and EXIT side by side, sharing `width` from (left, top).
@@ -95,15 +129,19 @@ void PlaceButtons(MainWindowLayout& layout, int left, int top, int width, int he
     layout.exit = QRect(left + half + kGap, top, half, height);
 }
 
-MainWindowLayout Upright(QSize available, bool withTest) {
+MainWindowLayout Upright(QSize available, bool withTest, const TextWidths& widths) {
     const int width = available.width();
     const int height = available.height();
     // The narrowest phones keep a thin edge, so that four captions fit across at a legible size.
     const int margin = width < 360 ? 2 : kMargin;
     auto [layout, line, totalLine] = WithTextSize(std::clamp(width / 20, kLeastTouchText, 22));
     const int button = std::clamp(height / 12, kThumbButton, 64);
-    // The fields, two lines for the chance and one for the verdict.
-    const int testHeight = withTest ? kThumbTarget + 3 * line + 3 * kGap : 0;
+    // The fields (on one row, or two where their captions need it), two lines for the chance
+    // and one for the verdict.
+    const int fieldRows =
+        TestFieldsSideBySide(layout, width - 2 * margin, widths) ? kThumbTarget
+                                                                  : 2 * kThumbTarget + kGap;
+    const int testHeight = withTest ? fieldRows + 3 * line + 3 * kGap : 0;
     const int fixed = 2 * margin + line + totalLine + button + 3 * kGap + testHeight;
     // Rows a thumb picks out; a screen too short for ten of them scrolls the steps.
     const int room = height - fixed;
@@ -113,7 +151,7 @@ MainWindowLayout Upright(QSize available, bool withTest) {
     const int extra = std::max(0, room - areaHeight) / 4;
 
     int top = margin + extra;
-    const int captionWidth = 6 * layout.textPixels;
+    const int captionWidth = Width(widths.stepDiceCaption, layout.textPixels) + kGap;
     layout.stepDiceCaption = QRect(margin, top, captionWidth, line);
     layout.stepDice = QRect(margin + captionWidth + kGap, top, layout.textPixels, line);
     top += line + kGap + extra;
@@ -122,12 +160,12 @@ MainWindowLayout Upright(QSize available, bool withTest) {
     PlaceSteps(layout, columnWidth, row);
     top += areaHeight + kGap + extra;
     if (withTest) {
-        PlaceTestFields(layout, margin, top, width - 2 * margin, kThumbTarget);
-        top += kThumbTarget + kGap;
+        top += PlaceTestFields(layout, margin, top, width - 2 * margin, kThumbTarget, widths) +
+               kGap;
         layout.test.chance = QRect(margin, top, width - 2 * margin, 2 * line);
         top += 2 * line + kGap;
     }
-    PlaceTotal(layout, margin, top);
+    PlaceTotal(layout, margin, top, widths);
     top += totalLine + kGap;
     if (withTest) {
         layout.test.result = QRect(margin, top, width - 2 * margin, line);
@@ -138,7 +176,7 @@ MainWindowLayout Upright(QSize available, bool withTest) {
     return layout;
 }
 
-MainWindowLayout Sideways(QSize available, bool withTest) {
+MainWindowLayout Sideways(QSize available, bool withTest, const TextWidths& widths) {
     const int width = available.width();
     const int height = available.height();
     auto [layout, line, totalLine] = WithTextSize(std::clamp(height / 22, kLeastTouchText, 20));
@@ -149,9 +187,10 @@ MainWindowLayout Sideways(QSize available, bool withTest) {
     // The dice, the total and the buttons stand beside the steps in a panel wide enough for the
     // longest dice label, "Rule of One" and two buttons; the steps take the rest, up to what a
     // caption needs.
-    const int leastPanel = 10 * layout.textPixels;
-    const int columnWidth = std::min(layout.textPixels * 11 / 2,
-                                     (width - 2 * kMargin - 2 * kGap - leastPanel) / kColumns);
+    const int leastPanel = Width(widths.panel, layout.textPixels);
+    const int columnWidth =
+        std::min(Width(widths.stepCaption, layout.textPixels) + widths.optionMark + kGap,
+                 (width - 2 * kMargin - 2 * kGap - leastPanel) / kColumns);
     const int areaHeight = std::min(room, kRows * row);
     layout.stepArea =
         QRect(kMargin, kMargin + (room - areaHeight) / 2, kColumns * columnWidth, areaHeight);
@@ -180,8 +219,9 @@ MainWindowLayout Sideways(QSize available, bool withTest) {
     if (withTest) {
         // The fields at the left, as wide as their captions need, the chance beside them.
         const int stripTop = height - kMargin - strip;
-        const int fieldsWidth = 18 * layout.textPixels;
-        PlaceTestFields(layout, kMargin, stripTop, fieldsWidth, strip);
+        const int fieldsWidth =
+            2 * (Width(widths.testCaption, layout.textPixels) + FieldWidth(layout) + kGap) + kGap;
+        PlaceTestFields(layout, kMargin, stripTop, fieldsWidth, strip, widths);
         const int chanceLeft = kMargin + fieldsWidth + 2 * kGap;
         layout.test.chance = QRect(chanceLeft, stripTop, width - chanceLeft - kMargin, strip);
     }
@@ -225,9 +265,43 @@ bool FitsDesignedLayout(QSize available, bool withTest) {
     return available.width() >= designed.width() && available.height() >= designed.height();
 }
 
-MainWindowLayout TouchLayout(QSize available, bool withTest) {
-    return available.height() >= available.width() ? Upright(available, withTest)
-                                                   : Sideways(available, withTest);
+MainWindowLayout TouchLayout(QSize available, bool withTest, const TextWidths& widths) {
+    return available.height() >= available.width() ? Upright(available, withTest, widths)
+                                                   : Sideways(available, withTest, widths);
+}
+
+TextWidths TextWidths::Measured() {
+    // Measured large, so that rounding leaves nothing out at any size.
+    constexpr int kPixels = 100;
+    QFont text = ArialNarrow(12);
+    text.setPixelSize(kPixels);
+    QFont bold = text;
+    bold.setBold(true);
+    QFont button = ArialNarrow(18, QFont::Bold);
+    button.setPixelSize(kPixels + 2 * kPixels / 16);
+    const QFontMetricsF plain(text), total(bold), buttons(button);
+    const auto ems = [](const QFontMetricsF& metrics, const QString& words) {
+        return metrics.horizontalAdvance(words) / kPixels;
+    };
+    // The captions as the windows that show them translate them.
+    TextWidths widths;
+    widths.stepDiceCaption = ems(plain, QCoreApplication::translate("dicewright::MainWindow", "STEP DICE"));
+    widths.totalCaption = ems(plain, QCoreApplication::translate("dicewright::MainWindow", "TOTAL"));
+    widths.testCaption = std::max(ems(plain, QCoreApplication::translate("dicewright::DifficultyControls", "DIFFICULTY")),
+                                  ems(plain, QCoreApplication::translate("dicewright::DifficultyControls", "BONUS STEP")));
+    // The total is drawn twice the caption's size.
+    double panel = 2 * ems(total, TotalText(RuleOfOne{}));
+    for (int step = StepTable::kFirstStep; step <= StepTable::kLastStep; ++step) {
+        widths.stepCaption = std::max(widths.stepCaption, ems(plain, StepCaption(step)));
+        panel = std::max(panel, ems(plain, DiceLabel(step)));
+    }
+    const double margins = 2.0;  // a button's margins, in text pixels
+    widths.panel = std::max(panel, ems(buttons, QCoreApplication::translate("dicewright::MainWindow", "ROLL")) +
+                                       ems(buttons, QCoreApplication::translate("dicewright::MainWindow", "EXIT")) + 2 * margins);
+    const QStyle* style = QApplication::style();
+    widths.optionMark = style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
+                        style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
+    return widths;
 }
 
 }  // namespace dicewright

@@ -43,6 +43,22 @@ struct MainWindowLayout {
     int buttonPixels = 0;
 };
 
+// How wide the window's texts are in the language it speaks, in the faces it draws them in: in
+// pixels for each pixel of text size, so that a layout of any text size gives each the room it
+// needs. The widest of each kind counts.
+struct TextWidths {
+    double stepDiceCaption = 0;  // "STEP DICE"
+    double totalCaption = 0;     // "TOTAL"
+    double stepCaption = 0;      // "STEP 40", the option's mark aside
+    double testCaption = 0;      // "DIFFICULTY", "BONUS STEP"
+    double panel = 0;            // a dice label or "Rule of One" at the total's size, two buttons
+    // Where the option's mark stands before its caption, in pixels whatever the text size.
+    int optionMark = 0;
+
+    // The widths of the texts the program shows now.
+    static TextWidths Measured();
+};
+
 // The window as it was designed, in twips, for a mouse and a desktop screen. With the test's
 // controls shown, the verdict stands under the total and the window grows by a row of fields
 // and a line for the chance below ROLL and EXIT; nothing else moves.
@@ -55,7 +71,8 @@ QSize DesignedSize(bool withTest = false);
 // dice, the total and the buttons stand at the right. Where the steps do not all fit at a
 // thumb's size, they scroll and the rest stays in view. The test's fields, where shown, come
 // below the steps, the chance below them and the verdict below the total.
-MainWindowLayout TouchLayout(QSize available, bool withTest = false);
+MainWindowLayout TouchLayout(QSize available, bool withTest = false,
+                             const TextWidths& widths = TextWidths::Measured());
 
 // Whether a window of `available` pixels holds the designed layout.
 bool FitsDesignedLayout(QSize available, bool withTest = false);

@@ -1,5 +1,6 @@
 #include "wrapping_button.h"
 
+#include <QFontInfo>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -15,8 +16,17 @@ void WrappingButton::paintEvent(QPaintEvent*) {
     painter.drawControl(QStyle::CE_PushButton, option);
 
     const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
-    painter.drawItemText(area, Qt::AlignCenter | Qt::TextWordWrap, palette(), isEnabled(), text(),
-                         QPalette::ButtonText);
+    // A caption longer in another language is drawn smaller until its lines fit, never cut.
+    constexpr int kFlags = Qt::AlignCenter | Qt::TextWordWrap;
+    QFont shrunk = font();
+    const qreal designed = QFontInfo(shrunk).pointSizeF();
+    for (qreal size = designed * 0.9; size >= designed / 2; size *= 0.9) {
+        const QRect needed = QFontMetrics(shrunk).boundingRect(area, kFlags, text());
+        if (needed.width() <= area.width() && needed.height() <= area.height()) break;
+        shrunk.setPointSizeF(size);
+    }
+    painter.setFont(shrunk);
+    painter.drawItemText(area, kFlags, palette(), isEnabled(), text(), QPalette::ButtonText);
 }
 
 }  // namespace dicewright

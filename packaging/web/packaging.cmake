@@ -18,6 +18,21 @@ configure_file(${CMAKE_CURRENT_LIST_DIR}/index.html.in ${web_dir}/index.html @ON
 configure_file(${CMAKE_CURRENT_LIST_DIR}/manifest.webmanifest.in ${web_dir}/manifest.webmanifest
     @ONLY)
 
+# The page's texts in each language the program speaks, and a manifest for each, from the
+# program's catalogues.
+find_program(PYTHON3 python3 REQUIRED)
+set(page_catalogues ${PROJECT_SOURCE_DIR}/ui/translations/dicewright_de.ts
+    ${PROJECT_SOURCE_DIR}/ui/translations/dicewright_fr.ts)
+set(page_translated ${web_dir}/page_translations.js ${web_dir}/manifest-de.webmanifest
+    ${web_dir}/manifest-fr.webmanifest)
+add_custom_command(OUTPUT ${page_translated}
+    COMMAND ${PYTHON3} ${CMAKE_CURRENT_LIST_DIR}/page_translations.py ${web_dir}
+        ${web_dir}/manifest.webmanifest ${page_catalogues}
+    DEPENDS ${CMAKE_CURRENT_LIST_DIR}/page_translations.py ${page_catalogues}
+        ${web_dir}/manifest.webmanifest
+    COMMENT "Translating the page's texts")
+add_custom_target(page_translations ALL DEPENDS ${page_translated})
+
 # The third-party licences: Qt (LGPL-3.0) with the libraries it bundles, the Liberation fonts,
 # Wine's Tahoma, and emscripten's runtime (its C and C++ libraries and JavaScript glue).
 include(${PROJECT_SOURCE_DIR}/packaging/licences.cmake)
@@ -35,6 +50,7 @@ dicewright_licences(${licence_dir} ${CMAKE_CURRENT_LIST_DIR}/THIRD-PARTY.txt.in
 
 set(program_dir $<TARGET_FILE_DIR:dicewright>)
 install(FILES ${web_dir}/index.html ${web_dir}/manifest.webmanifest ${CMAKE_CURRENT_LIST_DIR}/page.js
+    ${CMAKE_CURRENT_LIST_DIR}/page_texts.js ${page_translated}
     ${CMAKE_CURRENT_LIST_DIR}/accessibility_mirror.js
     ${program_dir}/dicewright.js ${program_dir}/dicewright.wasm ${program_dir}/qtloader.js
     ${PROJECT_SOURCE_DIR}/assets/logo.jpg

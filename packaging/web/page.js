@@ -13,6 +13,29 @@
   const again = document.getElementById('again');
   const screen = document.getElementById('screen');
 
+  // The page speaks the program's language: the first of the browser's languages that the
+  // program speaks (its test language aside), else English. A screen reader takes its voice
+  // from <html lang>.
+  const translations = window.dicewrightPageTranslations || {};
+  const language = (navigator.languages || [navigator.language || 'en'])
+    .map((tag) => String(tag).toLowerCase().split(/[-_]/)[0])
+    .find((tag) => tag === 'en' || tag in translations) || 'en';
+  const texts = translations[language] || {};
+  function text(name, ...values) {
+    const english = window.dicewrightPageTexts[name];
+    return (texts[english] || english).replace(/%(\d)/g, (all, n) => values[n - 1]);
+  }
+  document.documentElement.lang = language;
+  if (language !== 'en') {
+    document.querySelector('link[rel="manifest"]').href = `manifest-${language}.webmanifest`;
+    document.querySelector('meta[name="description"]').content = text('description');
+    status.textContent = text('loading');
+    progress.setAttribute('aria-label', text('loading').replace(/…$/, ''));
+    again.textContent = text('again', product);
+    document.getElementById('offline-text').textContent = text('offline', product);
+    document.getElementById('offline-ok').textContent = text('ok');
+  }
+
   function show(state, text) {
     document.body.dataset.state = state;
     const running = state === 'running';
@@ -40,7 +63,7 @@
       transform(chunk, controller) {
         received += chunk.byteLength;
         progress.value = received / total;
-        status.textContent = `Loading… ${Math.round(100 * received / total)}%`;
+        status.textContent = text('progress', Math.round(100 * received / total));
         controller.enqueue(chunk);
       },
     }));
@@ -99,8 +122,8 @@
     const error = document.body.dataset.error;
     const failed = status !== 0 || Boolean(error);
     show(failed ? 'failed' : 'ended',
-         failed ? `${product} has stopped: ${error || 'an error in the program'}.`
-                : `${product} has ended.`);
+         failed ? text('stopped', product, error || text('unknownError'))
+                : text('ended', product));
     again.focus();
   }
   window.addEventListener('dicewright-ended', (event) => ended(event.detail));
@@ -108,7 +131,8 @@
   const loader = QtLoader({
     canvasElements: [screen],
     showLoader(state) {
-      show('loading', state === 'Loading' ? 'Loading…' : `${state}…`);
+      const said = { Loading: 'loading', Compiling: 'compiling' }[state];
+      show('loading', said ? text(said) : `${state}…`);
     },
     showCanvas() {
       show('running');
@@ -117,8 +141,8 @@
     showExit() {
       ended(loader.crashed || loader.exitCode ? 1 : 0);
     },
-    showError(text) {
-      show('failed', `${product} cannot start here: ${text}`);
+    showError(error) {
+      show('failed', text('cannotStart', product, error));
     },
   });
   loader.loadEmscriptenModule(program);

@@ -26,9 +26,13 @@ function(dicewright_platform_parts ui program)
     # EM_ASM's JavaScript names its arguments $0, $1...
     set_source_files_properties(${here}/announcement_web.cpp ${here}/program_end_web.cpp
         PROPERTIES COMPILE_OPTIONS -Wno-dollar-in-identifier-extension)
-    # Every face travels with each page load: cut down to the letters the program writes (Latin,
-    # and the dot, dashes and minus of its dice texts).
+    # Every face travels with each page load: cut down to the letters the program writes (Latin
+    # with the accents of German, French and the test language, the dot, dashes and minus of its
+    # dice texts, and the narrow space French writes before %).
     find_program(PYFTSUBSET pyftsubset REQUIRED)
+    # Debian's own Python, with its fontTools.
+    find_program(DEBIAN_PYTHON3 python3 PATHS /usr/bin NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH
+        REQUIRED)
     set(liberation ${DICEWRIGHT_LIBERATION_DIR})
     set(web_fonts)
     foreach(face ${liberation}/LiberationSansNarrow-Regular.ttf
@@ -38,8 +42,9 @@ function(dicewright_platform_parts ui program)
         set(subset ${CMAKE_CURRENT_BINARY_DIR}/fonts/${name})
         add_custom_command(OUTPUT ${subset}
             COMMAND ${PYFTSUBSET} ${face} --output-file=${subset} --layout-features=*
-                --unicodes=U+0020-007E,U+00A0-00FF,U+2010-2027,U+2212
-            DEPENDS ${face}
+                --unicodes=U+0020-007E,U+00A0-017F,U+2010-2027,U+202F,U+2212
+            COMMAND ${DEBIAN_PYTHON3} ${here}/narrow_space.py ${subset}
+            DEPENDS ${face} ${here}/narrow_space.py
             COMMENT "Cutting ${name} down to the letters the program writes")
         list(APPEND web_fonts ${subset})
     endforeach()
