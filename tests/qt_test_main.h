@@ -22,11 +22,11 @@ inline void AddTestSystemFonts() {
 // Runs a QtTest class inside the program's own Application, so that errors leaving an event
 // handler reach the same boundary as in the program; in English, whatever the machine's language,
 // until a test asks for another.
-#define DICEWRIGHT_QTEST_MAIN(TestClass)                                           \
-    int main(int argc, char** argv) {                                              \
-        dicewright::Application app(argc, argv);                                   \
-        app.useLanguage(dicewright::ChooseLanguage({QStringLiteral("en")}));       \
-        dicewright::testing::AddTestSystemFonts();                                 \
-        TestClass test;                                                            \
-        return QTest::qExec(&test, argc, argv);                                    \
+#define DICEWRIGHT_QTEST_MAIN(TestClass)                                     \
+    int main(int argc, char** argv) {                                        \
+        dicewright::Application app(argc, argv);                             \
+        app.useLanguage(dicewright::ChooseLanguage({QStringLiteral("en")})); \
+        dicewright::testing::AddTestSystemFonts();                           \
+        TestClass test;                                                      \
+        return QTest::qExec(&test, argc, argv);                              \
     }

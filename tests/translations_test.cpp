@@ -36,7 +36,10 @@ Catalogue Read(const QString& path) {
         if (xml.isStartElement()) {
             if (name == u"name") context = xml.readElementText();
             if (name == u"message") {
-                message = Message{.numerus = xml.attributes().value(QStringLiteral("numerus")) == u"yes", .finished = true, .forms = {}};
+                message =
+                    Message{.numerus = xml.attributes().value(QStringLiteral("numerus")) == u"yes",
+                            .finished = true,
+                            .forms = {}};
                 source.clear();
                 comment.clear();
             }
@@ -89,7 +92,8 @@ TEST_P(TranslationTest, TranslatesEveryTextWithItsPlaceholders) {
             EXPECT_FALSE(form.isEmpty()) << key.toStdString();
             // A counted text may leave out %n and write "1 Wurf" for the count of one.
             QSet<QString> wanted = Placeholders(text);
-            if (message.numerus && form == message.forms.first()) wanted.remove(QStringLiteral("%n"));
+            if (message.numerus && form == message.forms.first())
+                wanted.remove(QStringLiteral("%n"));
             EXPECT_TRUE(Placeholders(form).contains(wanted))
                 << key.toStdString() << " -> " << form.toStdString();
         }

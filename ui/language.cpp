@@ -21,8 +21,7 @@ QLocale ProgramLocale() {
 }
 
 Language ChooseLanguage(const QStringList& preferred) {
-    const Language english{QLocale(QLocale::English, QLocale::UnitedStates),
-                           QStringLiteral("en")};
+    const Language english{QLocale(QLocale::English, QLocale::UnitedStates), QStringLiteral("en")};
     for (QString tag : preferred) {
         tag.replace(QLatin1Char('-'), QLatin1Char('_'));
         if (tag.compare(QLatin1String("en_XA"), Qt::CaseInsensitive) == 0)

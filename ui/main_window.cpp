@@ -16,9 +16,9 @@
 #include <QTimer>
 
 #include "accessibility.h"
-#include "difficulty_controls.h"
 #include "caption_fit.h"
 #include "dice_text.h"
+#include "difficulty_controls.h"
 #include "error_boundary.h"
 #include "fitted_label.h"
 #include "fonts.h"
@@ -131,8 +131,7 @@ MainWindow::MainWindow(RandomSource& random, QWidget* parent) : QWidget(parent),
     colours.setColor(QPalette::WindowText, kForeground);
     setPalette(colours);
 
-    m_stepDiceCaption =
-        MakeCaption(QStringLiteral("StepDiceLabel"), tr("STEP DICE"), this);
+    m_stepDiceCaption = MakeCaption(QStringLiteral("StepDiceLabel"), tr("STEP DICE"), this);
     m_stepDice = MakeDisplay<FittedLabel>(QStringLiteral("lblStepDice"),
                                           tr("Dice of the chosen step"), this);
     createStepOptions();

@@ -108,8 +108,8 @@ int PlaceTestFields(MainWindowLayout& layout, int left, int top, int width, int 
     const int caption = column - field - kGap / 2;
     const int captionHeight = LineHeight(layout.textPixels);
     const auto place = [&](QRect& captionRect, QRect& fieldRect, int columnLeft, int rowTop) {
-        captionRect = QRect(columnLeft, rowTop + (height - captionHeight) / 2, caption,
-                            captionHeight);
+        captionRect =
+            QRect(columnLeft, rowTop + (height - captionHeight) / 2, caption, captionHeight);
         fieldRect = QRect(columnLeft + caption + kGap / 2, rowTop, field, height);
     };
     auto& test = layout.test;
@@ -138,9 +138,9 @@ MainWindowLayout Upright(QSize available, bool withTest, const TextWidths& width
     const int button = std::clamp(height / 12, kThumbButton, 64);
     // The fields (on one row, or two where their captions need it), two lines for the chance
     // and one for the verdict.
-    const int fieldRows =
-        TestFieldsSideBySide(layout, width - 2 * margin, widths) ? kThumbTarget
-                                                                  : 2 * kThumbTarget + kGap;
+    const int fieldRows = TestFieldsSideBySide(layout, width - 2 * margin, widths)
+                              ? kThumbTarget
+                              : 2 * kThumbTarget + kGap;
     const int testHeight = withTest ? fieldRows + 3 * line + 3 * kGap : 0;
     const int fixed = 2 * margin + line + totalLine + button + 3 * kGap + testHeight;
     // Rows a thumb picks out; a screen too short for ten of them scrolls the steps.
@@ -160,8 +160,8 @@ MainWindowLayout Upright(QSize available, bool withTest, const TextWidths& width
     PlaceSteps(layout, columnWidth, row);
     top += areaHeight + kGap + extra;
     if (withTest) {
-        top += PlaceTestFields(layout, margin, top, width - 2 * margin, kThumbTarget, widths) +
-               kGap;
+        top +=
+            PlaceTestFields(layout, margin, top, width - 2 * margin, kThumbTarget, widths) + kGap;
         layout.test.chance = QRect(margin, top, width - 2 * margin, 2 * line);
         top += 2 * line + kGap;
     }
@@ -285,10 +285,13 @@ TextWidths TextWidths::Measured() {
     };
     // The captions as the windows that show them translate them.
     TextWidths widths;
-    widths.stepDiceCaption = ems(plain, QCoreApplication::translate("dicewright::MainWindow", "STEP DICE"));
-    widths.totalCaption = ems(plain, QCoreApplication::translate("dicewright::MainWindow", "TOTAL"));
-    widths.testCaption = std::max(ems(plain, QCoreApplication::translate("dicewright::DifficultyControls", "DIFFICULTY")),
-                                  ems(plain, QCoreApplication::translate("dicewright::DifficultyControls", "BONUS STEP")));
+    widths.stepDiceCaption =
+        ems(plain, QCoreApplication::translate("dicewright::MainWindow", "STEP DICE"));
+    widths.totalCaption =
+        ems(plain, QCoreApplication::translate("dicewright::MainWindow", "TOTAL"));
+    widths.testCaption = std::max(
+        ems(plain, QCoreApplication::translate("dicewright::DifficultyControls", "DIFFICULTY")),
+        ems(plain, QCoreApplication::translate("dicewright::DifficultyControls", "BONUS STEP")));
     // The total is drawn twice the caption's size.
     double panel = 2 * ems(total, TotalText(RuleOfOne{}));
     for (int step = StepTable::kFirstStep; step <= StepTable::kLastStep; ++step) {
@@ -296,8 +299,10 @@ TextWidths TextWidths::Measured() {
         panel = std::max(panel, ems(plain, DiceLabel(step)));
     }
     const double margins = 2.0;  // a button's margins, in text pixels
-    widths.panel = std::max(panel, ems(buttons, QCoreApplication::translate("dicewright::MainWindow", "ROLL")) +
-                                       ems(buttons, QCoreApplication::translate("dicewright::MainWindow", "EXIT")) + 2 * margins);
+    widths.panel = std::max(
+        panel, ems(buttons, QCoreApplication::translate("dicewright::MainWindow", "ROLL")) +
+                   ems(buttons, QCoreApplication::translate("dicewright::MainWindow", "EXIT")) +
+                   2 * margins);
     const QStyle* style = QApplication::style();
     widths.optionMark = style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
                         style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);

@@ -77,19 +77,19 @@ SplashWindow::SplashWindow(MainWindowLoader loadMainWindow, QWidget* parent)
     m_productName = MakeFittedLabel(QStringLiteral("lblProductName"), QStringLiteral("Dicewright"),
                                     TwipsRect(2520, 1140, 3405, 765), Arial(32.25, QFont::Bold),
                                     Qt::AlignLeft, m_frame);
-        //: The name of the platform the program was first made for, as it stands.
+    //: The name of the platform the program was first made for, as it stands.
     MakeFittedLabel(QStringLiteral("lblPlatform"), tr("Windows 95/98"),
                     TwipsRect(4950, 2340, 1905, 375), ArialNarrow(15.75, QFont::Bold),
                     Qt::AlignRight, m_frame);
-    m_version = MakeFittedLabel(QStringLiteral("lblVersion"), tr("Version %1").arg(QStringLiteral("1.0")),
-                                TwipsRect(5580, 2700, 1275, 285), Arial(12, QFont::Bold),
-                                Qt::AlignRight, m_frame);
+    m_version = MakeFittedLabel(
+        QStringLiteral("lblVersion"), tr("Version %1").arg(QStringLiteral("1.0")),
+        TwipsRect(5580, 2700, 1275, 285), Arial(12, QFont::Bold), Qt::AlignRight, m_frame);
     //: A placeholder the window shows as it stands, where a copyright line would go.
-    MakeLabel(QStringLiteral("lblCopyright"), tr("Copyright"),
-              TwipsRect(4560, 3060, 2415, 255), Arial(8.25), m_frame);
+    MakeLabel(QStringLiteral("lblCopyright"), tr("Copyright"), TwipsRect(4560, 3060, 2415, 255),
+              Arial(8.25), m_frame);
     //: A placeholder the window shows as it stands, where the maker's name would go.
-    MakeLabel(QStringLiteral("lblCompany"), tr("Company"),
-              TwipsRect(4560, 3270, 2415, 255), Arial(8.25), m_frame);
+    MakeLabel(QStringLiteral("lblCompany"), tr("Company"), TwipsRect(4560, 3270, 2415, 255),
+              Arial(8.25), m_frame);
 
     m_start = new WrappingButton(tr("TIME TO ROLL THE DICE"), m_frame);
     m_start->setObjectName(QStringLiteral("Command1"));

@@ -13,6 +13,12 @@ class WrappingButton : public QPushButton {
 public:
     WrappingButton(const QString& text, QWidget* parent);
 
+    // The font the caption is drawn in: the button's own, or smaller where its lines would not
+    // fit the button.
+    QFont captionFont() const;
+    // Where the caption's lines are drawn.
+    QRect captionArea() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 };

@@ -1,0 +1,262 @@
+// The program in German, in French and in the long accented test language: the language chosen
+// from the player's list, every caption and spoken text translated, dice named with the
+// language's letter, numbers, dates and plurals as the language writes them, and every caption
+// whole on the designed window and on the touch screens.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+#include "app.h"
+#include "difficulty_text.h"
+#include "fitted_label.h"
+#include "language.h"
+#include "main_window.h"
+#include "main_window_layout.h"
+#include "odds_text.h"
+#include "qt_test_main.h"
+#include "roll_log_model.h"
+#include "scripted_main_window.h"
+#include "splash_window.h"
+#include "window_controls.h"
+#include "wrapping_button.h"
+
+using namespace dicewright;
+using dicewright::testing::FindControl;
+using dicewright::testing::MainWindowFixture;
+using dicewright::testing::OptionName;
+
+namespace {
+
+void Speak(const QString& catalogue) {
+    auto* app = qobject_cast<Application*>(QCoreApplication::instance());
+    QVERIFY(app->useLanguage(
+        ChooseLanguage({catalogue == u"en_XA" ? QStringLiteral("en-XA") : catalogue})));
+}
+
+// The captions of `window` whose text does not fit where they are placed.
+QStringList CutCaptions(const QWidget& window) {
+    QStringList cut;
+    for (const QWidget* child : window.findChildren<QWidget*>()) {
+        if (!child->isVisibleTo(&window) || child->objectName().startsWith(u"qt_")) continue;
+        const auto* label = qobject_cast<const QLabel*>(child);
+        const auto* button = qobject_cast<const QAbstractButton*>(child);
+        if ((label == nullptr && button == nullptr) || child->objectName().isEmpty()) continue;
+        const QString text = label ? label->text() : button->text();
+        if (text.isEmpty()) continue;
+        bool fits = child->sizeHint().width() <= child->width();
+        if (label && label->wordWrap()) {
+            fits = label->heightForWidth(label->width()) <= label->height();
+        } else if (const auto* wrapping = qobject_cast<const WrappingButton*>(child)) {
+            const QRect area = wrapping->captionArea();
+            const QRect needed = QFontMetrics(wrapping->captionFont())
+                                     .boundingRect(area, Qt::AlignCenter | Qt::TextWordWrap, text);
+            fits = area.contains(needed);
+        } else if (qobject_cast<const QPushButton*>(child)) {
+            fits = child->fontMetrics().horizontalAdvance(text) < child->width();
+        } else if (qobject_cast<const FittedLabel*>(child)) {
+            // A display takes its text's width: it must stay within the window.
+            fits = child->fontMetrics().horizontalAdvance(text) <= child->width() &&
+                   window.rect().contains(QRect(child->mapTo(&window, QPoint()), child->size()));
+        }
+        if (!fits) cut << child->objectName() + QStringLiteral(": ") + text;
+    }
+    return cut;
+}
+
+}  // namespace
+
+class LanguageTest : public MainWindowFixture {
+    Q_OBJECT
+
+    QString text(const QString& name) {
+        if (auto* label = m_window->findChild<QLabel*>(name)) return label->text();
+        return control<QAbstractButton>(name)->text();
+    }
+
+private slots:
+    void cleanup() {
+        close();
+        Speak(QStringLiteral("en"));
+    }
+
+    // The first language of the player's list that the program speaks, in that tag's locale.
+    void choosesTheFirstLanguageItSpeaks_data() {
+        QTest::addColumn<QStringList>("preferred");
+        QTest::addColumn<QString>("catalogue");
+        QTest::addColumn<QString>("locale");
+        QTest::newRow("German") << QStringList{"de-DE", "de"} << "de"
+                                << "de_DE";
+        QTest::newRow("Austrian German") << QStringList{"de-AT"} << "de"
+                                         << "de_AT";
+        QTest::newRow("French after Spanish") << QStringList{"es", "fr-CA"} << "fr"
+                                              << "fr_CA";
+        QTest::newRow("English before German") << QStringList{"en-GB", "de"} << "en"
+                                               << "en_US";
+        QTest::newRow("Portuguese, then German") << QStringList{"pt_BR", "de"} << "de"
+                                                 << "de_DE";
+        QTest::newRow("none it speaks") << QStringList{"ja", "xx"} << "en"
+                                        << "en_US";
+        QTest::newRow("no list") << QStringList{} << "en"
+                                 << "en_US";
+        QTest::newRow("test language") << QStringList{"en-XA", "de"} << "en_XA"
+                                       << "en_US";
+    }
+    void choosesTheFirstLanguageItSpeaks() {
+        QFETCH(QStringList, preferred);
+        const Language chosen = ChooseLanguage(preferred);
+        QTEST(chosen.catalogue, "catalogue");
+        QTEST(chosen.locale.name(), "locale");
+    }
+
+    void captionsDiceAndTotal_data() {
+        QTest::addColumn<QString>("catalogue");
+        QTest::addColumn<QStringList>("captions");  // STEP 8, STEP DICE, TOTAL, ROLL, EXIT
+        QTest::addColumn<QStringList>("dice");      // steps 8, 1, 20, 25
+        QTest::addColumn<QString>("ruleOfOne");
+        QTest::newRow("German") << "de"
+                                << QStringList{"STUFE 8", "STUFENWÜRFEL", "ERGEBNIS", "WÜRFELN",
+                                               "BEENDEN"}
+                                << QStringList{"2W6", "W4-2", "W20+W8+W6", "W20+W10+W8+W4  "}
+                                << "Regel der Eins";
+        QTest::newRow("French") << "fr"
+                                << QStringList{"ÉCHELON 8", "DÉS DE L’ÉCHELON", "TOTAL", "LANCER",
+                                               "QUITTER"}
+                                << QStringList{"2D6", "d4-2", "D20+D8+D6", "D20+D10+D8+D4  "}
+                                << "Règle du un";
+    }
+    void captionsDiceAndTotal() {
+        QFETCH(QString, catalogue);
+        QFETCH(QStringList, captions);
+        QFETCH(QStringList, dice);
+        Speak(catalogue);
+        // Both dice of step 8 show a 1.
+        open({0.0f, 0.0f});
+        const QStringList names{OptionName(8), "StepDiceLabel", "Label1", "Command1", "cmdExit"};
+        for (qsizetype i = 0; i < names.size(); ++i) QCOMPARE(text(names[i]), captions[i]);
+        const int steps[] = {8, 1, 20, 25};
+        for (qsizetype i = 0; i < dice.size(); ++i) {
+            control<QAbstractButton>(OptionName(steps[i]))->click();
+            QCOMPARE(text("lblStepDice"), dice[i]);
+        }
+        control<QAbstractButton>(OptionName(8))->click();
+        control<QPushButton>("Command1")->click();
+        QTEST(text("lblTotal"), "ruleOfOne");
+        QVERIFY(control<QWidget>("lblTotal")->toolTip().startsWith(dice[0].right(2)));
+    }
+
+    // Digit groups, decimals, percentages, dates and plural forms as the language writes them.
+    void numbersDatesAndCounts_data() {
+        QTest::addColumn<QString>("catalogue");
+        QTest::addColumn<QString>("oneIn");
+        QTest::addColumn<QString>("chance");
+        QTest::addColumn<QString>("logTitle");
+        QTest::addColumn<QStringList>("extraSuccesses");
+        QTest::newRow("German") << "de"
+                                << "Regel der Eins: 1 zu 1.152.000"
+                                << "Erfolgschance: 50,0\u00a0% (mit Stufe 4 als Bonus: "
+                                << "Dicewright-Wurfprotokoll, Mittwoch, 9. Dezember 2026"
+                                << QStringList{"Erfolg, 1 zusätzlicher Erfolg",
+                                               "Erfolg, 2 zusätzliche Erfolge"};
+        QTest::newRow("French")
+            << "fr"
+            << "Règle du un\u00a0: 1 sur 1\u202f152\u202f000"
+            << "Chance de réussite\u00a0: 50,0\u202f% (avec l’échelon 4 en bonus\u00a0: "
+            << "Journal des lancers de Dicewright, mercredi 9 décembre 2026"
+            << QStringList{"Réussite, 1 réussite supplémentaire",
+                           "Réussite, 2 réussites supplémentaires"};
+    }
+    void numbersDatesAndCounts() {
+        QFETCH(QString, catalogue);
+        QFETCH(QStringList, extraSuccesses);
+        Speak(catalogue);
+        QVERIFY2(OddsText(40).contains(QTest::currentDataTag() == QLatin1String("German")
+                                           ? QStringLiteral("1 zu 1.152.000")
+                                           : QStringLiteral("1 sur 1\u202f152\u202f000")),
+                 qPrintable(OddsText(40)));
+        QFETCH(QString, oneIn);
+        QVERIFY2(OddsText(40).split(u'\n').contains(oneIn), qPrintable(OddsText(40)));
+        // A D4 reaches 3 in half its rolls.
+        QFETCH(QString, chance);
+        QVERIFY2(ChanceText(3, 0, 3).startsWith(chance), qPrintable(ChanceText(3, 0, 3)));
+        RollLogModel log;
+        QTEST(log.record(QDate(2026, 12, 9)), "logTitle");
+        for (int extra = 1; extra <= 2; ++extra)
+            QCOMPARE(VerdictText({.success = true, .extraSuccesses = extra}),
+                     extraSuccesses[extra - 1]);
+    }
+
+    // Every caption whole, as designed and on the touch screens, in each language; in the test
+    // language, every text a player reads or hears came through the translations.
+    void everyCaptionWhole_data() {
+        QTest::addColumn<QString>("catalogue");
+        QTest::addColumn<QSize>("screen");  // empty: as designed
+        for (const char* language : {"de", "fr", "en_XA"}) {
+            for (const QSize screen : {QSize(), QSize(360, 640), QSize(320, 480), QSize(375, 548),
+                                       QSize(568, 320), QSize(844, 390)}) {
+                const QString row = QStringLiteral("%1 %2x%3")
+                                        .arg(QLatin1String(language))
+                                        .arg(screen.width())
+                                        .arg(screen.height());
+                QTest::newRow(qPrintable(row)) << language << screen;
+            }
+        }
+    }
+    void everyCaptionWhole() {
+        QFETCH(QString, catalogue);
+        QFETCH(QSize, screen);
+        Speak(catalogue);
+        open({0.5f, 0.5f});
+        m_window->showTest(true);
+        control<QAbstractButton>(OptionName(40))->click();
+        control<QWidget>("txtDifficulty")->setFocus();
+        QTest::keyClicks(control<QWidget>("txtDifficulty"), QStringLiteral("12"));
+        if (screen.isValid()) {
+            m_window->resize(screen);
+            m_window->applyLayout(TouchLayout(screen, true));
+        }
+        const QStringList cut = CutCaptions(*m_window);
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(" | "))));
+        if (catalogue != u"en_XA") return;
+        // Dice, totals and the product's name are no words to translate.
+        const QStringList untranslated{"lblStepDice", "lblTotal", "lblTestResult"};
+        for (const QWidget* child : m_window->findChildren<QWidget*>()) {
+            if (untranslated.contains(child->objectName())) continue;
+            const auto* label = qobject_cast<const QLabel*>(child);
+            const auto* button = qobject_cast<const QAbstractButton*>(child);
+            for (const QString& words :
+                 {label    ? label->text()
+                  : button ? button->text()
+                           : QString(),
+                  child->accessibleName(), child->accessibleDescription(), child->toolTip()}) {
+                QVERIFY2(words.isEmpty() || words.contains(u'·'),
+                         qPrintable(child->objectName() + QStringLiteral(": ") + words));
+            }
+        }
+    }
+
+    void splashWhole_data() {
+        QTest::addColumn<QString>("catalogue");
+        QTest::addColumn<QString>("button");
+        QTest::newRow("German") << "de"
+                                << "ZEIT ZU WÜRFELN";
+        QTest::newRow("French") << "fr"
+                                << "À VOS DÉS\u00a0!";
+        QTest::newRow("test language") << "en_XA"
+                                       << "[ŦÎMÉ ŦÖ ŔÖĻĻ ŦĤÉ ĎÎÇÉ ·········]";
+    }
+    void splashWhole() {
+        QFETCH(QString, catalogue);
+        Speak(catalogue);
+        QWidget main;
+        SplashWindow splash([&main]() -> QWidget& { return main; });
+        splash.show();
+        QTEST(FindControl<QPushButton>(splash, "Command1")->text(), "button");
+        const QStringList cut = CutCaptions(splash);
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(" | "))));
+    }
+};
+
+DICEWRIGHT_QTEST_MAIN(LanguageTest)
+#include "language_test.moc"
