@@ -10,13 +10,14 @@ QStringList PreferredLanguages() {
     const emscripten::val navigator = emscripten::val::global("navigator");
     QStringList languages;
     const emscripten::val list = navigator["languages"];
-    if (list.isArray()) {
+    if (!list.isUndefined() && !list.isNull()) {
         const int count = list["length"].as<int>();
         for (int i = 0; i < count; ++i)
             languages << QString::fromStdString(list[i].as<std::string>());
     }
-    if (languages.isEmpty() && navigator["language"].isString())
-        languages << QString::fromStdString(navigator["language"].as<std::string>());
+    const emscripten::val language = navigator["language"];
+    if (languages.isEmpty() && !language.isUndefined() && !language.isNull())
+        languages << QString::fromStdString(language.as<std::string>());
     return languages;
 }
 
