@@ -24,9 +24,9 @@ bool Fits(const QWidget* caption) {
 
 }  // namespace
 
-void FitCaption(QWidget* caption, const QFont& font) {
+QFont FitCaption(QWidget* caption, const QFont& font) {
     caption->setFont(font);
-    if (Fits(caption)) return;
+    if (Fits(caption)) return font;
     const bool inPoints = font.pointSizeF() > 0;
     const qreal designed = inPoints ? font.pointSizeF() : font.pixelSize();
     // A tenth smaller at a time, down to half the size: smaller still nobody reads.
@@ -38,8 +38,9 @@ void FitCaption(QWidget* caption, const QFont& font) {
             smaller.setPixelSize(static_cast<int>(size));
         }
         caption->setFont(smaller);
-        if (Fits(caption)) return;
+        if (Fits(caption)) return smaller;
     }
+    return smaller;
 }
 
 }  // namespace dicewright

@@ -202,9 +202,13 @@ void MainWindow::applyLayout(const MainWindowLayout& layout) {
     m_exit->setGeometry(layout.exit);
     // Placed, the captions take the window's fonts, smaller where a language's text is longer.
     for (QWidget* caption : {m_stepDiceCaption, m_totalCaption}) FitCaption(caption, font());
-    for (QAbstractButton* option : m_steps->buttons()) FitCaption(option, font());
-    for (QPushButton* button : {m_roll, m_exit})
-        FitCaption(button, Sized(DesignedButton(), layout.buttonPixels));
+    // The steps in one size, the largest that all of them fit in; ROLL and EXIT likewise.
+    QFont steps = font();
+    for (QAbstractButton* option : m_steps->buttons()) steps = FitCaption(option, steps);
+    for (QAbstractButton* option : m_steps->buttons()) option->setFont(steps);
+    QFont buttons = Sized(DesignedButton(), layout.buttonPixels);
+    for (QPushButton* button : {m_roll, m_exit}) buttons = FitCaption(button, buttons);
+    for (QPushButton* button : {m_roll, m_exit}) button->setFont(buttons);
     m_test->place(layout.test);
     // The menu's rows grow with the window's texts, for a thumb.
     m_menu->setFont(layout.textPixels == 0 ? QApplication::font(m_menu) : font());
