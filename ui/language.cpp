@@ -7,7 +7,8 @@
 namespace dicewright {
 namespace {
 
-constexpr QLocale::Language kSpoken[] = {QLocale::English, QLocale::German, QLocale::French};
+// Besides English.
+constexpr QLocale::Language kTranslated[] = {QLocale::German, QLocale::French};
 
 QLocale& Current() {
     static QLocale locale(QLocale::English, QLocale::UnitedStates);
@@ -31,7 +32,7 @@ Language ChooseLanguage(const QStringList& preferred) {
         if (locale.language() == QLocale::C) continue;
         // Every English keeps the program's first forms: "1,152,000", "Wednesday, December 9".
         if (locale.language() == QLocale::English) return english;
-        for (const QLocale::Language spoken : kSpoken) {
+        for (const QLocale::Language spoken : kTranslated) {
             if (locale.language() == spoken)
                 return {locale, QLocale::languageToCode(spoken, QLocale::ISO639Part1)};
         }

@@ -261,7 +261,8 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 MainWindowLayout MainWindow::layoutFor(QSize available) const {
     if (!WindowsFollowTheScreen()) return DesignedLayout(m_testShown);
     if (!LaysOutForTouch(available, m_testShown)) return DesignedLayout(m_testShown);
-    MainWindowLayout touch = TouchLayout(available, m_testShown);
+    if (!m_textWidths) m_textWidths = TextWidths::Measured();
+    MainWindowLayout touch = TouchLayout(available, m_testShown, *m_textWidths);
     touch.stepsDragged = PrimaryPointerIsCoarse();
     return touch;
 }

@@ -2,7 +2,9 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <optional>
 
+#include "main_window_layout.h"
 #include "step_type_ahead.h"
 
 class QAction;
@@ -16,7 +18,6 @@ class QScrollArea;
 namespace dicewright {
 
 class FittedLabel;
-struct MainWindowLayout;
 class RandomSource;
 class RollLogModel;
 class RollLogWindow;
@@ -100,6 +101,9 @@ private:
     QAction* m_testAction = nullptr;
     bool m_testShown = false;
     QPointer<QWidget> m_focusBeforeTest;
+    // The texts' widths for a touch layout, measured once the window is first laid out for
+    // touch: the language does not change while the window is open.
+    mutable std::optional<TextWidths> m_textWidths;
 };
 
 }  // namespace dicewright
