@@ -1,6 +1,7 @@
 """Drives the real program as a screen reader would, through AT-SPI: finds the controls by role
 and name, activates them through their accessible actions, reads the two displays and listens
-for the events that make a screen reader speak each total."""
+for the events that make a screen reader speak each total; then the same in German and French."""
+import os
 import re
 import subprocess
 import sys
@@ -190,5 +191,90 @@ def main(binary):
     return 1 if failures else 0
 
 
+# What a German or a French player hears: the same controls in the player's language, the dice
+# with its letter, the chance with its numbers.
+LANGUAGES = {
+    "de": {
+        "start": "ZEIT ZU WÜRFELN", "step8": "STUFE 8", "dice": "2W6", "one_in": "1 zu 36",
+        "roll": "WÜRFELN", "exit": "BEENDEN", "difficulty": "Mindestwurf", "bonus": "Bonusstufe",
+        "chance": "Erfolgschance: 75,5\u00a0% (ohne Bonus: 38,0\u00a0%)",
+        "verdict": r"Erfolg(, \d zusätzliche?r? Erfolge?)?|Misserfolg", "rule_of_one": "Regel der Eins",
+        "log": "Wurfprotokoll",
+    },
+    "fr": {
+        "start": "À VOS DÉS\u00a0!", "step8": "ÉCHELON 8", "dice": "2D6", "one_in": "1 sur 36",
+        "roll": "LANCER", "exit": "QUITTER", "difficulty": "Difficulté", "bonus": "Échelon bonus",
+        "chance": "Chance de réussite\u00a0: 75,5\u202f% (sans le bonus\u00a0: 38,0\u202f%)",
+        "verdict": r"Réussite(, \d réussites? supplémentaires?)?|Échec", "rule_of_one": "Règle du un",
+        "log": "Journal des lancers",
+    },
+}
+
+
+def main_in(binary, language):
+    """The program in `language`, as the desktop's LANGUAGE asks for it."""
+    words = LANGUAGES[language]
+    announcements = Announcements()
+    process = subprocess.Popen([binary], env=dict(os.environ, LANGUAGE=language))
+    failures = []
+
+    def check(what, condition):
+        print(("PASS: " if condition else "FAIL: ") + f"[{language}] {what}")
+        if not condition:
+            failures.append(what)
+
+    try:
+        app = wait_for("the program on the accessibility bus", program)
+        press(wait_for("the splash window's button",
+                       lambda: find(app, "push button", lambda n: n.name == words["start"])))
+        step8 = wait_for("step 8", lambda: find(
+            app, "radio button", lambda n: n.name == words["step8"] and showing(n)))
+        check("step options are named and described in the language",
+              step8.description.startswith(words["dice"] + "\n") and words["one_in"] in step8.description)
+        press(step8)
+        dice = wait_for("step 8's dice", lambda: find(
+            app, "label", lambda n: n.name == words["dice"] and showing(n)))
+        check("the dice display names dice with the language's letter", dice is not None)
+        main_window = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Dicewright$"],
+                                     capture_output=True, text=True).stdout.split()
+        subprocess.run(["xdotool", "windowfocus", "--sync", main_window[0], "key", "ctrl+t"], check=True)
+        difficulty = wait_for("the difficulty field", lambda: find(
+            app, "spin button", lambda n: n.name == words["difficulty"] and showing(n)))
+        bonus = find(app, "spin button", lambda n: n.name == words["bonus"])
+        difficulty.queryValue().currentValue = 9
+        bonus.queryValue().currentValue = 4
+        chance = wait_for("the chance", lambda: find(
+            app, "notification", lambda n: n.name == words["chance"]))
+        check("the chance is read with the language's numbers", chance is not None)
+        wait_for("the chance announced", lambda: words["chance"] in announcements.shown)
+        announcements.shown.clear()
+        press(find(app, "push button", lambda n: n.name == words["roll"]))
+        wait_for("the test's announcement", lambda: len(announcements.shown) == 1)
+        said = announcements.shown[0]
+        check("the total is announced with its verdict in the language",
+              re.fullmatch(r"(\d+|" + words["rule_of_one"] + r")\. (" + words["verdict"] + ")", said)
+              is not None)
+        print(f"heard [{language}]: {said}")
+        subprocess.run(["xdotool", "windowfocus", "--sync", main_window[0], "key", "ctrl+l"], check=True)
+        check("the roll log is titled in the language", wait_for("the roll log", lambda: find(
+            app, "frame", lambda n: n.name == words["log"] and showing(n))) is not None)
+        press(find(app, "push button", lambda n: n.name == words["exit"]))
+        check("EXIT ends the program with status 0", process.wait(timeout=30) == 0)
+    except Exception as error:  # a timeout or a missing control fails the run, not the harness
+        failures.append(str(error))
+        print(f"FAIL: [{language}] {error}")
+    finally:
+        if process.poll() is None:
+            process.kill()
+            process.wait(timeout=30)
+    return failures
+
+
 if __name__ == "__main__":
-    sys.exit(main(sys.argv[1]))
+    status = main(sys.argv[1])
+    for spoken in LANGUAGES:
+        # Each run's program must be gone from the bus before the next one looks for its own.
+        wait_for("the last run's program to leave the bus", lambda: program() is None)
+        if main_in(sys.argv[1], spoken):
+            status = 1
+    sys.exit(status)

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs accessibility_test.py against the real program on its own X screen and D-Bus session,
-# with Qt's AT-SPI bridge switched on.
+# with Qt's AT-SPI bridge switched on: in English, then in German and French.
 #   accessibility_test.sh BINARY
 set -u
 if [ -z "${DISPLAY:-}" ]; then
