@@ -17,7 +17,7 @@ readonly TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev qt6-base-priv
     openbox wmctrl dbus at-spi2-core python3-pyatspi binutils-mingw-w64-i686 gcc-mingw-w64-i686 desktop-file-utils appstream dpkg-dev file
     lintian devscripts)
 readonly PACKAGE_PACKAGES=(dpkg-dev file)
-readonly WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 ninja-build nsis
+readonly WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 ninja-build nsis locales
     wine wine64 fonts-wine libgtest-dev xvfb xauth xdotool x11-utils openbox wmctrl procps imagemagick
     unzip dpkg-dev)
 readonly WEB_PACKAGES=(emscripten ninja-build chromium fonts-wine fonttools nodejs dpkg-dev brotli)

@@ -4,7 +4,9 @@
 # session, while xdotool types as the player would: Space on the splash's button, 8 and Enter
 # twice to roll step 8, Ctrl+L for the roll log, then Down and Escape (or the keys given in
 # ORCA_KEYS, as xdotool names them, such as "space 8 ctrl+t 9 Tab 4 Return" for a test against
-# 9 with step 4 as bonus). Prints what Orca said, in order. A look at the program, not a test: speech changes with Orca's version and settings,
+# 9 with step 4 as bonus). Prints what Orca said, in order. In another language (LANGUAGE=de for
+# the desktop program and Orca, ORCA_LANG=de for Chromium too), ORCA_SPLASH is the splash
+# button's caption to wait for. A look at the program, not a test: speech changes with Orca's version and settings,
 # and Orca writes its log in bursts.
 # Given the desktop program instead of the site's folder, Orca reads that, as on Linux.
 #   tools/orca_listen.sh SITE_DIR|PROGRAM WORK_DIR
@@ -43,6 +45,12 @@ trap 'kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null' EXIT
 
 openbox >"$work/openbox.log" 2>&1 &
 pids+=($!)
+# The screen reader runs before the program starts, as a blind player's does, so that it hears
+# the first window take the focus; its log is written in UTF-8 whatever the locale, so that an
+# accented name does not stop it.
+PYTHONUTF8=1 orca --replace --debug-file "$work/orca.log" >"$work/orca.out" 2>&1 &
+pids+=($!)
+for _ in $(seq 300); do grep -aq 'SPEECH OUTPUT' "$work/orca.log" 2>/dev/null && break; sleep 0.1; done
 if [ -f "$site/index.html" ]; then
     node -e "require('$here/tests/web/browser.js').serve('$site').then((s) => console.log(s.origin))" >"$work/origin" &
     pids+=($!)
@@ -50,13 +58,11 @@ if [ -f "$site/index.html" ]; then
     chromium --no-sandbox --force-renderer-accessibility --user-data-dir="$work/profile" --no-first-run \
         --disable-background-networking --disable-component-update --disable-sync --disable-quic \
         --use-angle=swiftshader --enable-unsafe-swiftshader --window-size=1024,768 --window-position=0,0 \
-        --app="$(cat "$work/origin")" >"$work/chromium.log" 2>&1 &
+        ${ORCA_LANG:+--lang="$ORCA_LANG"} --app="$(cat "$work/origin")" >"$work/chromium.log" 2>&1 &
 else
     # The desktop program, through Qt's own AT-SPI bridge.
     QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$site" >"$work/program.log" 2>&1 &
 fi
-pids+=($!)
-orca --replace --debug-file "$work/orca.log" >"$work/orca.out" 2>&1 &
 pids+=($!)
 
 said() { grep -a 'SPEECH OUTPUT' "$work/orca.log" 2>/dev/null | sed "s/.*SPEECH OUTPUT: //; s/ *{'established'.*//"; }
@@ -82,8 +88,9 @@ type_keys() {
     listen "$from"
 }
 
-for _ in $(seq 600); do said | grep -q 'TIME TO ROLL THE DICE' && break; sleep 0.1; done
-said | grep -q 'TIME TO ROLL THE DICE' || { echo "Orca never read the splash"; cat "$work/orca.out"; exit 1; }
+splash=${ORCA_SPLASH:-TIME TO ROLL THE DICE}
+for _ in $(seq 600); do said | grep -qF "$splash" && break; sleep 0.1; done
+said | grep -qF "$splash" || { echo "Orca never read the splash"; cat "$work/orca.out"; exit 1; }
 for keys in ${ORCA_KEYS:-space 8 Return Return ctrl+l Down Escape}; do
     type_keys "$keys"
     import -window root "$work/after-$keys.png" 2>/dev/null || true

@@ -4,7 +4,8 @@
 # with its splash window, hands over to the main window, rolls, shows a test's controls on Ctrl+T
 # and hides them again, and ends with EXIT, and the uninstaller leaves nothing behind; then the
 # same start from the portable zip, unpacked into a folder whose path has blanks and non-ASCII
-# letters. Screenshots of each window are kept.
+# letters; then the installer's pages and the program in German. Screenshots of each window are
+# kept.
 #   program_test.sh INSTALLER ZIP WORK_DIR VERSION
 set -u
 installer=$(realpath "$1")
@@ -63,11 +64,12 @@ olive_pixels() {
 # Whether a region (X Y WIDTH HEIGHT) holds more olive pixels than COUNT, looked at afresh.
 olive_in() { [ "$(olive_pixels "$1" "$2" "$3" "$4")" -gt "$5" ]; }
 
-# One whole start of the program at a Windows path: splash, hand-over, a roll, EXIT.
+# One whole start of the program at a Windows path: splash, hand-over, a roll, the roll log (its
+# title, LOG_TITLE, in the language the program speaks), EXIT.
 # The installed program's splash button is clicked; the portable one's is pressed with Enter, as a
 # player without a mouse does.
 run_program() {
-    local exe=$1 name=$2 program splash main status
+    local exe=$1 name=$2 log_title=${3:-Roll log} program splash main status
     "$wine_run" "$exe" >/dev/null 2>&1 &
     program=$!
     splash=$(wait_for_window 492x283) || { check "$name: the 492 x 283 splash window appears" false; kill $program; return; }
@@ -104,8 +106,8 @@ run_program() {
     # Ctrl+L opens the roll log beside the main window.
     xdotool key ctrl+l
     local log
-    log=$(wait_for_titled 'Roll log') && wait_until 30 drawn "$log"
-    check "$name: Ctrl+L opens the roll log" test -n "$log"
+    log=$(wait_for_titled "$log_title") && wait_until 30 drawn "$log"
+    check "$name: Ctrl+L opens the roll log, titled $log_title" test -n "$log"
     shoot "$name-log"
     xdotool key Escape
     check "$name: Esc closes the roll log" wait_until 30 gone "$log"
@@ -192,6 +194,20 @@ portable=$(unix_path 'C:\Spiele und Würfel\Dés à jouer')
 mkdir -p "$portable"
 unzip -q "$zip" -d "$portable"
 run_program 'C:\Spiele und Würfel\Dés à jouer\'"$(basename "$zip" .zip)"'\Dicewright.exe' portable
+
+# In German, the Windows display language Wine takes from the locale: the installer's pages and
+# the program.
+export WINE_RUN_LOCALE=de_DE.UTF-8
+"$wine_run" "$installer" >/dev/null 2>&1 &
+setup=$!
+german_setup() { xdotool search --onlyvisible --name '^Installation von Dicewright' >/dev/null; }
+check "in German the installer's pages are German" wait_until 60 german_setup
+shoot installer-de
+kill $setup 2>/dev/null
+WINEPREFIX=$WINE_RUN_KEEP_PREFIX wineserver -k 2>/dev/null
+wait $setup 2>/dev/null
+run_program 'C:\Spiele und Würfel\Dés à jouer\'"$(basename "$zip" .zip)"'\Dicewright.exe' portable-de Wurfprotokoll
+unset WINE_RUN_LOCALE
 
 echo "screenshots in $work/shots"
 finish

@@ -7,6 +7,8 @@
 # WINE_RUN_PRINT=FILE prints FILE, a log the program wrote, once it has ended;
 # WINE_RUN_WAIT=1 also waits (bounded) for the processes the program started, as an
 # uninstaller that runs on from a copy of itself.
+# WINE_RUN_LOCALE=de_DE.UTF-8 runs in that locale, which Wine takes its display language from,
+# compiled once into the cache (glibc's LOCPATH): the machine's own locales stay as they are.
 set -u
 if [ -z "${DISPLAY:-}" ]; then
     exec xvfb-run -a -s '-screen 0 1024x768x24 -noreset' "$0" "$@"
@@ -16,6 +18,16 @@ export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
 # container) a path with non-ASCII letters comes out empty.
 export LC_ALL=C.UTF-8
 cache=${DICEWRIGHT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/dicewright}
+if [ -n "${WINE_RUN_LOCALE:-}" ]; then
+    locales=$cache/locales
+    mkdir -p "$locales"
+    (
+        flock 9
+        [ -d "$locales/$WINE_RUN_LOCALE" ] ||
+            localedef -i "${WINE_RUN_LOCALE%%.*}" -f UTF-8 "$locales/$WINE_RUN_LOCALE"
+    ) 9>"$locales/.lock" || { echo "wine_run.sh: no locale $WINE_RUN_LOCALE" >&2; exit 1; }
+    export LOCPATH=$locales LC_ALL=$WINE_RUN_LOCALE
+fi
 template=$cache/$(wine --version | tr -c 'a-zA-Z0-9.\n' '-')-prefix-2
 
 # The first run prepares the template (wineboot takes some seconds); later runs copy it. It
