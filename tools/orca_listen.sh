@@ -45,12 +45,6 @@ trap 'kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null' EXIT
 
 openbox >"$work/openbox.log" 2>&1 &
 pids+=($!)
-# The screen reader runs before the program starts, as a blind player's does, so that it hears
-# the first window take the focus; its log is written in UTF-8 whatever the locale, so that an
-# accented name does not stop it.
-PYTHONUTF8=1 orca --replace --debug-file "$work/orca.log" >"$work/orca.out" 2>&1 &
-pids+=($!)
-for _ in $(seq 300); do grep -aq 'SPEECH OUTPUT' "$work/orca.log" 2>/dev/null && break; sleep 0.1; done
 if [ -f "$site/index.html" ]; then
     node -e "require('$here/tests/web/browser.js').serve('$site').then((s) => console.log(s.origin))" >"$work/origin" &
     pids+=($!)
@@ -63,6 +57,8 @@ else
     # The desktop program, through Qt's own AT-SPI bridge.
     QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$site" >"$work/program.log" 2>&1 &
 fi
+pids+=($!)
+orca --replace --debug-file "$work/orca.log" >"$work/orca.out" 2>&1 &
 pids+=($!)
 
 said() { grep -a 'SPEECH OUTPUT' "$work/orca.log" 2>/dev/null | sed "s/.*SPEECH OUTPUT: //; s/ *{'established'.*//"; }
