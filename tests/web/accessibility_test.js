@@ -11,40 +11,12 @@
 //   node accessibility_test.js SITE_DIR WORK_DIR
 const fs = require('fs');
 const path = require('path');
-const { serve, launch, waitFor, checks } = require('./browser');
+const { serve, launch, waitFor, checks, readTree, find, activate } = require('./browser');
 
 const [site, work] = process.argv.slice(2);
 fs.mkdirSync(work, { recursive: true });
 
 const { check, finish } = checks();
-
-// The tree a screen reader reads: its nodes in reading order, as { role, name, checked,
-// focused, description, backend, depth, node }.
-async function readTree(cdp) {
-  const { nodes } = await cdp.send('Accessibility.getFullAXTree');
-  const byId = new Map(nodes.map((node) => [node.nodeId, node]));
-  const read = [];
-  const property = (node, name) => (node.properties || []).find((p) => p.name === name)?.value?.value;
-  (function walk(node, depth) {
-    if (!node) return;
-    if (!node.ignored) {
-      read.push({
-        role: node.role?.value, name: node.name?.value || '', description: node.description?.value || '',
-        checked: property(node, 'checked'), focused: property(node, 'focused') === true,
-        backend: node.backendDOMNodeId, depth, node,
-      });
-    }
-    for (const child of node.childIds || []) walk(byId.get(child), depth + 1);
-  }(nodes[0], 0));
-  return read;
-}
-const find = (tree, role, name) => tree.find((n) => n.role === role && (name === undefined || n.name === name));
-
-// What a screen reader's activation does: a click on the node's element.
-async function activate(cdp, node) {
-  const { object } = await cdp.send('DOM.resolveNode', { backendNodeId: node.backend });
-  await cdp.send('Runtime.callFunctionOn', { objectId: object.objectId, functionDeclaration: 'function () { this.click(); }' });
-}
 
 function possible(text) {
   return text === 'Rule of One' || (/^[0-9]+$/.test(text) && Number(text) >= 3);

@@ -52,13 +52,14 @@ function serve(root, { compress = false, missing = null } = {}) {
 
 // Headless Chromium with software WebGL (Qt draws its windows through WebGL), and none of its
 // own network traffic.
-function launch() {
+// `extra` adds arguments, such as --lang=de for a German browser.
+function launch(extra = []) {
   return puppeteer.launch({
     executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
     headless: true,
     args: ['--no-sandbox', '--use-angle=swiftshader', '--enable-unsafe-swiftshader',
       '--disable-background-networking', '--disable-component-update', '--disable-sync',
-      '--disable-quic', '--no-first-run', '--disable-default-apps'],
+      '--disable-quic', '--no-first-run', '--disable-default-apps', ...extra],
   });
 }
 
@@ -147,4 +148,35 @@ function checks() {
   };
 }
 
-module.exports = { serve, launch, waitFor, pixels, box, colourAt, isGreen, state, announced, checks, rectOf };
+// The tree a screen reader reads: its nodes in reading order, as { role, name, checked,
+// focused, description, backend, depth, node }.
+async function readTree(cdp) {
+  const { nodes } = await cdp.send('Accessibility.getFullAXTree');
+  const byId = new Map(nodes.map((node) => [node.nodeId, node]));
+  const read = [];
+  const property = (node, name) => (node.properties || []).find((p) => p.name === name)?.value?.value;
+  (function walk(node, depth) {
+    if (!node) return;
+    if (!node.ignored) {
+      read.push({
+        role: node.role?.value, name: node.name?.value || '', description: node.description?.value || '',
+        checked: property(node, 'checked'), focused: property(node, 'focused') === true,
+        backend: node.backendDOMNodeId, depth, node,
+      });
+    }
+    for (const child of node.childIds || []) walk(byId.get(child), depth + 1);
+  }(nodes[0], 0));
+  return read;
+}
+const find = (tree, role, name) => tree.find((n) => n.role === role && (name === undefined || n.name === name));
+
+// What a screen reader's activation does: a click on the node's element.
+async function activate(cdp, node) {
+  const { object } = await cdp.send('DOM.resolveNode', { backendNodeId: node.backend });
+  await cdp.send('Runtime.callFunctionOn', { objectId: object.objectId, functionDeclaration: 'function () { this.click(); }' });
+}
+
+module.exports = {
+  serve, launch, waitFor, pixels, box, colourAt, isGreen, state, announced, checks, rectOf, readTree, find,
+  activate,
+};

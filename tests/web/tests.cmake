@@ -1,7 +1,7 @@
 # The test suites in the browser's build: the engine's suite under Node (emscripten builds it
 # for Node as for the browser), and the whole program in Debian's Chromium, as a player sees it
 # (web_test.js), on phones (phone_test.js) and as a screen reader reads it
-# (accessibility_test.js). The
+# (accessibility_test.js), and in German and French (language_test.js). The
 # windows' QtTest suites need Qt's Test module, which the web Qt leaves out.
 find_program(NODE node REQUIRED)
 # Emscripten 3.1.6 would fetch its .wasm with Node's fetch, which takes no file path: Node
@@ -33,5 +33,12 @@ function(add_platform_tests)
         COMMAND ${NODE} ${PROJECT_SOURCE_DIR}/tests/web/accessibility_test.js ${DICEWRIGHT_WEB_SITE}
             ${CMAKE_CURRENT_BINARY_DIR}/web_accessibility_test)
     set_tests_properties(web_accessibility_test PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE
+        ENVIRONMENT "NODE_PATH=${DICEWRIGHT_WEB_NODE_MODULES}")
+
+    # The same site in a German and a French browser.
+    add_test(NAME web_language_test
+        COMMAND ${NODE} ${PROJECT_SOURCE_DIR}/tests/web/language_test.js ${DICEWRIGHT_WEB_SITE}
+            ${CMAKE_CURRENT_BINARY_DIR}/web_language_test)
+    set_tests_properties(web_language_test PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE
         ENVIRONMENT "NODE_PATH=${DICEWRIGHT_WEB_NODE_MODULES}")
 endfunction()
