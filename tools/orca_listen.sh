@@ -52,7 +52,7 @@ if [ -f "$site/index.html" ]; then
     chromium --no-sandbox --force-renderer-accessibility --user-data-dir="$work/profile" --no-first-run \
         --disable-background-networking --disable-component-update --disable-sync --disable-quic \
         --use-angle=swiftshader --enable-unsafe-swiftshader --window-size=1024,768 --window-position=0,0 \
-        ${ORCA_LANG:+--lang="$ORCA_LANG"} --app="$(cat "$work/origin")" >"$work/chromium.log" 2>&1 &
+        ${ORCA_LANG:+--lang="$ORCA_LANG" --accept-lang="$ORCA_LANG"} --app="$(cat "$work/origin")" >"$work/chromium.log" 2>&1 &
 else
     # The desktop program, through Qt's own AT-SPI bridge.
     QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$site" >"$work/program.log" 2>&1 &
