@@ -7,17 +7,23 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 readonly CONTEXTS='QPlatformTheme|QLineEdit|QAbstractSpinBox|QShortcut|QMessageBox|QAccessibleActionInterface'
+# Of the key names, those of the keys a shortcut or a field's menu names.
+readonly KEYS='\+|Alt|Ctrl|Shift|Meta|Del|Delete|Backspace|Return|Enter|Esc|Escape|Home|End|Space|Tab|Backtab|Ins|Insert|PgUp|PgDown|Page Up|Page Down|Up|Down|Left|Right|F%1'
 for language in "$@"; do
     full=$(mktemp --suffix=.ts)
     /usr/lib/qt6/bin/lconvert -i "/usr/share/qt6/translations/qtbase_$language.qm" -o "$full"
-    python3 - "$full" "ui/translations/qt_$language.ts" "$CONTEXTS" <<'PY'
+    python3 - "$full" "ui/translations/qt_$language.ts" "$CONTEXTS" "$KEYS" <<'PY'
 import re, sys, xml.etree.ElementTree as ET
-full, out, contexts = sys.argv[1:4]
+full, out, contexts, keys = sys.argv[1:5]
 tree = ET.parse(full)
 root = tree.getroot()
 for context in list(root.findall("context")):
     if not re.fullmatch(contexts, context.findtext("name")):
         root.remove(context)
+    elif context.findtext("name") == "QShortcut":
+        for message in list(context.findall("message")):
+            if not re.fullmatch(keys, message.findtext("source")):
+                context.remove(message)
 ET.indent(tree, space="    ")
 with open(out, "w", encoding="utf-8") as file:
     file.write('<?xml version="1.0" encoding="utf-8"?>\n<!DOCTYPE TS>\n')

@@ -2,6 +2,9 @@
 # so it carries every face its windows use; screen readers hear totals through a live region of
 # the page; the program ends by telling the page. Its Qt leaves the Test module out.
 set(DICEWRIGHT_QT_TEST OFF)
+# Every player downloads the program: it leaves out the test language, which only the window
+# tests use.
+set(DICEWRIGHT_TEST_LANGUAGE OFF)
 set(DICEWRIGHT_GOOGLE_BENCHMARK OFF)
 set(DICEWRIGHT_PLATFORM_DIR ${CMAKE_CURRENT_LIST_DIR})
 
@@ -27,8 +30,8 @@ function(dicewright_platform_parts ui program)
     set_source_files_properties(${here}/announcement_web.cpp ${here}/program_end_web.cpp
         PROPERTIES COMPILE_OPTIONS -Wno-dollar-in-identifier-extension)
     # Every face travels with each page load: cut down to the letters the program writes (Latin
-    # with the accents of German, French and the test language, the dot, dashes and minus of its
-    # dice texts, and the narrow space French writes before %).
+    # with the accents of German and French, the dot, dashes and minus of its dice texts, and the
+    # narrow space French writes before %).
     find_program(PYFTSUBSET pyftsubset REQUIRED)
     # Debian's own Python, with its fontTools.
     find_program(DEBIAN_PYTHON3 python3 PATHS /usr/bin NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH
@@ -42,7 +45,7 @@ function(dicewright_platform_parts ui program)
         set(subset ${CMAKE_CURRENT_BINARY_DIR}/fonts/${name})
         add_custom_command(OUTPUT ${subset}
             COMMAND ${PYFTSUBSET} ${face} --output-file=${subset} --layout-features=*
-                --unicodes=U+0020-007E,U+00A0-017F,U+2010-2027,U+202F,U+2212
+                --unicodes=U+0020-007E,U+00A0-00FF,U+0152-0153,U+2010-2027,U+202F,U+2212
             COMMAND ${DEBIAN_PYTHON3} ${here}/narrow_space.py ${subset}
             DEPENDS ${face} ${here}/narrow_space.py
             COMMENT "Cutting ${name} down to the letters the program writes")

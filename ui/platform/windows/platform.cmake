@@ -3,6 +3,8 @@
 # UI Automation bridge. The static Qt built for it has the Test module; no Google Benchmark is
 # packaged for MinGW.
 set(DICEWRIGHT_QT_TEST ON)
+# The window tests switch to the long accented test language, so the program carries it.
+set(DICEWRIGHT_TEST_LANGUAGE ON)
 set(DICEWRIGHT_GOOGLE_BENCHMARK OFF)
 set(DICEWRIGHT_PLATFORM_DIR ${CMAKE_CURRENT_LIST_DIR})
 include(${CMAKE_CURRENT_LIST_DIR}/../desktop/desktop.cmake)
