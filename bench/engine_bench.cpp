@@ -101,19 +101,19 @@ BENCHMARK(BM_ChanceOfSuccess)
     ->Unit(benchmark::kMicrosecond);
 
 // A roll of a test as the program does it: step and bonus, recorded, its text and its verdict.
-void BM_ProgramTestRoll(benchmark::State& state) {
+void BM_ProgramDifficultyRoll(benchmark::State& state) {
     ClockRandomSource source(1);
-    TestThrows throws;
+    RollThrows throws;
     for (auto _ : state) {
         const RollOutcome outcome =
-            RollTest(40, {.bonusStep = 40, .difficulty = 99}, source, throws);
+            RollWithSettings(40, {.bonusStep = 40, .difficulty = 99}, source, throws);
         benchmark::DoNotOptimize(OutcomeText(outcome));
         benchmark::DoNotOptimize(ThrowsText(throws));
         benchmark::DoNotOptimize(Judge(outcome, 60));
     }
     state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(BM_ProgramTestRoll);
+BENCHMARK(BM_ProgramDifficultyRoll);
 
 }  // namespace
 }  // namespace dicewright

@@ -5,9 +5,9 @@
 
 namespace dicewright {
 
-RollOutcome RollTest(int step, const RollSettings& settings, RandomSource& source,
-                     TestThrows& throws) {
-    TestThrows thrown{
+RollOutcome RollWithSettings(int step, const RollSettings& settings, RandomSource& source,
+                     RollThrows& throws) {
+    RollThrows thrown{
         .step = {}, .bonus = {}, .difficulty = static_cast<std::int8_t>(settings.difficulty)};
     RollStep(step, source, thrown.step);
     if (settings.bonusStep != kNoBonus) RollStep(settings.bonusStep, source, thrown.bonus);
@@ -16,19 +16,19 @@ RollOutcome RollTest(int step, const RollSettings& settings, RandomSource& sourc
     return outcome;
 }
 
-RollOutcome OutcomeOf(const TestThrows& throws) {
+RollOutcome OutcomeOf(const RollThrows& throws) {
     if (!throws.hasBonus()) return OutcomeOf(throws.step);
     const std::array both{throws.step, throws.bonus};
     return OutcomeOf(both);
 }
 
-std::string ThrowsText(const TestThrows& throws) {
+std::string ThrowsText(const RollThrows& throws) {
     std::string text = ThrowsText(throws.step);
     if (throws.hasBonus()) text += " \u00b7 " + ThrowsText(throws.bonus);
     return text;
 }
 
-TestVerdict Judge(const RollOutcome& outcome, int difficulty) {
+Verdict Judge(const RollOutcome& outcome, int difficulty) {
     if (std::holds_alternative<RuleOfOne>(outcome)) return {};
     const int total = std::get<std::int16_t>(outcome);
     if (total < difficulty) return {};

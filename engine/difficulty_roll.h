@@ -11,36 +11,36 @@ namespace dicewright {
 
 // One roll, as compact as a step's: the chosen step's dice, the bonus step's dice (step 0 where
 // there was no bonus) and the difficulty it was rolled against (0 where none was set).
-struct TestThrows {
+struct RollThrows {
     StepThrows step;
     StepThrows bonus;
     std::int8_t difficulty = kNoDifficulty;
 
     bool hasBonus() const { return bonus.step != kNoBonus; }
     bool hasDifficulty() const { return difficulty != kNoDifficulty; }
-    friend bool operator==(const TestThrows&, const TestThrows&) = default;
+    friend bool operator==(const RollThrows&, const RollThrows&) = default;
 };
 
 // Throws the step's dice, then the bonus step's, each in the table's order and by its own
 // rules, and records them with the difficulty they are judged against. Does not reseed.
 // `throws` is written only when the roll succeeds.
-RollOutcome RollTest(int step, const RollSettings& settings, RandomSource& source,
-                     TestThrows& throws);
+RollOutcome RollWithSettings(int step, const RollSettings& settings, RandomSource& source,
+                     RollThrows& throws);
 
 // The Rule of One over every die thrown, or the sum of them all.
-RollOutcome OutcomeOf(const TestThrows& throws);
+RollOutcome OutcomeOf(const RollThrows& throws);
 
 // How the total came about, the step's dice first: "D6: 5 · D6: 3 · D6: 6". UTF-8.
-std::string ThrowsText(const TestThrows& throws);
+std::string ThrowsText(const RollThrows& throws);
 
-struct TestVerdict {
+struct Verdict {
     bool success = false;
     // One for every full 5 points above the difficulty.
     int extraSuccesses = 0;
-    friend bool operator==(const TestVerdict&, const TestVerdict&) = default;
+    friend bool operator==(const Verdict&, const Verdict&) = default;
 };
 
 // A total reaches the difficulty or it fails; a Rule of One always fails.
-TestVerdict Judge(const RollOutcome& outcome, int difficulty);
+Verdict Judge(const RollOutcome& outcome, int difficulty);
 
 }  // namespace dicewright

@@ -6,12 +6,12 @@ namespace dicewright {
 
 void RollSelectedSteps(RandomSource& source, const RollSettings& settings,
                        const std::function<bool(int)>& isSelected,
-                       const std::function<void(const TestThrows&, const RollOutcome&)>& showRoll) {
+                       const std::function<void(const RollThrows&, const RollOutcome&)>& showRoll) {
     source.Reseed();
     for (int step = StepTable::kFirstStep; step <= StepTable::kLastStep; ++step) {
         if (isSelected(step)) {
-            TestThrows throws;
-            const RollOutcome outcome = RollTest(step, settings, source, throws);
+            RollThrows throws;
+            const RollOutcome outcome = RollWithSettings(step, settings, source, throws);
             showRoll(throws, outcome);
         }
     }
@@ -20,7 +20,7 @@ void RollSelectedSteps(RandomSource& source, const RollSettings& settings,
 void RollSelectedSteps(RandomSource& source, const std::function<bool(int)>& isSelected,
                        const std::function<void(const std::string&)>& showTotal) {
     RollSelectedSteps(source, RollSettings{}, isSelected,
-                      [&showTotal](const TestThrows&, const RollOutcome& outcome) {
+                      [&showTotal](const RollThrows&, const RollOutcome& outcome) {
                           showTotal(OutcomeText(outcome));
                       });
 }

@@ -14,7 +14,7 @@ namespace dicewright {
 // asked or handed on.
 void RollSelectedSteps(RandomSource& source, const RollSettings& settings,
                        const std::function<bool(int)>& isSelected,
-                       const std::function<void(const TestThrows&, const RollOutcome&)>& showRoll);
+                       const std::function<void(const RollThrows&, const RollOutcome&)>& showRoll);
 
 // The press of a step alone, handing the total's text to showTotal.
 void RollSelectedSteps(RandomSource& source, const std::function<bool(int)>& isSelected,

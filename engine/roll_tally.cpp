@@ -39,10 +39,10 @@ FairRange FairRangeOfMean(const StepOdds& odds, std::uint64_t n) {
 }
 
 void RollTally::add(const StepThrows& roll) {
-    add(TestThrows{.step = roll, .bonus = {}, .difficulty = kNoDifficulty});
+    add(RollThrows{.step = roll, .bonus = {}, .difficulty = kNoDifficulty});
 }
 
-void RollTally::add(const TestThrows& roll) {
+void RollTally::add(const RollThrows& roll) {
     Counts& counts = m_counts[{roll.step.step, roll.bonus.step}];
     ++counts.rolls;
     const RollOutcome outcome = OutcomeOf(roll);

@@ -53,7 +53,7 @@ public:
     static constexpr std::uint64_t kFewestToJudge = 30;
 
     void add(const StepThrows& roll);
-    void add(const TestThrows& roll);
+    void add(const RollThrows& roll);
     // The steps rolled so far, in ascending order, each alone before its bonus steps in
     // ascending order.
     std::vector<StepTallyReport> reports() const;

@@ -30,7 +30,7 @@ using dicewright::testing::OptionName;
 namespace {
 
 const QString kDifficultyControls[] = {"DifficultyLabel", "txtDifficulty", "BonusStepLabel",
-                                       "txtBonusStep",    "lblChance",     "lblTestResult"};
+                                       "txtBonusStep",    "lblChance",     "lblVerdict"};
 
 // Where every control stands, what it shows and whether it is seen.
 using Snapshot = QMap<QString, std::tuple<QRect, QString, bool>>;
@@ -56,7 +56,7 @@ private:
     QString text(const char* name) { return control<QLabel>(QString::fromLatin1(name))->text(); }
     QAction* testAction() {
         for (QAction* action : m_window->contextMenu()->actions()) {
-            if (action->objectName() == QLatin1String("actTest")) return action;
+            if (action->objectName() == QLatin1String("actDifficulty")) return action;
         }
         qFatal("no test action");
     }
@@ -64,7 +64,7 @@ private:
     void setUpTest(const QString& difficulty, const QString& bonus) {
         control<QRadioButton>(OptionName(8))->click();
         QTest::keyClick(m_window, Qt::Key_T, Qt::ControlModifier);
-        QVERIFY(m_window->isTestShown());
+        QVERIFY(m_window->isDifficultyShown());
         field("txtDifficulty")->setFocus();
         QTest::keyClicks(field("txtDifficulty"), difficulty);
         field("txtBonusStep")->setFocus();
@@ -104,7 +104,7 @@ private slots:
 
         QWidget* focused = QApplication::focusWidget();
         toggle();
-        QVERIFY(m_window->isTestShown());
+        QVERIFY(m_window->isDifficultyShown());
         QVERIFY(testAction()->isChecked());
         // The difficulty takes the keyboard, ready to be typed.
         QCOMPARE(QApplication::focusWidget(), control(QStringLiteral("txtDifficulty")));
@@ -115,13 +115,13 @@ private slots:
             QVERIFY2(m_window->rect().contains(shown->geometry()), qPrintable(name));
         }
         // Nothing designed moved, and the verdict fits between the total and the buttons.
-        const Snapshot withTest = SnapshotOf(*m_window);
-        for (auto [name, was] : before.asKeyValueRange()) QCOMPARE(withTest.value(name), was);
-        QVERIFY(control(QStringLiteral("lblTestResult"))->geometry().bottom() <
+        const Snapshot withDifficulty = SnapshotOf(*m_window);
+        for (auto [name, was] : before.asKeyValueRange()) QCOMPARE(withDifficulty.value(name), was);
+        QVERIFY(control(QStringLiteral("lblVerdict"))->geometry().bottom() <
                 control(QStringLiteral("Command1"))->geometry().top());
 
         toggle();
-        QVERIFY(!m_window->isTestShown());
+        QVERIFY(!m_window->isDifficultyShown());
         QCOMPARE(QApplication::focusWidget(), focused);
         for (const QString& name : kDifficultyControls)
             QVERIFY2(!control(name)->isVisible(), qPrintable(name + " is hidden again"));
@@ -200,7 +200,7 @@ private slots:
         // Enter in a field rolls, as on ROLL.
         QTest::keyClick(field("txtBonusStep"), Qt::Key_Return);
         QCOMPARE(text("lblTotal"), total);
-        QCOMPARE(text("lblTestResult"), verdict);
+        QCOMPARE(text("lblVerdict"), verdict);
         QCOMPARE(m_window->rollLog()->chatLine(0), logLine);
         QTest::keyClick(m_window, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), logLine);
@@ -335,7 +335,7 @@ private slots:
         open({DrawFor(5, 6), DrawFor(6, 6), DrawFor(1, 6), DrawFor(2, 6), DrawFor(3, 6)});
         setUpTest("8", "");
         control<QPushButton>(QStringLiteral("Command1"))->click();
-        QCOMPARE(text("lblTestResult"), QStringLiteral("Success"));
+        QCOMPARE(text("lblVerdict"), QStringLiteral("Success"));
         const auto toggle = [this] { QTest::keyClick(m_window, Qt::Key_T, Qt::ControlModifier); };
         if (change == "hide and show") {
             toggle();
@@ -356,7 +356,7 @@ private slots:
             control<QPushButton>(QStringLiteral("Command1"))->click();
         }
         QCOMPARE(text("lblTotal"), total);
-        QCOMPARE(text("lblTestResult"), verdict);
+        QCOMPARE(text("lblVerdict"), verdict);
     }
 
     // A screen reader reads and sets each field through its value, and finds it by its name;
@@ -394,7 +394,7 @@ private slots:
             return window->indexOfChild(
                 QAccessible::queryAccessibleInterface(control(QString::fromLatin1(name))));
         };
-        QCOMPARE(at("lblTestResult"), at("lblTotal") + 1);
+        QCOMPARE(at("lblVerdict"), at("lblTotal") + 1);
     }
 
     // Tab reaches the fields after EXIT, the designed order before them untouched; reached by

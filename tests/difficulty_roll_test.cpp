@@ -34,9 +34,9 @@ TEST_P(TestRollOutcome, ThrowsTheStepThenTheBonus) {
     std::vector<float> draws;
     for (const auto& [face, faces] : c.faces) draws.push_back(DrawFor(face, faces));
     ScriptedRandomSource source(draws);
-    TestThrows throws;
+    RollThrows throws;
     const RollSettings settings{.bonusStep = c.bonus, .difficulty = 9};
-    EXPECT_EQ(OutcomeText(RollTest(c.step, settings, source, throws)), c.total);
+    EXPECT_EQ(OutcomeText(RollWithSettings(c.step, settings, source, throws)), c.total);
     EXPECT_EQ(source.DrawsLeft(), 0u) << "every scripted throw is used, none more";
     EXPECT_EQ(ThrowsText(throws), c.dice);
     EXPECT_EQ(throws.step.step, c.step);
@@ -45,7 +45,7 @@ TEST_P(TestRollOutcome, ThrowsTheStepThenTheBonus) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    TestRoll, TestRollOutcome,
+    DifficultyRoll, TestRollOutcome,
     ::testing::Values(
         TestRollCase{"step8_bonus4",
                      8,
@@ -118,29 +118,29 @@ std::vector<float> LongD12(int lastFace, std::initializer_list<std::pair<int, in
     return draws;
 }
 
-TEST(TestRoll, PastSixteenBitsWithTheBonusIsTheOverflowError) {
+TEST(DifficultyRoll, PastSixteenBitsWithTheBonusIsTheOverflowError) {
     // 32,760 and 7 are 32,767, the most a total can be; the bonus's 1 is one more.
     ScriptedRandomSource source(LongD12(7, {{1, 6}}));
-    TestThrows throws{.step = Roll(4, {3}), .bonus = {}, .difficulty = 5};
-    const TestThrows before = throws;
-    EXPECT_THROW(RollTest(7, {.bonusStep = 4, .difficulty = 9}, source, throws), OverflowError);
+    RollThrows throws{.step = Roll(4, {3}), .bonus = {}, .difficulty = 5};
+    const RollThrows before = throws;
+    EXPECT_THROW(RollWithSettings(7, {.bonusStep = 4, .difficulty = 9}, source, throws), OverflowError);
     EXPECT_EQ(throws, before) << "a failed roll records nothing";
 }
 
-TEST(TestRoll, TheLargestTotalsWithABonusAreShown) {
-    TestThrows throws;
+TEST(DifficultyRoll, TheLargestTotalsWithABonusAreShown) {
+    RollThrows throws;
     ScriptedRandomSource largest(LongD12(6, {{1, 6}}));
-    EXPECT_EQ(OutcomeText(RollTest(7, {.bonusStep = 4}, largest, throws)), "32767");
+    EXPECT_EQ(OutcomeText(RollWithSettings(7, {.bonusStep = 4}, largest, throws)), "32767");
     // Step 1's die showing a 1 is worth -1.
     ScriptedRandomSource lowered(LongD12(7, {{1, 4}}));
-    EXPECT_EQ(OutcomeText(RollTest(7, {.bonusStep = 1}, lowered, throws)), "32766");
+    EXPECT_EQ(OutcomeText(RollWithSettings(7, {.bonusStep = 1}, lowered, throws)), "32766");
 }
 
 struct VerdictCase {
     const char* name;
     RollOutcome outcome;
     int difficulty;
-    TestVerdict verdict;
+    Verdict verdict;
 };
 
 void PrintTo(const VerdictCase& c, std::ostream* out) {
@@ -155,7 +155,7 @@ TEST_P(TestJudgement, CountsFullFivesAboveTheDifficulty) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    TestRoll, TestJudgement,
+    DifficultyRoll, TestJudgement,
     ::testing::Values(VerdictCase{"exactly_the_difficulty", std::int16_t{9}, 9, {true, 0}},
                       VerdictCase{"one_short", std::int16_t{8}, 9, {false, 0}},
                       VerdictCase{"four_above", std::int16_t{13}, 9, {true, 0}},

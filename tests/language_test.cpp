@@ -204,7 +204,7 @@ private slots:
         QFETCH(QSize, screen);
         Speak(catalogue);
         open({0.5f, 0.5f});
-        m_window->showTest(true);
+        m_window->showDifficulty(true);
         control<QAbstractButton>(OptionName(40))->click();
         control<QWidget>("txtDifficulty")->setFocus();
         QTest::keyClicks(control<QWidget>("txtDifficulty"), QStringLiteral("12"));
@@ -216,7 +216,7 @@ private slots:
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(" | "))));
         if (catalogue != u"en_XA") return;
         // Dice, totals and the product's name are no words to translate.
-        const QStringList untranslated{"lblStepDice", "lblTotal", "lblTestResult"};
+        const QStringList untranslated{"lblStepDice", "lblTotal", "lblVerdict"};
         for (const QWidget* child : m_window->findChildren<QWidget*>()) {
             if (untranslated.contains(child->objectName())) continue;
             const auto* label = qobject_cast<const QLabel*>(child);

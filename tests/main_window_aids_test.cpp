@@ -165,7 +165,7 @@ private slots:
         option(8)->click();
         control<QPushButton>("Command1")->click();
         if (difficulty != 0) {
-            m_window->showTest(true);
+            m_window->showDifficulty(true);
             control<QSpinBox>("txtDifficulty")->setValue(difficulty);
         }
         RecordedAccessibility recorded;
@@ -187,7 +187,7 @@ private slots:
     void chanceIsSpokenOnceTypingSettles() {
         open({});
         option(8)->click();
-        m_window->showTest(true);
+        m_window->showDifficulty(true);
         RecordedAccessibility recorded;
         QTest::keyClicks(control<QSpinBox>("txtDifficulty"), "12");
         const auto chances = [] {
@@ -209,7 +209,7 @@ private slots:
     void aRollBeforeTheTypingSettlesSpeaksNoStaleChance() {
         open({DrawFor(2, 6), DrawFor(3, 6)});
         option(8)->click();
-        m_window->showTest(true);
+        m_window->showDifficulty(true);
         RecordedAccessibility recorded;
         QTest::keyClicks(control<QSpinBox>("txtDifficulty"), "12");
         control<QPushButton>("Command1")->click();

@@ -172,7 +172,7 @@ private slots:
     void statisticsKeepBonusStepsApart() {
         RollLogModel log;
         log.add(Roll(8, {3, 4}), At(20, 0, 0));
-        log.add(TestThrows{.step = Roll(8, {3, 4}), .bonus = Roll(4, {2}), .difficulty = 9},
+        log.add(RollThrows{.step = Roll(8, {3, 4}), .bonus = Roll(4, {2}), .difficulty = 9},
                 At(20, 0, 1));
         QWidget main;
         RollLogWindow window(log, &main);

@@ -162,9 +162,9 @@ TEST(StepOdds, WellKnownValues) {
 TEST(RollTally, KeepsEachBonusStepApart) {
     RollTally tally;
     tally.add(Roll(8, {3, 4}));
-    tally.add(TestThrows{.step = Roll(8, {1, 1}), .bonus = Roll(4, {1}), .difficulty = 9});
-    tally.add(TestThrows{.step = Roll(8, {2, 2}), .bonus = Roll(4, {6 + 3}), .difficulty = 0});
-    tally.add(TestThrows{.step = Roll(8, {1, 1}), .bonus = Roll(5, {2}), .difficulty = 9});
+    tally.add(RollThrows{.step = Roll(8, {1, 1}), .bonus = Roll(4, {1}), .difficulty = 9});
+    tally.add(RollThrows{.step = Roll(8, {2, 2}), .bonus = Roll(4, {6 + 3}), .difficulty = 0});
+    tally.add(RollThrows{.step = Roll(8, {1, 1}), .bonus = Roll(5, {2}), .difficulty = 9});
     const auto reports = tally.reports();
     ASSERT_EQ(reports.size(), 3u);
     EXPECT_EQ(reports[0].bonusStep, kNoBonus);

@@ -162,10 +162,10 @@ struct Press {
     explicit Press(std::vector<float> draws) : source(std::move(draws)) {}
     void Run() { RollSelectedSteps(source, isSelected(), showTotal()); }
     // The press the program makes, with a test's settings, which also reports the throws.
-    std::vector<TestThrows> thrown;
+    std::vector<RollThrows> thrown;
     void Run(const RollSettings& settings) {
         RollSelectedSteps(source, settings, isSelected(),
-                          [this](const TestThrows& throws, const RollOutcome& outcome) {
+                          [this](const RollThrows& throws, const RollOutcome& outcome) {
                               thrown.push_back(throws);
                               showTotal()(OutcomeText(outcome));
                           });

@@ -66,7 +66,7 @@ double ConvolvedChance(const PairDistribution& pair, int difficulty) {
     return chance;
 }
 
-TEST(TestOdds, MatchesAnIndependentConvolution) {
+TEST(SuccessChance, MatchesAnIndependentConvolution) {
     const int bonuses[] = {kNoBonus, 1, 2, 3, 4, 7, 8, 19, 25, 40};
     const int difficulties[] = {1, 2, 3, 4, 5, 6, 7, 9, 12, 13, 17, 21, 30, 45, 60, 80, 99};
     for (int step = StepTable::kFirstStep; step <= StepTable::kLastStep; ++step) {
@@ -102,7 +102,7 @@ TEST_P(KnownChance, IsExact) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    TestOdds, KnownChance,
+    SuccessChance, KnownChance,
     ::testing::Values(
         // Step 1 is d4-2: -1 to 2.
         ChanceCase{"step1_against_1", 1, kNoBonus, 1, 0.5},
@@ -151,7 +151,7 @@ TEST_P(ChanceAtTheEnds, IsZeroOrOneOnlyWhereExact) {
 constexpr double kBelowOne = 1.0 - 1e-15;
 
 INSTANTIATE_TEST_SUITE_P(
-    TestOdds, ChanceAtTheEnds,
+    SuccessChance, ChanceAtTheEnds,
     ::testing::Values(
         // Certain: one die whose least value reaches the difficulty.
         EndCase{"step3_against_1_certain", 3, kNoBonus, 1, 1.0, 1.0},
@@ -170,7 +170,7 @@ INSTANTIATE_TEST_SUITE_P(
         // chance of falling short, yet not nothing.
         EndCase{"step3_bonus1_against_99", 3, 1, 99, 1e-300, 1e-12}));
 
-TEST(TestOdds, RefusesWhatCannotBeSet) {
+TEST(SuccessChance, RefusesWhatCannotBeSet) {
     EXPECT_THROW(ChanceOfSuccess(8, kNoBonus, 0), std::out_of_range);
     EXPECT_THROW(ChanceOfSuccess(8, kNoBonus, 100), std::out_of_range);
     EXPECT_THROW(ChanceOfSuccess(8, 41, 9), std::out_of_range);
@@ -180,7 +180,7 @@ TEST(TestOdds, RefusesWhatCannotBeSet) {
 
 // Real rolls, from a fixed seed, succeed as often as the exact chance says: within five
 // standard deviations of a binomial count, a false alarm about one time in three million.
-TEST(TestOdds, RealRollsSucceedAsOftenAsTheChanceSays) {
+TEST(SuccessChance, RealRollsSucceedAsOftenAsTheChanceSays) {
     struct Pair {
         int step, bonus, difficulty;
     };
@@ -193,8 +193,8 @@ TEST(TestOdds, RealRollsSucceedAsOftenAsTheChanceSays) {
                                           << " against " << pair.difficulty);
         int successes = 0;
         for (int i = 0; i < kRolls; ++i) {
-            TestThrows throws;
-            successes += Judge(RollTest(pair.step, {.bonusStep = pair.bonus}, source, throws),
+            RollThrows throws;
+            successes += Judge(RollWithSettings(pair.step, {.bonusStep = pair.bonus}, source, throws),
                                pair.difficulty)
                              .success;
         }

@@ -78,7 +78,7 @@ void DifficultyControls::create() {
     m_chance->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_chance->setWordWrap(true);
     m_chance->setAccessibleName(NoChanceYet());
-    m_result = MakeLabel(QStringLiteral("lblTestResult"), QString(), m_window);
+    m_result = MakeLabel(QStringLiteral("lblVerdict"), QString(), m_window);
     for (OptionalNumberField* field : {m_difficulty, m_bonus}) {
         connect(field, &QSpinBox::valueChanged, this, &DifficultyControls::clearVerdict);
         connect(field, &QSpinBox::valueChanged, this, &DifficultyControls::changed);
@@ -88,7 +88,7 @@ void DifficultyControls::create() {
     m_result->stackUnder(m_readBefore);
 }
 
-void DifficultyControls::place(const MainWindowLayout::Test& layout) {
+void DifficultyControls::place(const MainWindowLayout::Difficulty& layout) {
     if (m_difficulty == nullptr) {
         if (!layout.isShown()) return;
         create();
@@ -137,7 +137,7 @@ void DifficultyControls::showChance(int step) {
     if (!chance.isEmpty()) m_chanceSettles.start();
 }
 
-QString DifficultyControls::showVerdict(const TestThrows& throws, const RollOutcome& outcome) {
+QString DifficultyControls::showVerdict(const RollThrows& throws, const RollOutcome& outcome) {
     if (m_result == nullptr) return {};
     // A roll made before the typing settled is spoken with its verdict; the chance it was made
     // at is no news after it.

@@ -29,7 +29,7 @@ public:
 
     // Places the controls where the layout puts them, in the window's font; hidden where it
     // leaves them out.
-    void place(const MainWindowLayout::Test& layout);
+    void place(const MainWindowLayout::Difficulty& layout);
     // The difficulty (kNoDifficulty where none is set) and the bonus step (kNoBonus).
     int difficulty() const;
     int bonusStep() const;
@@ -41,7 +41,7 @@ public:
     void showChance(int step);
     // The verdict of a roll against the difficulty it was rolled against; empty for a roll
     // without one. Returns what it shows.
-    QString showVerdict(const TestThrows& throws, const RollOutcome& outcome);
+    QString showVerdict(const RollThrows& throws, const RollOutcome& outcome);
     // A verdict belongs to the total beside it and to the test it was rolled in: a change of the
     // step, the difficulty or the bonus step takes it away.
     void clearVerdict();

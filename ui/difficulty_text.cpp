@@ -27,14 +27,14 @@ QString Percent(double chance) {
 
 }  // namespace
 
-QString VerdictText(const TestVerdict& verdict) {
+QString VerdictText(const Verdict& verdict) {
     if (!verdict.success) return QObject::tr("Failure");
     if (verdict.extraSuccesses == 0) return QObject::tr("Success");
     return QObject::tr("Success, %1 extra success(es)", nullptr, verdict.extraSuccesses)
         .arg(ProgramLocale().toString(verdict.extraSuccesses));
 }
 
-QString LoggedVerdictText(const TestVerdict& verdict) {
+QString LoggedVerdictText(const Verdict& verdict) {
     if (!verdict.success) return QObject::tr("failure");
     if (verdict.extraSuccesses == 0) return QObject::tr("success");
     return QObject::tr("success, %1 extra").arg(ProgramLocale().toString(verdict.extraSuccesses));

@@ -7,10 +7,10 @@
 namespace dicewright {
 
 // What the verdict label says: "Success", "Success, 1 extra success", "Failure".
-QString VerdictText(const TestVerdict& verdict);
+QString VerdictText(const Verdict& verdict);
 
 // The verdict as the roll log writes it after the total: "success, 1 extra", "failure".
-QString LoggedVerdictText(const TestVerdict& verdict);
+QString LoggedVerdictText(const Verdict& verdict);
 
 // The exact chance of the test as set, then of the other choice of bonus: "Chance of success:
 // 75.5% (without the bonus: 38.0%)", or with no bonus set "Chance of success: 38.0% (with step 4

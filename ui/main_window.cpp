@@ -142,14 +142,14 @@ MainWindow::MainWindow(RandomSource& random, QWidget* parent) : QWidget(parent),
     m_exit = MakeButton(QStringLiteral("cmdExit"), tr("EXIT"), this);
     m_exit->setAccessibleDescription(tr("End the program"));
     setFocusOrder();
-    m_test = new DifficultyControls(this, m_exit, m_roll);
+    m_difficulty = new DifficultyControls(this, m_exit, m_roll);
     createLogActions();
-    createTestAction();
+    createDifficultyAction();
     applyLayout(DesignedLayout());
     connect(m_steps, &QButtonGroup::idToggled, this, Guarded([this](int step, bool checked) {
                 if (checked) optStep_Click(step);
             }));
-    connect(m_test, &DifficultyControls::changed, this, Guarded([this] { showChance(); }));
+    connect(m_difficulty, &DifficultyControls::changed, this, Guarded([this] { showChance(); }));
     connect(m_roll, &QPushButton::clicked, this, Guarded([this] { Command1_Click(); }));
     connect(m_exit, &QPushButton::clicked, this, Guarded([this] { cmdExit_Click(); }));
 
@@ -209,7 +209,7 @@ void MainWindow::applyLayout(const MainWindowLayout& layout) {
     QFont buttons = Sized(DesignedButton(), layout.buttonPixels);
     for (QPushButton* button : {m_roll, m_exit}) buttons = FitCaption(button, buttons);
     for (QPushButton* button : {m_roll, m_exit}) button->setFont(buttons);
-    m_test->place(layout.test);
+    m_difficulty->place(layout.difficulty);
     // The menu's rows grow with the window's texts, for a thumb.
     m_menu->setFont(layout.textPixels == 0 ? QApplication::font(m_menu) : font());
 }
@@ -259,30 +259,30 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 }
 
 MainWindowLayout MainWindow::layoutFor(QSize available) const {
-    if (!WindowsFollowTheScreen()) return DesignedLayout(m_testShown);
-    if (!LaysOutForTouch(available, m_testShown)) return DesignedLayout(m_testShown);
+    if (!WindowsFollowTheScreen()) return DesignedLayout(m_difficultyShown);
+    if (!LaysOutForTouch(available, m_difficultyShown)) return DesignedLayout(m_difficultyShown);
     if (!m_textWidths) m_textWidths = TextWidths::Measured();
-    MainWindowLayout touch = TouchLayout(available, m_testShown, *m_textWidths);
+    MainWindowLayout touch = TouchLayout(available, m_difficultyShown, *m_textWidths);
     touch.stepsDragged = PrimaryPointerIsCoarse();
     return touch;
 }
 
-void MainWindow::createTestAction() {
+void MainWindow::createDifficultyAction() {
     // The menu names the first of the keys: the one this platform's players can use.
-    m_testAction = new QAction(tr("Test against a difficulty"), this);
-    m_testAction->setObjectName(QStringLiteral("actTest"));
-    m_testAction->setCheckable(true);
-    m_testAction->setShortcuts(TestShortcuts());
-    connect(m_testAction, &QAction::toggled, this,
-            Guarded([this](bool shown) { showTest(shown); }));
-    addAction(m_testAction);
-    m_menu->addAction(m_testAction);
+    m_difficultyAction = new QAction(tr("Test against a difficulty"), this);
+    m_difficultyAction->setObjectName(QStringLiteral("actDifficulty"));
+    m_difficultyAction->setCheckable(true);
+    m_difficultyAction->setShortcuts(DifficultyShortcuts());
+    connect(m_difficultyAction, &QAction::toggled, this,
+            Guarded([this](bool shown) { showDifficulty(shown); }));
+    addAction(m_difficultyAction);
+    m_menu->addAction(m_difficultyAction);
 }
 
-void MainWindow::showTest(bool shown) {
-    if (shown == m_testShown) return;
-    m_testShown = shown;
-    m_testAction->setChecked(shown);
+void MainWindow::showDifficulty(bool shown) {
+    if (shown == m_difficultyShown) return;
+    m_difficultyShown = shown;
+    m_difficultyAction->setChecked(shown);
     if (!WindowsFollowTheScreen() &&
         !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
         // A desktop window grows to hold the controls, and goes back to the designed size when
@@ -293,20 +293,20 @@ void MainWindow::showTest(bool shown) {
             resize(DesignedSize());
         }
     }
-    const bool fieldHadFocus = m_test->fields().contains(focusWidget());
-    if (shown) m_focusBeforeTest = focusWidget();
+    const bool fieldHadFocus = m_difficulty->fields().contains(focusWidget());
+    if (shown) m_focusBeforeDifficulty = focusWidget();
     applyLayout(layoutFor(size()));
     showChance();
     if (shown) {
-        m_test->fields().first()->setFocus(Qt::OtherFocusReason);
+        m_difficulty->fields().first()->setFocus(Qt::OtherFocusReason);
     } else if (fieldHadFocus) {
-        (m_focusBeforeTest != nullptr ? m_focusBeforeTest.data() : m_roll)
+        (m_focusBeforeDifficulty != nullptr ? m_focusBeforeDifficulty.data() : m_roll)
             ->setFocus(Qt::OtherFocusReason);
     }
 }
 
 void MainWindow::showChance() {
-    m_test->showChance(std::max(0, m_steps->checkedId()));
+    m_difficulty->showChance(std::max(0, m_steps->checkedId()));
 }
 
 // Shortcuts and the context menu (a right-click anywhere in the window, or a finger held on
@@ -375,7 +375,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     QWidget* focus = focusWidget();
     const bool onStepOrRoll = focus == m_roll ||
                               m_steps->buttons().contains(qobject_cast<QAbstractButton*>(focus)) ||
-                              m_test->fields().contains(focus);
+                              m_difficulty->fields().contains(focus);
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && onStepOrRoll) {
         m_roll->click();
         return;
@@ -406,18 +406,18 @@ void MainWindow::Form_Load() {
 
 void MainWindow::optStep_Click(int step) {
     m_stepDice->showText(DiceLabel(step));
-    m_test->clearVerdict();
+    m_difficulty->clearVerdict();
     showChance();
 }
 
 // With the test's controls hidden, a press rolls the chosen step alone, as designed.
 void MainWindow::Command1_Click() {
-    const RollSettings settings = m_testShown ? m_test->settings() : RollSettings{};
+    const RollSettings settings = m_difficultyShown ? m_difficulty->settings() : RollSettings{};
     RollSelectedSteps(
         m_random, settings, [this](int step) { return isSelected(step); },
-        [this](const TestThrows& throws, const RollOutcome& outcome) {
+        [this](const RollThrows& throws, const RollOutcome& outcome) {
             m_total->showThrows(DiceText(ThrowsText(throws)));
-            const QString verdict = m_test->showVerdict(throws, outcome);
+            const QString verdict = m_difficulty->showVerdict(throws, outcome);
             m_total->showTotal(TotalText(outcome), verdict);
             log().add(throws);
             m_copyLast->setEnabled(true);

@@ -54,8 +54,8 @@ public:
     // the designed one and ROLL rolls the chosen step alone; shown, ROLL throws the bonus step's
     // dice too and judges the total against the difficulty. A desktop window grows to hold them.
     // Shown, the difficulty takes the keyboard; hidden, the keyboard goes back where it was.
-    void showTest(bool shown);
-    bool isTestShown() const { return m_testShown; }
+    void showDifficulty(bool shown);
+    bool isDifficultyShown() const { return m_difficultyShown; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -75,7 +75,7 @@ private:
     // The options stand on the window as designed, or in the step area on a touch screen.
     void placeSteps(const MainWindowLayout& layout);
     void createLogActions();
-    void createTestAction();
+    void createDifficultyAction();
     // The layout for the window's size and whether the test's controls are shown.
     MainWindowLayout layoutFor(QSize available) const;
     void showChance();
@@ -97,10 +97,10 @@ private:
     RollLogWindow* m_logWindow = nullptr;
     QAction* m_copyLast = nullptr;
     QMenu* m_menu = nullptr;
-    DifficultyControls* m_test = nullptr;
-    QAction* m_testAction = nullptr;
-    bool m_testShown = false;
-    QPointer<QWidget> m_focusBeforeTest;
+    DifficultyControls* m_difficulty = nullptr;
+    QAction* m_difficultyAction = nullptr;
+    bool m_difficultyShown = false;
+    QPointer<QWidget> m_focusBeforeDifficulty;
     // The texts' widths for a touch layout, measured once the window is first laid out for
     // touch: the language does not change while the window is open.
     mutable std::optional<TextWidths> m_textWidths;

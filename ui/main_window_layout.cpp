@@ -19,7 +19,7 @@ namespace {
 constexpr int kClientWidth = 9030;
 constexpr int kClientHeight = 8685;
 // With a test's controls: a row of fields and a line for the chance, and the same margin below.
-constexpr int kClientHeightWithTest = 9540;
+constexpr int kClientHeightWithDifficulty = 9540;
 
 // The designed step options stand in four columns of ten, steps 1 to 10 down the first.
 constexpr int kColumnLeft[] = {1200, 3000, 4800, 6600};
@@ -92,17 +92,17 @@ void PlaceTotal(MainWindowLayout& layout, int left, int top, const TextWidths& w
 int FieldWidth(const MainWindowLayout& layout) {
     return std::max(kThumbTarget, 3 * layout.textPixels);
 }
-bool TestFieldsSideBySide(const MainWindowLayout& layout, int width, const TextWidths& widths) {
+bool DifficultyFieldsSideBySide(const MainWindowLayout& layout, int width, const TextWidths& widths) {
     const int half = (width - kGap) / 2;
-    return Width(widths.testCaption, layout.textPixels) + kGap / 2 + FieldWidth(layout) <= half;
+    return Width(widths.difficultyCaption, layout.textPixels) + kGap / 2 + FieldWidth(layout) <= half;
 }
 
 // The test's two fields, each after its caption, sharing `width` from (left, top): side by side
 // in rows of `height`, or one above the other where the captions need the room. Returns the
 // height they take.
-int PlaceTestFields(MainWindowLayout& layout, int left, int top, int width, int height,
+int PlaceDifficultyFields(MainWindowLayout& layout, int left, int top, int width, int height,
                     const TextWidths& widths) {
-    const bool sideBySide = TestFieldsSideBySide(layout, width, widths);
+    const bool sideBySide = DifficultyFieldsSideBySide(layout, width, widths);
     const int column = sideBySide ? (width - kGap) / 2 : width;
     const int field = FieldWidth(layout);
     const int caption = column - field - kGap / 2;
@@ -112,13 +112,13 @@ int PlaceTestFields(MainWindowLayout& layout, int left, int top, int width, int 
             QRect(columnLeft, rowTop + (height - captionHeight) / 2, caption, captionHeight);
         fieldRect = QRect(columnLeft + caption + kGap / 2, rowTop, field, height);
     };
-    auto& test = layout.test;
-    place(test.difficultyCaption, test.difficulty, left, top);
+    auto& fields = layout.difficulty;
+    place(fields.difficultyCaption, fields.difficulty, left, top);
     if (sideBySide) {
-        place(test.bonusCaption, test.bonus, left + column + kGap, top);
+        place(fields.bonusCaption, fields.bonus, left + column + kGap, top);
         return height;
     }
-    place(test.bonusCaption, test.bonus, left, top + height + kGap);
+    place(fields.bonusCaption, fields.bonus, left, top + height + kGap);
     return 2 * height + kGap;
 }
 
@@ -129,7 +129,7 @@ void PlaceButtons(MainWindowLayout& layout, int left, int top, int width, int he
     layout.exit = QRect(left + half + kGap, top, half, height);
 }
 
-MainWindowLayout Upright(QSize available, bool withTest, const TextWidths& widths) {
+MainWindowLayout Upright(QSize available, bool withDifficulty, const TextWidths& widths) {
     const int width = available.width();
     const int height = available.height();
     // The narrowest phones keep a thin edge, so that four captions fit across at a legible size.
@@ -138,11 +138,11 @@ MainWindowLayout Upright(QSize available, bool withTest, const TextWidths& width
     const int button = std::clamp(height / 12, kThumbButton, 64);
     // The fields (on one row, or two where their captions need it), two lines for the chance
     // and one for the verdict.
-    const int fieldRows = TestFieldsSideBySide(layout, width - 2 * margin, widths)
+    const int fieldRows = DifficultyFieldsSideBySide(layout, width - 2 * margin, widths)
                               ? kThumbTarget
                               : 2 * kThumbTarget + kGap;
-    const int testHeight = withTest ? fieldRows + 3 * line + 3 * kGap : 0;
-    const int fixed = 2 * margin + line + totalLine + button + 3 * kGap + testHeight;
+    const int difficultyHeight = withDifficulty ? fieldRows + 3 * line + 3 * kGap : 0;
+    const int fixed = 2 * margin + line + totalLine + button + 3 * kGap + difficultyHeight;
     // Rows a thumb picks out; a screen too short for ten of them scrolls the steps.
     const int room = height - fixed;
     const int row = std::clamp(room / kRows, kThumbTarget, 64);
@@ -159,16 +159,16 @@ MainWindowLayout Upright(QSize available, bool withTest, const TextWidths& width
     layout.stepArea = QRect(margin, top, kColumns * columnWidth, areaHeight);
     PlaceSteps(layout, columnWidth, row);
     top += areaHeight + kGap + extra;
-    if (withTest) {
+    if (withDifficulty) {
         top +=
-            PlaceTestFields(layout, margin, top, width - 2 * margin, kThumbTarget, widths) + kGap;
-        layout.test.chance = QRect(margin, top, width - 2 * margin, 2 * line);
+            PlaceDifficultyFields(layout, margin, top, width - 2 * margin, kThumbTarget, widths) + kGap;
+        layout.difficulty.chance = QRect(margin, top, width - 2 * margin, 2 * line);
         top += 2 * line + kGap;
     }
     PlaceTotal(layout, margin, top, widths);
     top += totalLine + kGap;
-    if (withTest) {
-        layout.test.result = QRect(margin, top, width - 2 * margin, line);
+    if (withDifficulty) {
+        layout.difficulty.result = QRect(margin, top, width - 2 * margin, line);
         top += line + kGap;
     }
     top += extra;
@@ -176,13 +176,13 @@ MainWindowLayout Upright(QSize available, bool withTest, const TextWidths& width
     return layout;
 }
 
-MainWindowLayout Sideways(QSize available, bool withTest, const TextWidths& widths) {
+MainWindowLayout Sideways(QSize available, bool withDifficulty, const TextWidths& widths) {
     const int width = available.width();
     const int height = available.height();
     auto [layout, line, totalLine] = WithTextSize(std::clamp(height / 22, kLeastTouchText, 20));
     // The test's fields and the chance take a strip across the foot of the screen.
-    const int strip = withTest ? 2 * line : 0;
-    const int room = height - 2 * kMargin - (withTest ? strip + kGap : 0);
+    const int strip = withDifficulty ? 2 * line : 0;
+    const int room = height - 2 * kMargin - (withDifficulty ? strip + kGap : 0);
     const int row = std::clamp(room / kRows, kLeastTarget, kThumbButton);
     // The dice, the total and the buttons stand beside the steps in a panel wide enough for the
     // longest dice label, "Rule of One" and two buttons; the steps take the rest, up to what a
@@ -199,7 +199,7 @@ MainWindowLayout Sideways(QSize available, bool withTest, const TextWidths& widt
     // The dice, the total and the buttons, one above the other, beside the steps.
     const int left = layout.stepArea.right() + 1 + 2 * kGap;
     const int panelWidth = width - left - kMargin;
-    const int panelHeight = (withTest ? 4 : 3) * line + totalLine + kThumbButton + 3 * kGap;
+    const int panelHeight = (withDifficulty ? 4 : 3) * line + totalLine + kThumbButton + 3 * kGap;
     int top = kMargin + std::max(0, (room - panelHeight) / 2);
     layout.stepDiceCaption = QRect(left, top, panelWidth, line);
     top += line;
@@ -210,27 +210,27 @@ MainWindowLayout Sideways(QSize available, bool withTest, const TextWidths& widt
     top += line;
     layout.total = QRect(left, top, layout.textPixels, totalLine);
     top += totalLine;
-    if (withTest) {
-        layout.test.result = QRect(left, top, panelWidth, line);
+    if (withDifficulty) {
+        layout.difficulty.result = QRect(left, top, panelWidth, line);
         top += line;
     }
     top += kGap;
     PlaceButtons(layout, left, top, panelWidth, kThumbButton);
-    if (withTest) {
+    if (withDifficulty) {
         // The fields at the left, as wide as their captions need, the chance beside them.
         const int stripTop = height - kMargin - strip;
         const int fieldsWidth =
-            2 * (Width(widths.testCaption, layout.textPixels) + FieldWidth(layout) + kGap) + kGap;
-        PlaceTestFields(layout, kMargin, stripTop, fieldsWidth, strip, widths);
+            2 * (Width(widths.difficultyCaption, layout.textPixels) + FieldWidth(layout) + kGap) + kGap;
+        PlaceDifficultyFields(layout, kMargin, stripTop, fieldsWidth, strip, widths);
         const int chanceLeft = kMargin + fieldsWidth + 2 * kGap;
-        layout.test.chance = QRect(chanceLeft, stripTop, width - chanceLeft - kMargin, strip);
+        layout.difficulty.chance = QRect(chanceLeft, stripTop, width - chanceLeft - kMargin, strip);
     }
     return layout;
 }
 
 }  // namespace
 
-MainWindowLayout DesignedLayout(bool withTest) {
+MainWindowLayout DesignedLayout(bool withDifficulty) {
     MainWindowLayout layout;
     layout.stepDiceCaption = TwipsRect(2160, 480, 1335, 375);
     layout.stepDice = TwipsRect(4350, 480, 75, 300);
@@ -243,31 +243,31 @@ MainWindowLayout DesignedLayout(bool withTest) {
     layout.total = TwipsRect(5190, 6360, 75, 300);
     layout.roll = TwipsRect(2880, 7320, 1215, 495);
     layout.exit = TwipsRect(4440, 7320, 1215, 495);
-    if (withTest) {
+    if (withDifficulty) {
         // The verdict under the total; the fields under the buttons, on the steps' columns, with
         // the chance below them.
-        layout.test.result = TwipsRect(kColumnLeft[1], 6780, 5400, 300);
-        layout.test.difficultyCaption = TwipsRect(kColumnLeft[0], 8220, kOptionWidth, 375);
-        layout.test.difficulty = TwipsRect(kColumnLeft[1], 8160, 900, 375);
-        layout.test.bonusCaption = TwipsRect(kColumnLeft[2], 8220, kOptionWidth, 375);
-        layout.test.bonus = TwipsRect(kColumnLeft[3], 8160, 900, 375);
-        layout.test.chance = TwipsRect(kColumnLeft[0], 8760, 7200, 300);
+        layout.difficulty.result = TwipsRect(kColumnLeft[1], 6780, 5400, 300);
+        layout.difficulty.difficultyCaption = TwipsRect(kColumnLeft[0], 8220, kOptionWidth, 375);
+        layout.difficulty.difficulty = TwipsRect(kColumnLeft[1], 8160, 900, 375);
+        layout.difficulty.bonusCaption = TwipsRect(kColumnLeft[2], 8220, kOptionWidth, 375);
+        layout.difficulty.bonus = TwipsRect(kColumnLeft[3], 8160, 900, 375);
+        layout.difficulty.chance = TwipsRect(kColumnLeft[0], 8760, 7200, 300);
     }
     return layout;
 }
 
-QSize DesignedSize(bool withTest) {
-    return {FromTwips(kClientWidth), FromTwips(withTest ? kClientHeightWithTest : kClientHeight)};
+QSize DesignedSize(bool withDifficulty) {
+    return {FromTwips(kClientWidth), FromTwips(withDifficulty ? kClientHeightWithDifficulty : kClientHeight)};
 }
 
-bool FitsDesignedLayout(QSize available, bool withTest) {
-    const QSize designed = DesignedSize(withTest);
+bool FitsDesignedLayout(QSize available, bool withDifficulty) {
+    const QSize designed = DesignedSize(withDifficulty);
     return available.width() >= designed.width() && available.height() >= designed.height();
 }
 
-MainWindowLayout TouchLayout(QSize available, bool withTest, const TextWidths& widths) {
-    return available.height() >= available.width() ? Upright(available, withTest, widths)
-                                                   : Sideways(available, withTest, widths);
+MainWindowLayout TouchLayout(QSize available, bool withDifficulty, const TextWidths& widths) {
+    return available.height() >= available.width() ? Upright(available, withDifficulty, widths)
+                                                   : Sideways(available, withDifficulty, widths);
 }
 
 TextWidths TextWidths::Measured() {
@@ -289,7 +289,7 @@ TextWidths TextWidths::Measured() {
         ems(plain, QCoreApplication::translate("dicewright::MainWindow", "STEP DICE"));
     widths.totalCaption =
         ems(plain, QCoreApplication::translate("dicewright::MainWindow", "TOTAL"));
-    widths.testCaption = std::max(
+    widths.difficultyCaption = std::max(
         ems(plain, QCoreApplication::translate("dicewright::DifficultyControls", "DIFFICULTY")),
         ems(plain, QCoreApplication::translate("dicewright::DifficultyControls", "BONUS STEP")));
     // The total is drawn twice the caption's size.

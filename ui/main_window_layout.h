@@ -27,7 +27,7 @@ struct MainWindowLayout {
     QRect roll;
     QRect exit;
     // The controls of a test against a difficulty; all null while they are hidden.
-    struct Test {
+    struct Difficulty {
         QRect difficultyCaption;
         QRect difficulty;
         QRect bonusCaption;
@@ -36,7 +36,7 @@ struct MainWindowLayout {
         QRect chance;
         QRect result;
         bool isShown() const { return !difficulty.isNull(); }
-    } test;
+    } difficulty;
     // Pixel sizes of the texts; 0 keeps the fonts the window was designed with.
     int textPixels = 0;
     int totalPixels = 0;
@@ -50,7 +50,7 @@ struct TextWidths {
     double stepDiceCaption = 0;  // "STEP DICE"
     double totalCaption = 0;     // "TOTAL"
     double stepCaption = 0;      // "STEP 40", the option's mark aside
-    double testCaption = 0;      // "DIFFICULTY", "BONUS STEP"
+    double difficultyCaption = 0;      // "DIFFICULTY", "BONUS STEP"
     double panel = 0;            // a dice label or "Rule of One" at the total's size, two buttons
     // Where the option's mark stands before its caption, in pixels whatever the text size.
     int optionMark = 0;
@@ -62,8 +62,8 @@ struct TextWidths {
 // The window as it was designed, in twips, for a mouse and a desktop screen. With the test's
 // controls shown, the verdict stands under the total and the window grows by a row of fields
 // and a line for the chance below ROLL and EXIT; nothing else moves.
-MainWindowLayout DesignedLayout(bool withTest = false);
-QSize DesignedSize(bool withTest = false);
+MainWindowLayout DesignedLayout(bool withDifficulty = false);
+QSize DesignedSize(bool withDifficulty = false);
 
 // For a touch screen: the same controls in the same order, each step a target for a thumb, and
 // nothing outside `available`. Held upright the dice run across the top, the four columns of
@@ -71,10 +71,10 @@ QSize DesignedSize(bool withTest = false);
 // dice, the total and the buttons stand at the right. Where the steps do not all fit at a
 // thumb's size, they scroll and the rest stays in view. The test's fields, where shown, come
 // below the steps, the chance below them and the verdict below the total.
-MainWindowLayout TouchLayout(QSize available, bool withTest = false,
+MainWindowLayout TouchLayout(QSize available, bool withDifficulty = false,
                              const TextWidths& widths = TextWidths::Measured());
 
 // Whether a window of `available` pixels holds the designed layout.
-bool FitsDesignedLayout(QSize available, bool withTest = false);
+bool FitsDesignedLayout(QSize available, bool withDifficulty = false);
 
 }  // namespace dicewright

@@ -12,7 +12,7 @@
 namespace dicewright {
 namespace {
 
-bool IsRuleOfOne(const TestThrows& roll) {
+bool IsRuleOfOne(const RollThrows& roll) {
     return std::holds_alternative<RuleOfOne>(OutcomeOf(roll));
 }
 
@@ -22,10 +22,10 @@ RollLogModel::RollLogModel(QObject* parent, qsizetype capacity)
     : QAbstractListModel(parent), m_capacity(capacity) {}
 
 void RollLogModel::add(const StepThrows& roll, const QDateTime& when) {
-    add(TestThrows{.step = roll, .bonus = {}, .difficulty = kNoDifficulty}, when);
+    add(RollThrows{.step = roll, .bonus = {}, .difficulty = kNoDifficulty}, when);
 }
 
-void RollLogModel::add(const TestThrows& roll, const QDateTime& when) {
+void RollLogModel::add(const RollThrows& roll, const QDateTime& when) {
     m_tally.add(roll);
     if (static_cast<qsizetype>(m_entries.size()) == m_capacity) {
         const int oldest = static_cast<int>(m_entries.size()) - 1;
@@ -67,7 +67,7 @@ QVariant RollLogModel::data(const QModelIndex& index, int role) const {
 }
 
 QString RollLogModel::chatLine(int row) const {
-    const TestThrows& roll = entry(row).roll;
+    const RollThrows& roll = entry(row).roll;
     const auto diceOf = [](const StepThrows& thrown) { return DiceLabel(thrown.step).trimmed(); };
     QString steps = tr("Step %1").arg(roll.step.step);
     QString dice = diceOf(roll.step);

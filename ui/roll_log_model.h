@@ -24,7 +24,7 @@ public:
     explicit RollLogModel(QObject* parent = nullptr, qsizetype capacity = kCapacity);
 
     void add(const StepThrows& roll, const QDateTime& when = QDateTime::currentDateTime());
-    void add(const TestThrows& roll, const QDateTime& when = QDateTime::currentDateTime());
+    void add(const RollThrows& roll, const QDateTime& when = QDateTime::currentDateTime());
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
@@ -51,7 +51,7 @@ public:
 private:
     struct Entry {
         qint64 msecsSinceEpoch = 0;
-        TestThrows roll;
+        RollThrows roll;
     };
     const Entry& entry(int row) const;
     QDateTime when(int row) const;

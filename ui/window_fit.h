@@ -17,9 +17,9 @@ bool WindowsFollowTheScreen();
 bool PrimaryPointerIsCoarse();
 
 // Whether a window on a screen of `available` pixels is laid out for touch.
-inline bool LaysOutForTouch(QSize available, bool withTest = false) {
+inline bool LaysOutForTouch(QSize available, bool withDifficulty = false) {
     return WindowsFollowTheScreen() &&
-           (PrimaryPointerIsCoarse() || !FitsDesignedLayout(available, withTest));
+           (PrimaryPointerIsCoarse() || !FitsDesignedLayout(available, withDifficulty));
 }
 
 }  // namespace dicewright
