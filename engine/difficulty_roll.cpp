@@ -6,7 +6,7 @@
 namespace dicewright {
 
 RollOutcome RollWithSettings(int step, const RollSettings& settings, RandomSource& source,
-                     RollThrows& throws) {
+                             RollThrows& throws) {
     RollThrows thrown{
         .step = {}, .bonus = {}, .difficulty = static_cast<std::int8_t>(settings.difficulty)};
     RollStep(step, source, thrown.step);

@@ -25,7 +25,7 @@ struct RollThrows {
 // rules, and records them with the difficulty they are judged against. Does not reseed.
 // `throws` is written only when the roll succeeds.
 RollOutcome RollWithSettings(int step, const RollSettings& settings, RandomSource& source,
-                     RollThrows& throws);
+                             RollThrows& throws);
 
 // The Rule of One over every die thrown, or the sum of them all.
 RollOutcome OutcomeOf(const RollThrows& throws);

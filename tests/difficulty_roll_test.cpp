@@ -123,7 +123,8 @@ TEST(DifficultyRoll, PastSixteenBitsWithTheBonusIsTheOverflowError) {
     ScriptedRandomSource source(LongD12(7, {{1, 6}}));
     RollThrows throws{.step = Roll(4, {3}), .bonus = {}, .difficulty = 5};
     const RollThrows before = throws;
-    EXPECT_THROW(RollWithSettings(7, {.bonusStep = 4, .difficulty = 9}, source, throws), OverflowError);
+    EXPECT_THROW(RollWithSettings(7, {.bonusStep = 4, .difficulty = 9}, source, throws),
+                 OverflowError);
     EXPECT_EQ(throws, before) << "a failed roll records nothing";
 }
 

@@ -194,9 +194,10 @@ TEST(SuccessChance, RealRollsSucceedAsOftenAsTheChanceSays) {
         int successes = 0;
         for (int i = 0; i < kRolls; ++i) {
             RollThrows throws;
-            successes += Judge(RollWithSettings(pair.step, {.bonusStep = pair.bonus}, source, throws),
-                               pair.difficulty)
-                             .success;
+            successes +=
+                Judge(RollWithSettings(pair.step, {.bonusStep = pair.bonus}, source, throws),
+                      pair.difficulty)
+                    .success;
         }
         const double p = ChanceOfSuccess(pair.step, pair.bonus, pair.difficulty);
         const double spread = std::sqrt(kRolls * p * (1.0 - p));

@@ -92,16 +92,18 @@ void PlaceTotal(MainWindowLayout& layout, int left, int top, const TextWidths& w
 int FieldWidth(const MainWindowLayout& layout) {
     return std::max(kThumbTarget, 3 * layout.textPixels);
 }
-bool DifficultyFieldsSideBySide(const MainWindowLayout& layout, int width, const TextWidths& widths) {
+bool DifficultyFieldsSideBySide(const MainWindowLayout& layout, int width,
+                                const TextWidths& widths) {
     const int half = (width - kGap) / 2;
-    return Width(widths.difficultyCaption, layout.textPixels) + kGap / 2 + FieldWidth(layout) <= half;
+    return Width(widths.difficultyCaption, layout.textPixels) + kGap / 2 + FieldWidth(layout) <=
+           half;
 }
 
 // The test's two fields, each after its caption, sharing `width` from (left, top): side by side
 // in rows of `height`, or one above the other where the captions need the room. Returns the
 // height they take.
 int PlaceDifficultyFields(MainWindowLayout& layout, int left, int top, int width, int height,
-                    const TextWidths& widths) {
+                          const TextWidths& widths) {
     const bool sideBySide = DifficultyFieldsSideBySide(layout, width, widths);
     const int column = sideBySide ? (width - kGap) / 2 : width;
     const int field = FieldWidth(layout);
@@ -161,7 +163,8 @@ MainWindowLayout Upright(QSize available, bool withDifficulty, const TextWidths&
     top += areaHeight + kGap + extra;
     if (withDifficulty) {
         top +=
-            PlaceDifficultyFields(layout, margin, top, width - 2 * margin, kThumbTarget, widths) + kGap;
+            PlaceDifficultyFields(layout, margin, top, width - 2 * margin, kThumbTarget, widths) +
+            kGap;
         layout.difficulty.chance = QRect(margin, top, width - 2 * margin, 2 * line);
         top += 2 * line + kGap;
     }
@@ -220,7 +223,8 @@ MainWindowLayout Sideways(QSize available, bool withDifficulty, const TextWidths
         // The fields at the left, as wide as their captions need, the chance beside them.
         const int stripTop = height - kMargin - strip;
         const int fieldsWidth =
-            2 * (Width(widths.difficultyCaption, layout.textPixels) + FieldWidth(layout) + kGap) + kGap;
+            2 * (Width(widths.difficultyCaption, layout.textPixels) + FieldWidth(layout) + kGap) +
+            kGap;
         PlaceDifficultyFields(layout, kMargin, stripTop, fieldsWidth, strip, widths);
         const int chanceLeft = kMargin + fieldsWidth + 2 * kGap;
         layout.difficulty.chance = QRect(chanceLeft, stripTop, width - chanceLeft - kMargin, strip);
@@ -257,7 +261,8 @@ MainWindowLayout DesignedLayout(bool withDifficulty) {
 }
 
 QSize DesignedSize(bool withDifficulty) {
-    return {FromTwips(kClientWidth), FromTwips(withDifficulty ? kClientHeightWithDifficulty : kClientHeight)};
+    return {FromTwips(kClientWidth),
+            FromTwips(withDifficulty ? kClientHeightWithDifficulty : kClientHeight)};
 }
 
 bool FitsDesignedLayout(QSize available, bool withDifficulty) {

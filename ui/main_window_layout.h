@@ -47,11 +47,11 @@ struct MainWindowLayout {
 // pixels for each pixel of text size, so that a layout of any text size gives each the room it
 // needs. The widest of each kind counts.
 struct TextWidths {
-    double stepDiceCaption = 0;  // "STEP DICE"
-    double totalCaption = 0;     // "TOTAL"
-    double stepCaption = 0;      // "STEP 40", the option's mark aside
-    double difficultyCaption = 0;      // "DIFFICULTY", "BONUS STEP"
-    double panel = 0;            // a dice label or "Rule of One" at the total's size, two buttons
+    double stepDiceCaption = 0;    // "STEP DICE"
+    double totalCaption = 0;       // "TOTAL"
+    double stepCaption = 0;        // "STEP 40", the option's mark aside
+    double difficultyCaption = 0;  // "DIFFICULTY", "BONUS STEP"
+    double panel = 0;              // a dice label or "Rule of One" at the total's size, two buttons
     // Where the option's mark stands before its caption, in pixels whatever the text size.
     int optionMark = 0;
 
