@@ -19,32 +19,30 @@ bool IsRuleOfOne(const RollThrows& roll) {
 }  // namespace
 
 RollLogModel::RollLogModel(QObject* parent, qsizetype capacity)
-    : QAbstractListModel(parent), m_capacity(capacity) {}
+    : QAbstractListModel(parent), m_record(static_cast<std::size_t>(capacity)) {}
 
 void RollLogModel::add(const StepThrows& roll, const QDateTime& when) {
     add(RollThrows{.step = roll, .bonus = {}, .difficulty = kNoDifficulty}, when);
 }
 
 void RollLogModel::add(const RollThrows& roll, const QDateTime& when) {
-    m_tally.add(roll);
-    if (static_cast<qsizetype>(m_entries.size()) == m_capacity) {
-        const int oldest = static_cast<int>(m_entries.size()) - 1;
+    if (m_record.full() && rowCount() > 0) {
+        const int oldest = rowCount() - 1;
         beginRemoveRows({}, oldest, oldest);
-        m_entries.pop_front();
-        ++m_dropped;
+        m_record.dropOldest();
         endRemoveRows();
     }
     beginInsertRows({}, 0, 0);
-    m_entries.push_back({when.toMSecsSinceEpoch(), roll});
+    m_record.add(roll, when.toMSecsSinceEpoch());
     endInsertRows();
 }
 
 int RollLogModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(m_entries.size());
+    return parent.isValid() ? 0 : static_cast<int>(m_record.size());
 }
 
-const RollLogModel::Entry& RollLogModel::entry(int row) const {
-    return m_entries.at(m_entries.size() - 1 - static_cast<std::size_t>(row));
+const RollRecord::Entry& RollLogModel::entry(int row) const {
+    return m_record.row(static_cast<std::size_t>(row));
 }
 
 QVariant RollLogModel::data(const QModelIndex& index, int role) const {
@@ -115,9 +113,9 @@ QString RollLogModel::linesOf(QList<int> rows) const {
 QString RollLogModel::record(const QDate& today) const {
     const QDate first = rowCount() == 0 ? today : when(rowCount() - 1).date();
     QStringList lines{tr("Dicewright roll log, %1").arg(DayText(first))};
-    if (m_dropped > 0) {
-        lines << tr("(%1 earlier roll(s) no longer kept)", nullptr, CountForPlural(m_dropped))
-                     .arg(ProgramLocale().toString(m_dropped));
+    if (const qint64 gone = dropped(); gone > 0) {
+        lines << tr("(%1 earlier roll(s) no longer kept)", nullptr, CountForPlural(gone))
+                     .arg(ProgramLocale().toString(gone));
     }
     for (int row = rowCount() - 1; row >= 0; --row) {
         if (startsADay(row)) lines << DayText(when(row).date());

@@ -5,21 +5,18 @@
 #include <deque>
 
 #include "difficulty_roll.h"
-#include "roll_tally.h"
+#include "roll_record.h"
 #include "step_roll.h"
 
 namespace dicewright {
 
-// Every roll since the program started, newest in the first row, up to a capacity of them
-// (kCapacity in the program).
-// Each is kept compact, as its time and its dice; its text is formed only when asked for.
-// The tally behind the statistics counts every roll, also those no longer kept.
+// Every roll since the program started, newest in the first row, as the record keeps them.
 class RollLogModel : public QAbstractListModel {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(RollLogModel)
 
 public:
-    static constexpr qsizetype kCapacity = 100000;
+    static constexpr qsizetype kCapacity = RollRecord::kCapacity;
 
     explicit RollLogModel(QObject* parent = nullptr, qsizetype capacity = kCapacity);
 
@@ -30,8 +27,8 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
 
     // How many of the oldest rolls went to keep the log within its capacity.
-    qint64 dropped() const { return m_dropped; }
-    const RollTally& tally() const { return m_tally; }
+    qint64 dropped() const { return static_cast<qint64>(m_record.dropped()); }
+    const RollTally& tally() const { return m_record.tally(); }
 
     // The roll of a row as one line for a chat, as the total display showed it:
     // "Step 26 (D20+D10+D8+D6): 56 — D20: 20 + 20 + 5 = 45 · D10: 7 · D8: 3 · D6: 1", and a
@@ -49,21 +46,14 @@ public:
     QString record(const QDate& today = QDate::currentDate()) const;
 
 private:
-    struct Entry {
-        qint64 msecsSinceEpoch = 0;
-        RollThrows roll;
-    };
-    const Entry& entry(int row) const;
+    const RollRecord::Entry& entry(int row) const;
     QDateTime when(int row) const;
     // Whether a row's roll came on another day than the roll before it.
     bool startsADay(int row) const;
     // A row's time of day and chat line.
     QString timedLine(int row) const;
 
-    qsizetype m_capacity;
-    std::deque<Entry> m_entries;  // oldest first; row 0 is the last entry
-    qint64 m_dropped = 0;
-    RollTally m_tally;
+    RollRecord m_record;
 };
 
 }  // namespace dicewright

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The cache of long builds keeps only what was built whole: tools/build_web_qt.sh run against
-# stand-ins for Debian's tools (its source fetch, emscripten and CMake, which record their
-# calls), with one step of the build broken at a time.
+# The cache of long builds keeps only what was built whole: tools/build_windows_qt.sh run
+# against stand-ins for Debian's tools (its source fetch, the MinGW compilers and CMake, which
+# record their calls), with one step of the build broken at a time.
 #   cache_test.sh WORK_DIR
 set -u
 repo=$(cd "$(dirname "$(realpath "$0")")/../.." && pwd)
@@ -14,7 +14,8 @@ mkdir -p "$work/bin"
 calls=$work/calls.txt
 stand_in() { printf '#!/bin/sh\n%s\n' "$2" >"$work/bin/$1" && chmod +x "$work/bin/$1"; }
 stand_in dpkg-query 'echo 6.4.2+dfsg-10'
-stand_in emcc 'echo "emcc (Emscripten gcc/clang-like replacement) 3.1.6"'
+stand_in x86_64-w64-mingw32-g++-posix 'echo "x86_64-w64-mingw32-g++-posix (GCC) 12-posix"'
+stand_in x86_64-w64-mingw32-gcc-posix 'echo "x86_64-w64-mingw32-gcc-posix (GCC) 12-posix"'
 stand_in apt-get 'case " $* " in *" source "*) echo "apt-get source" >>'"$calls"'; q=qt6-base-6.4.2/src; mkdir -p $q/plugins/platforms/wasm $q/widgets/kernel; touch $q/plugins/platforms/wasm/CMakeLists.txt $q/widgets/CMakeLists.txt $q/widgets/kernel/qapplication.cpp ;; esac'
 # CMake fails the step named in $BREAK (configure, build or install).
 stand_in cmake 'step=configure; case "$1" in --build) step=build ;; --install) step=install ;; esac
@@ -23,7 +24,7 @@ echo "cmake $step" >>'"$calls"'; [ "$step" != "${BREAK:-}" ]'
 # Runs the Qt build against the cache in $work/NAME; sets STATUS and PREFIX (its last line).
 build() {
     local output
-    output=$(DICEWRIGHT_CACHE=$work/$1 PATH="$work/bin:$PATH" "$repo/tools/build_web_qt.sh" 2>"$work/$1.log")
+    output=$(DICEWRIGHT_CACHE=$work/$1 PATH="$work/bin:$PATH" "$repo/tools/build_windows_qt.sh" 2>"$work/$1.log")
     STATUS=$?
     PREFIX=$(tail -n 1 <<<"$output")
 }
@@ -41,11 +42,11 @@ check "the second run is served from the cache" test "$STATUS" = 0 -a "$(count '
 # One broken step stops the build there, and nothing of it is kept.
 : >"$calls"
 mkdir -p "$work/broken-bin"
-printf '#!/bin/sh\nexit 1\n' >"$work/broken-bin/ln" && chmod +x "$work/broken-bin/ln"
-PATH="$work/broken-bin:$PATH" build emsdk
-check "a failed link in the emsdk folder fails the build ($STATUS)" test "$STATUS" != 0
-check "nothing after it runs" test "$(count 'apt-get source')" = 0 -a "$(count 'cmake configure')" = 0
-check "nothing is marked complete" eval '! complete_in emsdk'
+printf '#!/bin/sh\nexit 1\n' >"$work/broken-bin/cp" && chmod +x "$work/broken-bin/cp"
+PATH="$work/broken-bin:$PATH" build toolchain
+check "a failed copy of the toolchain fails the build ($STATUS)" test "$STATUS" != 0
+check "nothing after it runs" test "$(count 'cmake configure')" = 0
+check "nothing is marked complete" eval '! complete_in toolchain'
 for step in configure build install; do
     : >"$calls"
     BREAK=$step build "$step"

@@ -37,10 +37,11 @@ function(add_platform_tests)
     set(fresh ${CMAKE_CURRENT_BINARY_DIR}/source_texts.ts)
     file(GLOB_RECURSE text_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/ui/*.cpp
         ${PROJECT_SOURCE_DIR}/ui/*.h)
+    set(web_text_sources ${PROJECT_SOURCE_DIR}/web/page/page_texts.js)
     add_custom_command(OUTPUT ${fresh}
         COMMAND ${LUPDATE} -silent -locations none -extensions cpp,h,js
             ${DICEWRIGHT_TEXT_SOURCES} -ts ${fresh}
-        DEPENDS ${text_sources} ${PROJECT_SOURCE_DIR}/packaging/web/page_texts.js
+        DEPENDS ${text_sources} ${web_text_sources}
         COMMENT "Reading the texts of the sources")
     add_executable(translations_test ${PROJECT_SOURCE_DIR}/tests/translations_test.cpp ${fresh})
     target_compile_definitions(translations_test PRIVATE
@@ -69,3 +70,12 @@ function(add_platform_tests)
         endif()
     endforeach()
 endfunction()
+
+# What the desktop program makes of a table of seeded rolls, in every language: the web
+# edition's browser test checks that the page gives the same (./build.sh web builds it).
+add_executable(parity_table_writer EXCLUDE_FROM_ALL ${PROJECT_SOURCE_DIR}/tests/parity_table_writer.cpp)
+target_link_libraries(parity_table_writer PRIVATE dicewright_ui)
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/tests/web_parity_table.json
+    COMMAND parity_table_writer ${CMAKE_BINARY_DIR}/tests/web_parity_table.json
+    DEPENDS parity_table_writer)
+add_custom_target(web_parity_table DEPENDS ${CMAKE_BINARY_DIR}/tests/web_parity_table.json)

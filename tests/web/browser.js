@@ -1,17 +1,17 @@
 'use strict';
-// Shared by the web edition's browser test and its benchmark: a static server on 127.0.0.1 for
-// a folder, Debian's Chromium started headless through puppeteer-core, and screenshots read as
-// pixels, so that what Qt draws on its canvas can be found and measured.
+// Shared by the web edition's browser tests and its benchmark: a static server on 127.0.0.1 for
+// a folder, Debian's Chromium started headless through puppeteer-core, bounded waits, and the
+// accessibility tree as a screen reader reads it.
 const fs = require('fs');
 const http = require('http');
 const path = require('path');
 const puppeteer = require('puppeteer-core');
-const { PNG } = require('pngjs');
 
 const TYPES = {
   '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.wasm': 'application/wasm',
   '.png': 'image/png', '.jpg': 'image/jpeg', '.svg': 'image/svg+xml', '.txt': 'text/plain',
-  '.webmanifest': 'application/manifest+json',
+  '.webmanifest': 'application/manifest+json', '.css': 'text/css', '.json': 'application/json',
+  '.woff2': 'font/woff2',
 };
 
 // Serves `root` on a free port of 127.0.0.1; resolves to { origin, requests, close }. With
@@ -50,15 +50,13 @@ function serve(root, { compress = false, missing = null } = {}) {
   });
 }
 
-// Headless Chromium with software WebGL (Qt draws its windows through WebGL), and none of its
-// own network traffic.
+// Headless Chromium with no GPU and no WebGL, and none of its own network traffic.
 // `extra` adds arguments, such as --lang=de for a German browser.
 function launch(extra = []) {
   return puppeteer.launch({
     executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
     headless: true,
-    args: ['--no-sandbox', '--use-angle=swiftshader', '--enable-unsafe-swiftshader',
-      '--disable-background-networking', '--disable-component-update', '--disable-sync',
+    args: ['--no-sandbox', '--disable-gpu', '--disable-webgl', '--disable-background-networking', '--disable-component-update', '--disable-sync',
       '--disable-quic', '--no-first-run', '--disable-default-apps', ...extra],
   });
 }
@@ -80,57 +78,11 @@ async function waitFor(what, probe, seconds = 60) {
   }
 }
 
-// The page as pixels: { png, scale }, scale being screenshot pixels per CSS pixel.
-async function pixels(page, file) {
-  const buffer = await page.screenshot(file ? { path: file } : {});
-  const png = PNG.sync.read(buffer);
-  const cssWidth = await page.evaluate(() => window.innerWidth);
-  return { png, scale: png.width / cssWidth };
-}
-
-// The bounding box, in screenshot pixels, of the pixels for which matches(r, g, b) holds.
-function box(png, matches) {
-  let left = Infinity, top = Infinity, right = -1, bottom = -1;
-  for (let y = 0; y < png.height; ++y) {
-    for (let x = 0; x < png.width; ++x) {
-      const i = 4 * (y * png.width + x);
-      if (!matches(png.data[i], png.data[i + 1], png.data[i + 2])) continue;
-      left = Math.min(left, x); right = Math.max(right, x);
-      top = Math.min(top, y); bottom = Math.max(bottom, y);
-    }
-  }
-  if (right < 0) return null;
-  return { left, top, right, bottom, width: right - left + 1, height: bottom - top + 1 };
-}
-
-// The colour at a pixel, as [r, g, b].
-function colourAt(png, x, y) {
-  const i = 4 * (y * png.width + x);
-  return [png.data[i], png.data[i + 1], png.data[i + 2]];
-}
-
-// The main window's dark green, RGB(0, 64, 0), as a screenshot shows it.
-const isGreen = (r, g, b) => r < 12 && g > 52 && g < 76 && b < 12;
-
-// What the program's page says: its state (loading, running, ended...) and the total last
-// announced to screen readers.
+// The page's state: loading, splash, running, ended or failed.
 const state = (page) => page.evaluate(() => document.body.dataset.state);
+// What the page last gave screen readers to speak at once.
 const announced = (page) => page.evaluate(() => document.getElementById('announcement').textContent);
 
-// A control's place in CSS pixels, { x, y, width, height }, from the program's own geometry:
-// the mirror element named `name` (its text, or its label) with the role given.
-function rectOf(page, role, name) {
-  return page.evaluate((role, name) => {
-    const all = [...document.querySelectorAll('#mirror [data-rect]')];
-    const roleOf = (element) => element.getAttribute('role') || element.localName;
-    const found = all.find((element) => roleOf(element) === role &&
-      (element.textContent === name || element.getAttribute('aria-label') === name));
-    if (!found) return null;
-    const [x, y, width, height] = found.dataset.rect.split(' ').map(Number);
-    const [sx, sy, swidth, sheight] = (found.dataset.shown || found.dataset.rect).split(' ').map(Number);
-    return { x, y, width, height, shown: { x: sx, y: sy, width: swidth, height: sheight } };
-  }, role, name);
-}
 // A test's PASS and FAIL lines; finish() prints their count and ends the process, failing if any
 // check failed.
 function checks() {
@@ -176,7 +128,4 @@ async function activate(cdp, node) {
   await cdp.send('Runtime.callFunctionOn', { objectId: object.objectId, functionDeclaration: 'function () { this.click(); }' });
 }
 
-module.exports = {
-  serve, launch, waitFor, pixels, box, colourAt, isGreen, state, announced, checks, rectOf, readTree, find,
-  activate,
-};
+module.exports = { serve, launch, waitFor, state, announced, checks, readTree, find, activate };

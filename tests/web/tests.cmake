@@ -1,44 +1,26 @@
-# The test suites in the browser's build: the engine's suite under Node (emscripten builds it
-# for Node as for the browser), and the whole program in Debian's Chromium, as a player sees it
-# (web_test.js), on phones (phone_test.js) and as a screen reader reads it
-# (accessibility_test.js), and in German and French (language_test.js). The
-# windows' QtTest suites need Qt's Test module, which the web Qt leaves out.
+# The web edition's tests, in real browsers against the installed site (./build.sh web installs
+# it before it runs them), with puppeteer-core from the folder where build.sh installed
+# tests/web/package.json.
 find_program(NODE node REQUIRED)
-# Emscripten 3.1.6 would fetch its .wasm with Node's fetch, which takes no file path: Node
-# reads it from the disk without.
-set(CMAKE_CROSSCOMPILING_EMULATOR ${NODE} --no-experimental-fetch)
+set(DICEWRIGHT_WEB_SITE ${CMAKE_BINARY_DIR}/site CACHE PATH "The installed site")
+set(DICEWRIGHT_WEB_NODE_MODULES ${CMAKE_BINARY_DIR}/npm/node_modules CACHE PATH
+    "puppeteer-core's folder (./build.sh web passes the cache's)")
+set(DICEWRIGHT_WEB_PARITY_TABLE "" CACHE FILEPATH
+    "What the desktop program makes of a table of seeded rolls (./build.sh web writes it)")
 
-# GoogleTest from Debian's source, without threads.
-set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
-include(${CMAKE_CURRENT_LIST_DIR}/../googletest_from_source.cmake)
-
-function(add_platform_tests)
-    # The site as `cmake --install` lays it out (./build.sh web installs it before the tests);
-    # puppeteer-core comes from the folder where build.sh installed tests/web/package.json.
-    add_test(NAME web_test
-        COMMAND ${NODE} ${PROJECT_SOURCE_DIR}/tests/web/web_test.js ${DICEWRIGHT_WEB_SITE}
-            ${CMAKE_CURRENT_BINARY_DIR}/web_test)
-    set_tests_properties(web_test PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE
-        ENVIRONMENT "NODE_PATH=${DICEWRIGHT_WEB_NODE_MODULES}")
-
-    # The same site on phones: touch layouts, the menu by a held finger, installed and offline.
-    add_test(NAME web_phone_test
-        COMMAND ${NODE} ${PROJECT_SOURCE_DIR}/tests/web/phone_test.js ${DICEWRIGHT_WEB_SITE}
-            ${CMAKE_CURRENT_BINARY_DIR}/web_phone_test)
-    set_tests_properties(web_phone_test PROPERTIES TIMEOUT 900 RUN_SERIAL TRUE
-        ENVIRONMENT "NODE_PATH=${DICEWRIGHT_WEB_NODE_MODULES}")
-
-    # The same site through Chromium's accessibility tree, as a screen reader meets it.
-    add_test(NAME web_accessibility_test
-        COMMAND ${NODE} ${PROJECT_SOURCE_DIR}/tests/web/accessibility_test.js ${DICEWRIGHT_WEB_SITE}
-            ${CMAKE_CURRENT_BINARY_DIR}/web_accessibility_test)
-    set_tests_properties(web_accessibility_test PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE
-        ENVIRONMENT "NODE_PATH=${DICEWRIGHT_WEB_NODE_MODULES}")
-
-    # The same site in a German and a French browser.
-    add_test(NAME web_language_test
-        COMMAND ${NODE} ${PROJECT_SOURCE_DIR}/tests/web/language_test.js ${DICEWRIGHT_WEB_SITE}
-            ${CMAKE_CURRENT_BINARY_DIR}/web_language_test)
-    set_tests_properties(web_language_test PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE
+function(add_browser_test name seconds)
+    add_test(NAME ${name}
+        COMMAND ${NODE} ${PROJECT_SOURCE_DIR}/tests/web/${name}.js ${DICEWRIGHT_WEB_SITE}
+            ${CMAKE_CURRENT_BINARY_DIR}/${name} ${ARGN})
+    set_tests_properties(${name} PROPERTIES TIMEOUT ${seconds} RUN_SERIAL TRUE
         ENVIRONMENT "NODE_PATH=${DICEWRIGHT_WEB_NODE_MODULES}")
 endfunction()
+
+# In Chromium: the page as a player meets it with a mouse, a keyboard, a screen reader (its
+# accessibility tree) and a phone (its viewports, touch and keyboard), in each language,
+# offline and across an update, under the page's security policy.
+add_browser_test(web_test 900)
+# The module and the page's words against the desktop program's, roll for roll.
+add_browser_test(web_parity_test 300 ${DICEWRIGHT_WEB_PARITY_TABLE})
+# Firefox ESR (WebDriver BiDi) and WebKitGTK (WebKitWebDriver under Xvfb), without WebGL.
+add_browser_test(web_engines_test 600)

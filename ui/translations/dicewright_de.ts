@@ -367,15 +367,6 @@
         <translation>Wird geladen…</translation>
     </message>
     <message>
-        <source>Loading… %1%</source>
-        <extracomment>%1 is how much of the program has arrived, as a whole percentage.</extracomment>
-        <translation>Wird geladen… %1&#xa0;%</translation>
-    </message>
-    <message>
-        <source>Compiling…</source>
-        <translation>Wird übersetzt…</translation>
-    </message>
-    <message>
         <source>Start %1 again</source>
         <extracomment>%1 is the product&apos;s name, Dicewright.</extracomment>
         <translation>%1 erneut starten</translation>
@@ -391,10 +382,6 @@
         <translation>%1 wurde angehalten: %2.</translation>
     </message>
     <message>
-        <source>an error in the program</source>
-        <translation>ein Fehler im Programm</translation>
-    </message>
-    <message>
         <source>%1 cannot start here: %2</source>
         <extracomment>%1 is the product&apos;s name, %2 what the browser said.</extracomment>
         <translation>%1 kann hier nicht starten: %2</translation>
@@ -406,12 +393,23 @@
     </message>
     <message>
         <source>OK</source>
+        <extracomment>The button that puts the note about offline use away.</extracomment>
         <translation>OK</translation>
     </message>
     <message>
         <source>Step dice roller for tabletop role-playing games</source>
         <extracomment>What the page and the installed app say the program is.</extracomment>
         <translation>Stufenwürfel für Pen-and-Paper-Rollenspiele</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>The button that closes the roll log.</extracomment>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>The highest %1 is %2.</source>
+        <extracomment>Said where a field cannot take what was typed. %1 is the field&apos;s name, %2 its highest value.</extracomment>
+        <translation>%1 ist höchstens %2.</translation>
     </message>
 </context>
 </TS>

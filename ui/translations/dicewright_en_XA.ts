@@ -367,15 +367,6 @@
             <translation>[Ļöåďîñĝ… ····]</translation>
         </message>
         <message>
-            <source>Loading… %1%</source>
-            <extracomment>%1 is how much of the program has arrived, as a whole percentage.</extracomment>
-            <translation>[Ļöåďîñĝ… %1% ·····]</translation>
-        </message>
-        <message>
-            <source>Compiling…</source>
-            <translation>[Çömpîļîñĝ… ····]</translation>
-        </message>
-        <message>
             <source>Start %1 again</source>
             <extracomment>%1 is the product's name, Dicewright.</extracomment>
             <translation>[Šŧåŕŧ %1 åĝåîñ ······]</translation>
@@ -391,10 +382,6 @@
             <translation>[%1 ĥåš šŧöppéď: %2. ········]</translation>
         </message>
         <message>
-            <source>an error in the program</source>
-            <translation>[åñ éŕŕöŕ îñ ŧĥé pŕöĝŕåm ··········]</translation>
-        </message>
-        <message>
             <source>%1 cannot start here: %2</source>
             <extracomment>%1 is the product's name, %2 what the browser said.</extracomment>
             <translation>[%1 çåññöŧ šŧåŕŧ ĥéŕé: %2 ··········]</translation>
@@ -406,12 +393,23 @@
         </message>
         <message>
             <source>OK</source>
+            <extracomment>The button that puts the note about offline use away.</extracomment>
             <translation>[ÖĶ ·]</translation>
         </message>
         <message>
             <source>Step dice roller for tabletop role-playing games</source>
             <extracomment>What the page and the installed app say the program is.</extracomment>
             <translation>[Šŧép ďîçé ŕöļļéŕ föŕ ŧåbļéŧöp ŕöļé-pļåýîñĝ ĝåméš ····················]</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <extracomment>The button that closes the roll log.</extracomment>
+            <translation>[Çļöšé ··]</translation>
+        </message>
+        <message>
+            <source>The highest %1 is %2.</source>
+            <extracomment>Said where a field cannot take what was typed. %1 is the field's name, %2 its highest value.</extracomment>
+            <translation>[Ŧĥé ĥîĝĥéšŧ %1 îš %2. ·········]</translation>
         </message>
     </context>
 </TS>

@@ -367,15 +367,6 @@
         <translation>Chargement…</translation>
     </message>
     <message>
-        <source>Loading… %1%</source>
-        <extracomment>%1 is how much of the program has arrived, as a whole percentage.</extracomment>
-        <translation>Chargement… %1&#x202f;%</translation>
-    </message>
-    <message>
-        <source>Compiling…</source>
-        <translation>Compilation…</translation>
-    </message>
-    <message>
         <source>Start %1 again</source>
         <extracomment>%1 is the product&apos;s name, Dicewright.</extracomment>
         <translation>Relancer %1</translation>
@@ -391,10 +382,6 @@
         <translation>%1 s’est arrêté&#xa0;: %2.</translation>
     </message>
     <message>
-        <source>an error in the program</source>
-        <translation>une erreur dans le programme</translation>
-    </message>
-    <message>
         <source>%1 cannot start here: %2</source>
         <extracomment>%1 is the product&apos;s name, %2 what the browser said.</extracomment>
         <translation>%1 ne peut pas démarrer ici&#xa0;: %2</translation>
@@ -406,12 +393,23 @@
     </message>
     <message>
         <source>OK</source>
+        <extracomment>The button that puts the note about offline use away.</extracomment>
         <translation>OK</translation>
     </message>
     <message>
         <source>Step dice roller for tabletop role-playing games</source>
         <extracomment>What the page and the installed app say the program is.</extracomment>
         <translation>Lanceur de dés par échelon pour jeux de rôle sur table</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>The button that closes the roll log.</extracomment>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>The highest %1 is %2.</source>
+        <extracomment>Said where a field cannot take what was typed. %1 is the field&apos;s name, %2 its highest value.</extracomment>
+        <translation>%1&#x202f;: au plus %2.</translation>
     </message>
 </context>
 </TS>

@@ -1,0 +1,108 @@
+// Writes what the desktop program makes of a table of seeded rolls, for the web edition's check
+// that its module and its wording give the same: each roll's dice, total and verdict, its
+// chance of success as exact bits, and the texts the program shows for it in each language.
+//   parity_table_writer OUT.json
+#include <QCoreApplication>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <bit>
+#include <cstdint>
+#include <variant>
+
+#include "dice.h"
+#include "dice_text.h"
+#include "difficulty_roll.h"
+#include "difficulty_text.h"
+#include "language.h"
+#include "odds_text.h"
+#include "roll_log_model.h"
+#include "success_chance.h"
+
+using namespace dicewright;
+
+namespace {
+
+// The clock stands still, as the module's does for this check: milliseconds, read in
+// nanoseconds.
+constexpr double kHeldClockMs = 1765400000000.0;
+std::uint64_t HeldClock() {
+    return static_cast<std::uint64_t>(kHeldClockMs * 1e6);
+}
+
+struct Case {
+    int seed;
+    int step;
+    int bonusStep;
+    int difficulty;
+};
+
+QJsonObject Texts(const RollThrows& throws, const RollOutcome& outcome, const Case& c) {
+    RollLogModel log;
+    log.add(throws);
+    QJsonObject texts{{"total", TotalText(outcome)},
+                      {"throws", DiceText(ThrowsText(throws))},
+                      {"chat", log.chatLine(0)},
+                      {"odds", OddsText(c.step)}};
+    if (throws.hasDifficulty()) {
+        texts["verdict"] = VerdictText(Judge(outcome, throws.difficulty));
+        texts["chance"] = ChanceText(c.step, c.bonusStep, c.difficulty);
+    }
+    return texts;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication application(argc, argv);
+    if (argc != 2) return 2;
+    QJsonArray cases;
+    int seed = 1;
+    for (int step = 1; step <= 40; ++step) {
+        for (const auto& [bonusStep, difficulty] :
+             {std::pair{0, 0}, std::pair{0, step / 2 + 3}, std::pair{4, step + 2}}) {
+            cases.append(QJsonObject{{"seed", seed++},
+                                     {"step", step},
+                                     {"bonusStep", bonusStep},
+                                     {"difficulty", difficulty}});
+        }
+    }
+    Translations translations;
+    QJsonArray table;
+    for (const QJsonValue& value : cases) {
+        const QJsonObject in = value.toObject();
+        const Case c{in["seed"].toInt(), in["step"].toInt(), in["bonusStep"].toInt(),
+                     in["difficulty"].toInt()};
+        ClockRandomSource source(static_cast<std::uint64_t>(c.seed), HeldClock);
+        source.Reseed();
+        RollThrows throws;
+        const RollOutcome outcome = RollWithSettings(
+            c.step, {.bonusStep = c.bonusStep, .difficulty = c.difficulty}, source, throws);
+        QJsonObject row = in;
+        QJsonArray values;
+        for (const StepThrows* thrown : {&throws.step, &throws.bonus}) {
+            for (const DieRoll die : thrown->dice()) values.append(die);
+        }
+        row["dice"] = values;
+        row["ruleOfOne"] = std::holds_alternative<RuleOfOne>(outcome);
+        row["total"] = row["ruleOfOne"].toBool() ? 0 : std::get<std::int16_t>(outcome);
+        if (c.difficulty != 0) {
+            const double chance = ChanceOfSuccess(c.step, c.bonusStep, c.difficulty);
+            row["chanceBits"] =
+                QString::number(std::bit_cast<std::uint64_t>(chance), 16).rightJustified(16, '0');
+        }
+        QJsonObject languages;
+        for (const char* language : {"en", "de", "fr"}) {
+            translations.install(ChooseLanguage({QString::fromLatin1(language)}));
+            languages[language] = Texts(throws, outcome, c);
+        }
+        row["texts"] = languages;
+        table.append(row);
+    }
+    QFile out(QString::fromLocal8Bit(argv[1]));
+    if (!out.open(QIODevice::WriteOnly)) return 1;
+    out.write(QJsonDocument(QJsonObject{{"heldClockMs", kHeldClockMs}, {"rolls", table}})
+                  .toJson(QJsonDocument::Indented));
+    return 0;
+}

@@ -1,0 +1,78 @@
+#!/usr/bin/env python3
+"""Turns the program's catalogues into what the web page loads: texts-LANGUAGE.json for each
+language the site speaks (the page fetches only the player's), and a manifest for each, whose
+description a browser shows when the site is installed as an app.
+
+    page_translations.py OUT_DIR MANIFEST INDEX_HTML dicewright_en.ts dicewright_de.ts ...
+
+A text is keyed by its context and source (and disambiguation, where it has one), as Qt's tr()
+finds it. A counted text gives its forms by the plural categories of Intl.PluralRules, so that
+the page picks a form by category name and never by position. It stops, naming the text, where
+a text that the page shows in markup has no translation.
+"""
+import json
+import os
+import re
+import sys
+import xml.etree.ElementTree as ET
+
+# Qt's numerus forms in order, for each language, as the categories Intl.PluralRules gives.
+# French "many" (a million and more) takes Qt's second form, as Qt's French rule does.
+PLURAL_CATEGORIES = {
+    "en": [["one"], ["other"]],
+    "de": [["one"], ["other"]],
+    "fr": [["one"], ["many", "other"]],
+}
+
+
+def key(context, source, comment):
+    return "\u0004".join([context, source] + ([comment] if comment else []))
+
+
+def read(path):
+    root = ET.parse(path).getroot()
+    language = root.get("language").split("_")[0]
+    texts = {}
+    for context in root.iter("context"):
+        name = context.findtext("name")
+        for message in context.iter("message"):
+            translation = message.find("translation")
+            if translation.get("type") in ("unfinished", "obsolete", "vanished"):
+                continue
+            entry = key(name, message.findtext("source"), message.findtext("comment"))
+            forms = [form.text or "" for form in translation.findall("numerusform")]
+            if message.get("numerus") == "yes":
+                by_category = {}
+                for form, categories in zip(forms, PLURAL_CATEGORIES[language]):
+                    for category in categories:
+                        by_category[category] = form
+                texts[entry] = by_category
+            elif translation.text:
+                texts[entry] = translation.text
+    return language, texts
+
+
+def main(out_dir, manifest, index_html, *catalogues):
+    with open(manifest, encoding="utf-8") as file:
+        english = json.load(file)
+    with open(index_html, encoding="utf-8") as file:
+        shown = set(re.findall(r'data-text="([^"|]*)\|([^"]*)"', file.read()))
+    for catalogue in catalogues:
+        language, texts = read(catalogue)
+        if language != "en":
+            missing = [f"{c}|{s}" for c, s in sorted(shown) if key(c, s, None) not in texts]
+            if missing:
+                sys.exit(f"{catalogue}: no translation of {', '.join(missing)}")
+            translated = dict(english, lang=language)
+            description = key("page", english["description"], None)
+            translated["description"] = texts.get(description, english["description"])
+            with open(os.path.join(out_dir, f"manifest-{language}.webmanifest"), "w",
+                      encoding="utf-8") as file:
+                json.dump(translated, file, ensure_ascii=False, indent=2)
+                file.write("\n")
+        with open(os.path.join(out_dir, f"texts-{language}.json"), "w", encoding="utf-8") as file:
+            json.dump(texts, file, ensure_ascii=False, separators=(",", ":"), sort_keys=True)
+
+
+if __name__ == "__main__":
+    main(*sys.argv[1:])

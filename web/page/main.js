@@ -1,0 +1,167 @@
+// Starts Dicewright in the page: the player's language, the engine, the splash window, then the
+// main window with its menu and roll log; and the program's end, with the offer to start again.
+import { EngineError, startEngine } from './engine.js';
+import { MainWindow } from './main_window.js';
+import { Menu } from './menu.js';
+import { keepForOffline } from './offline.js';
+import { RollLog } from './roll_log.js';
+import { arg, chooseLanguage, loadTexts, qsTranslate } from './texts.js';
+import { chatLine } from './wording.js';
+import './page_texts.js';
+
+// A module that has not arrived by then is not coming: the page says so rather than wait.
+const ENGINE_SECONDS = 20;
+const $ = (id) => document.getElementById(id);
+const product = document.title;
+
+// The page's own texts, beyond the windows'.
+const PAGE = globalThis.dicewrightPageTexts;
+const say = (text, ...values) => arg(qsTranslate(text.context, text.source), ...values);
+
+// The words of the engine's errors, as the desktop program's message box gives them.
+const ERROR_TEXTS = {
+  overflow: { context: 'dicewright::Application', source: 'Overflow' },
+  'floating-point': { context: 'dicewright::Application', source: 'Invalid floating-point operation' },
+  unknown: { context: 'dicewright::Application', source: 'Unknown error' },
+};
+
+function show(state, text) {
+  document.body.dataset.state = state;
+  $('frmSplash').hidden = state !== 'splash';
+  $('Dicewright').hidden = state !== 'running';
+  $('cover').hidden = state === 'splash' || state === 'running';
+  if (text !== undefined) $('status').textContent = text;
+  $('again').hidden = state !== 'ended' && state !== 'failed';
+  if (!$('again').hidden) $('again').focus();
+}
+
+// The program ends: its windows go and the page offers to start it again.
+function end(error) {
+  if ($('frmRollLog').open) $('frmRollLog').close();
+  if (error) {
+    const words = ERROR_TEXTS[error instanceof EngineError ? error.kind : 'unknown'] ||
+      ERROR_TEXTS.unknown;
+    show('failed', say(PAGE.stopped, product, say(words)));
+  } else {
+    show('ended', say(PAGE.ended, product));
+  }
+}
+
+function translatePage(language) {
+  document.documentElement.lang = language;
+  for (const element of document.querySelectorAll('[data-text]')) {
+    const [context, source] = element.dataset.text.split('|');
+    const text = qsTranslate(context, source);
+    // A menu item keeps its key beside its words.
+    const key = element.querySelector('kbd');
+    element.textContent = text;
+    if (key) element.append(' ', key);
+  }
+  document.querySelector('meta[name="description"]').content = say(PAGE.description);
+  if (language !== 'en') {
+    document.querySelector('link[rel="manifest"]').href = `manifest-${language}.webmanifest`;
+  }
+  $('cmdClose').textContent = say(PAGE.close);
+  $('again').textContent = say(PAGE.again, product);
+  $('offline-text').textContent = say(PAGE.offline, product);
+}
+
+async function copy(text) {
+  try {
+    await navigator.clipboard.writeText(text);
+  } catch {
+    // A browser that refuses the clipboard leaves the text where a player can select it.
+  }
+  document.body.dataset.copied = text;
+}
+
+function startSplash(startMain) {
+  const splash = $('frmSplash');
+  $('lblVersion').textContent = arg(qsTranslate('dicewright::SplashWindow', 'Version %1'),
+    document.documentElement.dataset.version);
+  $('imgLogo').alt = qsTranslate('dicewright::SplashWindow', 'Dicewright logo');
+  show('splash');
+  $('cmdStart').focus();
+  $('cmdStart').addEventListener('click', startMain, { once: true });
+  // A character key or a click on the frame's own surface ends the program; Space and Enter
+  // press the button, as on any button.
+  const onKey = (event) => {
+    if (document.body.dataset.state !== 'splash') return;
+    const character = event.key.length === 1 || ['Escape', 'Backspace'].includes(event.key);
+    const pressesButton = [' ', 'Enter'].includes(event.key) && event.target === $('cmdStart');
+    if (!character || pressesButton || event.ctrlKey || event.altKey || event.metaKey) return;
+    event.preventDefault();
+    end();
+  };
+  document.addEventListener('keydown', onKey);
+  $('Frame1').addEventListener('click', (event) => {
+    if (event.target === $('Frame1') && document.body.dataset.state === 'splash') end();
+  });
+  return splash;
+}
+
+async function start() {
+  const chosen = chooseLanguage(navigator.languages?.length ? [...navigator.languages]
+                                                             : [navigator.language || 'en']);
+  let engine;
+  try {
+    [engine] = await Promise.all([startEngine(ENGINE_SECONDS), loadTexts(chosen)]);
+  } catch (error) {
+    translatePage(chosen.language);
+    show('failed', say(PAGE.cannotStart, product, error.message || error));
+    return;
+  }
+  translatePage(chosen.language);
+  const announcement = $('announcement');
+  const announce = (text) => {
+    // The same words twice are news again: the region is emptied first.
+    announcement.textContent = '';
+    requestAnimationFrame(() => { announcement.textContent = text; });
+  };
+  const log = new RollLog(engine, { copy });
+  const main = new MainWindow(engine, {
+    announce,
+    onError: (error) => end(error),
+    onRoll: () => {
+      $('actCopyLastRoll').disabled = false;
+      log.refresh();
+    },
+  });
+  const menu = new Menu($('mnuContext'), $('Dicewright'));
+  const copyLast = () => main.lastRoll && copy(chatLine(engine, main.lastRoll));
+  $('actRollLog').addEventListener('click', () => log.open());
+  $('actCopyLastRoll').addEventListener('click', copyLast);
+  $('actDifficulty').addEventListener('click', () => main.showDifficulty(!main.difficultyShown));
+  $('cmdExit').addEventListener('click', () => end());
+  // The desktop's keys. Ctrl+T is the browser's: Alt+T shows the test.
+  document.addEventListener('keydown', (event) => {
+    if (document.body.dataset.state !== 'running' || log.isOpen) return;
+    const key = event.key.toLowerCase();
+    const selected = String(window.getSelection() || '') !== '' ||
+      (event.target.selectionStart !== undefined &&
+       event.target.selectionStart !== event.target.selectionEnd);
+    if (event.ctrlKey && !event.altKey && key === 'l') {
+      event.preventDefault();
+      menu.close(false);
+      log.open();
+    } else if (event.ctrlKey && !event.altKey && key === 'c' && !selected) {
+      event.preventDefault();
+      copyLast();
+    } else if (event.altKey && !event.ctrlKey && event.code === 'KeyT') {
+      event.preventDefault();
+      main.showDifficulty(!main.difficultyShown);
+    }
+  });
+  startSplash(() => {
+    show('running');
+    document.getElementById('optStep1').focus();
+    keepForOffline(() => {
+      document.body.dataset.offline = 'unavailable';
+      $('offline').hidden = false;
+    });
+  });
+  $('offline-ok').addEventListener('click', () => { $('offline').hidden = true; });
+}
+
+$('again').addEventListener('click', () => window.location.reload());
+start();

@@ -1,0 +1,240 @@
+// The main window: the 40 steps as one radio group, the step's dice, the total with its verdict,
+// ROLL and EXIT, and the test against a difficulty with its chance.
+import { arg, qsTranslate } from './texts.js';
+import {
+  chanceText, diceText, noChanceYet, oddsText, stepCaption, throwsText, totalText, verdictText,
+} from './wording.js';
+
+const STEPS = 40;
+// What the dice display shows until a step is chosen: not step 26's label (note the blanks).
+const START_DICE = 'D20+D10+D8+D6  ';
+// How long after the last keystroke the chance is spoken: long enough for a second digit.
+const SETTLE_MS = 800;
+// Two digits typed within this pause name one step.
+const TYPE_AHEAD_PAUSE_MS = 1000;
+const GREATEST_DIFFICULTY = 99;
+
+const $ = (id) => document.getElementById(id);
+
+export class MainWindow {
+  constructor(engine, { announce, onRoll, onError }) {
+    this.engine = engine;
+    this.announce = announce;
+    this.onRoll = onRoll;
+    this.onError = onError;
+    this.lastRoll = null;
+    this.typed = { digits: 0, number: 0, at: 0 };
+    this.createSteps();
+    $('lblStepDice').textContent = diceText(START_DICE);
+    $('lblStepDice').setAttribute('aria-label', qsTranslate('dicewright::MainWindow',
+      'Dice of the chosen step'));
+    $('lblTotal').setAttribute('aria-label', qsTranslate('dicewright::TotalDisplay',
+      'Total of the last roll'));
+    $('Command1').setAttribute('aria-description', qsTranslate('dicewright::MainWindow',
+      'Roll the dice of the chosen step'));
+    $('cmdExit').setAttribute('aria-description', qsTranslate('dicewright::MainWindow',
+      'End the program'));
+    $('txtDifficulty').setAttribute('aria-description', qsTranslate(
+      'dicewright::DifficultyControls', 'What the total must reach, 1 to 99; empty or 0 for none'));
+    $('txtBonusStep').setAttribute('aria-description', qsTranslate('dicewright::DifficultyControls',
+      'A step whose dice are thrown with the chosen step\'s, 1 to 40; empty or 0 for none'));
+    $('lblChance').textContent = '';
+    $('lblChance').setAttribute('aria-label', noChanceYet());
+    $('Command1').addEventListener('click', () => this.roll());
+    $('grpSteps').addEventListener('change', () => this.stepChosen());
+    for (const field of [$('txtDifficulty'), $('txtBonusStep')]) {
+      field.addEventListener('input', () => this.fieldChanged(field));
+    }
+    $('Dicewright').addEventListener('keydown', (event) => this.key(event));
+    this.settles = 0;
+  }
+
+  createSteps() {
+    const group = $('grpSteps');
+    for (let step = 1; step <= STEPS; ++step) {
+      const option = document.createElement('label');
+      option.className = 'step';
+      const radio = document.createElement('input');
+      radio.type = 'radio';
+      radio.name = 'step';
+      radio.value = String(step);
+      // Step 25's option has always been spelled so.
+      radio.id = step === 25 ? 'optstep25' : `optStep${step}`;
+      const odds = oddsText(this.engine, step);
+      option.title = odds;
+      radio.setAttribute('aria-description', odds.split('\n').slice(1).join('. '));
+      const caption = document.createElement('span');
+      caption.textContent = stepCaption(step);
+      option.append(radio, caption);
+      group.append(option);
+    }
+  }
+
+  get step() {
+    const checked = document.querySelector('input[name="step"]:checked');
+    return checked ? Number(checked.value) : 0;
+  }
+
+  get difficultyShown() {
+    return !$('difficulty').hidden;
+  }
+
+  // A field's number, 0 where it is empty or holds no number the field takes.
+  fieldValue(field, greatest) {
+    const value = Number(field.value);
+    return field.value !== '' && Number.isInteger(value) && value >= 0 && value <= greatest
+      ? value : 0;
+  }
+
+  get difficulty() {
+    return this.difficultyShown ? this.fieldValue($('txtDifficulty'), GREATEST_DIFFICULTY) : 0;
+  }
+
+  get bonusStep() {
+    return this.difficultyShown ? this.fieldValue($('txtBonusStep'), STEPS) : 0;
+  }
+
+  stepChosen() {
+    $('lblStepDice').textContent = diceText(this.engine.diceLabel(this.step));
+    this.clearVerdict();
+    this.showChance(false);
+  }
+
+  // Digits only, whatever keyboard typed them (a phone's own, another script's digits, a
+  // paste); what is left is checked against the field's range, and a field that cannot hold
+  // it says why and keeps its last good value.
+  fieldChanged(field) {
+    const greatest = field.id === 'txtDifficulty' ? GREATEST_DIFFICULTY : STEPS;
+    const digits = [...field.value.normalize('NFKC')].map((c) => {
+      const western = c.replace(/\p{Nd}/u, (d) => String(digitValue(d)));
+      return /[0-9]/.test(western) ? western : '';
+    }).join('').slice(0, 2);
+    const note = $('lblFieldNote');
+    if (digits !== field.value) {
+      field.value = digits;
+    }
+    const value = Number(digits);
+    if (digits !== '' && value > greatest) {
+      field.value = field.dataset.kept || '';
+      field.setAttribute('aria-invalid', 'true');
+      const highest = globalThis.dicewrightPageTexts.highest;
+      note.textContent = arg(qsTranslate(highest.context, highest.source),
+        field.labels[0].textContent, greatest);
+    } else {
+      field.dataset.kept = field.value;
+      field.removeAttribute('aria-invalid');
+      note.textContent = '';
+    }
+    this.clearVerdict();
+    this.showChance(true);
+  }
+
+  showChance(spokenLater) {
+    const chance = $('lblChance');
+    const set = this.step !== 0 && this.difficulty !== 0;
+    const text = set ? chanceText(this.engine, this.step, this.bonusStep, this.difficulty) : '';
+    if (text === chance.textContent) return;
+    chance.textContent = text;
+    if (text) chance.removeAttribute('aria-label'); else chance.setAttribute('aria-label', noChanceYet());
+    clearTimeout(this.settles);
+    if (text && spokenLater) this.settles = setTimeout(() => this.announce(text), SETTLE_MS);
+  }
+
+  clearVerdict() {
+    $('lblVerdict').textContent = '';
+  }
+
+  showDifficulty(shown) {
+    if (shown === this.difficultyShown) return;
+    const hadFocus = $('difficulty').contains(document.activeElement);
+    if (shown) this.focusBefore = document.activeElement;
+    $('difficulty').hidden = !shown;
+    $('Dicewright').classList.toggle('with-difficulty', shown);
+    $('actDifficulty').setAttribute('aria-checked', String(shown));
+    this.clearVerdict();
+    this.showChance(false);
+    if (shown) {
+      $('txtDifficulty').focus();
+    } else if (hadFocus) {
+      (this.focusBefore && document.contains(this.focusBefore) ? this.focusBefore : $('Command1'))
+        .focus();
+    }
+  }
+
+  // One press of ROLL: the chosen step, with the bonus step's dice and against the difficulty
+  // where the test is shown. With no step chosen it writes nothing.
+  roll() {
+    const step = this.step;
+    if (step === 0) return;
+    let roll;
+    try {
+      roll = this.engine.roll(step, this.bonusStep, this.difficulty);
+    } catch (error) {
+      this.onError(error);
+      return;
+    }
+    clearTimeout(this.settles);
+    this.lastRoll = roll;
+    const total = totalText(roll);
+    const verdict = roll.verdict ? verdictText(roll.verdict) : '';
+    const throws = throwsText(roll);
+    $('lblTotal').textContent = total;
+    $('lblTotal').title = throws;
+    $('lblTotal').setAttribute('aria-description', throws);
+    $('lblVerdict').textContent = verdict;
+    // One announcement for both, so that a screen reader says them together, once.
+    this.announce(verdict ? arg(qsTranslate('dicewright::TotalDisplay', '%1. %2'), total, verdict)
+                          : total);
+    this.onRoll(roll);
+  }
+
+  key(event) {
+    const target = event.target;
+    const onStep = target.name === 'step';
+    const inField = target.id === 'txtDifficulty' || target.id === 'txtBonusStep';
+    if (event.key === 'Enter' && (onStep || inField)) {
+      event.preventDefault();
+      this.roll();
+      return;
+    }
+    // A digit names a step, however the keyboard made it, but not in a field or with Ctrl or
+    // Alt, where it means something else.
+    if (inField || event.ctrlKey || event.altKey || event.metaKey || event.key.length !== 1 ||
+        !/\p{Nd}/u.test(event.key) || !$('Dicewright').contains(target) ||
+        target.closest('[role="menu"]')) return;
+    event.preventDefault();
+    const step = this.typeAhead(digitValue(event.key), event.timeStamp);
+    if (step === 0) return;
+    const option = document.getElementById(step === 25 ? 'optstep25' : `optStep${step}`);
+    option.focus();
+    if (!option.checked) {
+      option.checked = true;
+      this.stepChosen();
+    }
+  }
+
+  typeAhead(digit, now) {
+    const typed = this.typed;
+    if (now - typed.at > TYPE_AHEAD_PAUSE_MS) typed.digits = 0;
+    typed.at = now;
+    const named = (n) => (n >= 1 && n <= STEPS ? n : 0);
+    if (typed.digits === 1 && named(typed.number * 10 + digit)) {
+      typed.number = typed.number * 10 + digit;
+      typed.digits = 2;
+    } else {
+      typed.number = digit;
+      typed.digits = 1;
+    }
+    return named(typed.number);
+  }
+}
+
+// The value of a decimal digit of any script: Unicode keeps each script's digits 0 to 9 in a
+// run, so it is the distance from the run's start.
+function digitValue(character) {
+  const code = character.codePointAt(0);
+  const isDigit = (at) => /\p{Nd}/u.test(String.fromCodePoint(at));
+  let value = 0;
+  while (value < 9 && isDigit(code - value - 1)) ++value;
+  return value;
+}

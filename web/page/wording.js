@@ -1,0 +1,173 @@
+// How the program words what the engine decides, as the desktop program words it, from the
+// same catalogue entries (the same context and text): dice, totals, verdicts, chances, odds,
+// the roll log's lines and its statistics.
+import {
+  arg, formatCount, formatDay, formatFixed, formatSignificant, formatTime, qsTranslate,
+} from './texts.js';
+
+// The language's die letter in a text that names dice: "2D6" is "2W6" in German.
+export function diceText(text) {
+  //: The letter that names a die before its number of faces, as in 2D6 and D20 (German: W).
+  const letter = qsTranslate('QObject', 'D', 'die letter');
+  return letter === 'D' ? text : text.replace(/[dD](?=[0-9])/g, letter);
+}
+
+export const stepCaption = (step) => arg(qsTranslate('QObject', 'STEP %1'), step);
+
+export const totalText = (roll) => (roll.ruleOfOne ? qsTranslate('QObject', 'Rule of One')
+                                                   : String(roll.total));
+
+// How a total came about, die by die: "D20: 20 + 20 + 5 = 45 · D10: 7", or "D4: 3 − 2".
+export function throwsText(roll) {
+  return diceText(roll.dice.map((die) => {
+    let text = `D${die.faces}: ${die.shown.join(' + ')}`;
+    if (die.shown.length > 1) text += ` = ${die.value}`;
+    if (die.modifier !== 0) text += `${die.modifier < 0 ? ' \u2212 ' : ' + '}${Math.abs(die.modifier)}`;
+    return text;
+  }).join(' \u00b7 '));
+}
+
+export function verdictText(verdict) {
+  if (!verdict.success) return qsTranslate('QObject', 'Failure');
+  if (verdict.extraSuccesses === 0) return qsTranslate('QObject', 'Success');
+  return arg(qsTranslate('QObject', 'Success, %1 extra success(es)', '', verdict.extraSuccesses),
+    formatCount(verdict.extraSuccesses));
+}
+
+function loggedVerdictText(verdict) {
+  if (!verdict.success) return qsTranslate('QObject', 'failure');
+  if (verdict.extraSuccesses === 0) return qsTranslate('QObject', 'success');
+  return arg(qsTranslate('QObject', 'success, %1 extra'), formatCount(verdict.extraSuccesses));
+}
+
+// A chance to a tenth of a percent; "100%" and "0%" only where exact, "> 99.9%" or "< 0.1%"
+// for what only rounds to them.
+function percent(chance) {
+  const written = (value, decimals) => arg(qsTranslate('QObject', '%1%'),
+    formatFixed(value, decimals));
+  if (chance >= 1) return written(100, 0);
+  if (chance <= 0) return written(0, 0);
+  const tenths = Math.round(1000 * chance);
+  if (tenths >= 1000) return arg(qsTranslate('QObject', '> %1'), written(99.9, 1));
+  if (tenths <= 0) return arg(qsTranslate('QObject', '< %1'), written(0.1, 1));
+  return written(tenths / 10, 1);
+}
+
+// The usual bonus, a D6: the chance with it is shown beside the chance without.
+export const USUAL_BONUS_STEP = 4;
+
+export function chanceText(engine, step, bonusStep, difficulty) {
+  const chance = arg(qsTranslate('QObject', 'Chance of success: %1'),
+    percent(engine.chance(step, bonusStep, difficulty)));
+  if (bonusStep !== 0) {
+    return arg(qsTranslate('QObject', '%1 (without the bonus: %2)'), chance,
+      percent(engine.chance(step, 0, difficulty)));
+  }
+  return arg(qsTranslate('QObject', '%1 (with step %2 as bonus: %3)'), chance, USUAL_BONUS_STEP,
+    percent(engine.chance(step, USUAL_BONUS_STEP, difficulty)));
+}
+
+export const noChanceYet = () => qsTranslate('QObject',
+  'Set a step and a difficulty for the chance of success');
+
+function averageTotalLabel(odds) {
+  return odds.ruleOfOneOneIn === 0 ? qsTranslate('QObject', 'Average total')
+                                   : qsTranslate('QObject', 'Average total (Rule of One aside)');
+}
+
+// A step's odds, a line each: its dice, the average total, the Rule of One, explosions.
+export function oddsText(engine, step) {
+  const odds = engine.odds(step);
+  return [
+    diceText(engine.diceLabel(step).trim()),
+    arg(qsTranslate('QObject', '%1: %2'), averageTotalLabel(odds), formatFixed(odds.average, 2)),
+    odds.ruleOfOneOneIn === 0 ? qsTranslate('QObject', 'Rule of One: none')
+      : arg(qsTranslate('QObject', 'Rule of One: 1 in %1'), formatCount(odds.ruleOfOneOneIn)),
+    odds.explosionChance === 0 ? qsTranslate('QObject', 'Explosion: never')
+      : arg(qsTranslate('QObject', 'Explosion: %1% of rolls'),
+        formatFixed(100 * odds.explosionChance, 1)),
+  ].join('\n');
+}
+
+// A roll as one line for a chat: "Step 8 + step 4 (2D6 + D6) against 9: 14, success, 1 extra —
+// D6: 5 · D6: 3 · D6: 6".
+export function chatLine(engine, roll) {
+  const context = 'dicewright::RollLogModel';
+  const diceOf = (step) => diceText(engine.diceLabel(step).trim());
+  let steps = arg(qsTranslate(context, 'Step %1'), roll.step);
+  let dice = diceOf(roll.step);
+  if (roll.bonusStep !== 0) {
+    steps = arg(qsTranslate(context, '%1 + step %2'), steps, roll.bonusStep);
+    dice = arg(qsTranslate(context, '%1 + %2'), dice, diceOf(roll.bonusStep));
+  }
+  let head = arg(qsTranslate(context, '%1 (%2)'), steps, dice);
+  let result = totalText(roll);
+  if (roll.verdict) {
+    head = arg(qsTranslate(context, '%1 against %2'), head, roll.difficulty);
+    result = arg(qsTranslate(context, '%1, %2'), result, loggedVerdictText(roll.verdict));
+  }
+  return arg(qsTranslate(context, '%1: %2 \u2014 %3'), head, result, throwsText(roll));
+}
+
+const dayOf = (when) => new Date(when).toDateString();
+
+// The line a row of the log shows: its time and chat line, with the day first where the day
+// changed since the roll before (`older`, the next row).
+export function logLine(engine, roll, older) {
+  const timed = `${formatTime(new Date(roll.when))}  ${chatLine(engine, roll)}`;
+  if (!older || dayOf(older.when) === dayOf(roll.when)) return timed;
+  return `${formatDay(new Date(roll.when))}  ${timed}`;
+}
+
+// The whole log as a game-night record, oldest first, with the date wherever the day changes.
+export function record(engine) {
+  const context = 'dicewright::RollLogModel';
+  const size = engine.recordSize;
+  const first = size === 0 ? Date.now() : engine.row(size - 1).when;
+  const lines = [arg(qsTranslate(context, 'Dicewright roll log, %1'), formatDay(new Date(first)))];
+  const dropped = engine.recordDropped;
+  if (dropped > 0) {
+    lines.push(arg(qsTranslate(context, '(%1 earlier roll(s) no longer kept)', '', dropped),
+      formatCount(dropped)));
+  }
+  let older = null;
+  for (let row = size - 1; row >= 0; --row) {
+    const roll = engine.row(row);
+    if (older && dayOf(older.when) !== dayOf(roll.when)) lines.push(formatDay(new Date(roll.when)));
+    lines.push(`${formatTime(new Date(roll.when))}  ${chatLine(engine, roll)}`);
+    older = roll;
+  }
+  return lines.join('\n');
+}
+
+// One step's statistics as one line, so that a screen reader reads it whole.
+export function statisticsLine(engine, report) {
+  const number = (value) => (value > 0 && value < 0.1 ? formatSignificant(value, 2)
+                                                      : formatFixed(value, 2));
+  const shown = report.rolls - report.rulesOfOne;
+  const range = arg(qsTranslate('QObject', '%1 to %2'), number(report.low), number(report.high));
+  const verdicts = {
+    'not-judged': () => arg(qsTranslate('QObject', 'judged once %1 total(s) are in (%2 so far)',
+      '', engine.fewestToJudge), formatCount(engine.fewestToJudge), formatCount(shown)),
+    lower: () => arg(qsTranslate('QObject', 'lower than fair dice give 99 times in 100 (%1)'),
+      range),
+    within: () => arg(qsTranslate('QObject',
+      'within the range fair dice give 99 times in 100 (%1)'), range),
+    higher: () => arg(qsTranslate('QObject', 'higher than fair dice give 99 times in 100 (%1)'),
+      range),
+  };
+  const parts = [report.bonusStep === 0
+    ? arg(qsTranslate('QObject', 'Step %1: %2 roll(s)', '', report.rolls), report.step,
+      formatCount(report.rolls))
+    : arg(qsTranslate('QObject', 'Step %1 + step %2: %3 roll(s)', '', report.rolls), report.step,
+      report.bonusStep, formatCount(report.rolls))];
+  parts.push(arg(qsTranslate('QObject', '%1 %2, exact %3: %4'),
+    averageTotalLabel(engine.odds(report.step, report.bonusStep)),
+    shown === 0 ? qsTranslate('QObject', 'none') : number(report.averageShown),
+    number(report.exactAverage), verdicts[report.verdict]()));
+  if (report.expectedRulesOfOne > 0) {
+    parts.push(arg(qsTranslate('QObject', 'Rule of One: %1, expected %2'),
+      formatCount(report.rulesOfOne), number(report.expectedRulesOfOne)));
+  }
+  return `${parts.join('. ')}.`;
+}
