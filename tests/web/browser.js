@@ -68,7 +68,7 @@ const reloading = /Execution context was destroyed|Cannot find context|context w
 async function waitFor(what, probe, seconds = 60) {
   const deadline = Date.now() + seconds * 1000;
   for (;;) {
-    const found = await probe().catch((error) => {
+    const found = await Promise.resolve().then(probe).catch((error) => {
       if (reloading.test(error.message) && Date.now() <= deadline) return null;
       throw error;
     });

@@ -66,13 +66,10 @@ function translatePage(language) {
   $('offline-text').textContent = say(PAGE.offline, product);
 }
 
-async function copy(text) {
-  try {
-    await navigator.clipboard.writeText(text);
-  } catch {
-    // A browser that refuses the clipboard leaves the text where a player can select it.
-  }
+// What was copied last stays on the page too, for a browser that refuses the clipboard.
+function copy(text) {
   document.body.dataset.copied = text;
+  navigator.clipboard?.writeText(text).catch(() => {});
 }
 
 function startSplash(startMain) {
