@@ -151,8 +151,8 @@ case "${1:-}" in
         # The desktop program's own code writes the table of rolls and texts that the page must
         # match (native engine, Qt's wording), so the two editions cannot drift apart.
         install_packages "${RUN_PACKAGES[@]}"
-        build build/web-parity -DCMAKE_BUILD_TYPE=Release -DDICEWRIGHT_TESTS=ON >/dev/null
-        cmake --build build/web-parity --target web_parity_table >/dev/null
+        cmake -S . -B build/web-parity -Wno-dev -DCMAKE_BUILD_TYPE=Release -DDICEWRIGHT_TESTS=ON >/dev/null
+        cmake --build build/web-parity --target web_parity_table --parallel "$(nproc)" >/dev/null
         # emcc finds its JavaScript optimiser among Debian's Node modules.
         export EMSCRIPTEN=/usr/share/emscripten NODE_PATH=/usr/share/nodejs
         cmake -S . -B build/web -G Ninja -Wno-dev -DCMAKE_BUILD_TYPE=Release \

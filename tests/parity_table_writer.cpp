@@ -18,6 +18,7 @@
 #include "language.h"
 #include "odds_text.h"
 #include "roll_log_model.h"
+#include "roll_tally.h"
 #include "success_chance.h"
 
 using namespace dicewright;
@@ -68,7 +69,13 @@ int main(int argc, char** argv) {
                                      {"difficulty", difficulty}});
         }
     }
+    // Enough rolls of two steps for the tally to judge their fairness.
+    for (int i = 0; i < 40; ++i) {
+        cases.append(QJsonObject{{"seed", 1000 + i}, {"step", 12}, {"bonusStep", 0}, {"difficulty", 0}});
+        cases.append(QJsonObject{{"seed", 2000 + i}, {"step", 20}, {"bonusStep", 4}, {"difficulty", 0}});
+    }
     Translations translations;
+    RollTally tally;
     QJsonArray table;
     for (const QJsonValue& value : cases) {
         const QJsonObject in = value.toObject();
@@ -85,6 +92,7 @@ int main(int argc, char** argv) {
             for (const DieRoll die : thrown->dice()) values.append(die);
         }
         row["dice"] = values;
+        tally.add(throws);
         row["ruleOfOne"] = std::holds_alternative<RuleOfOne>(outcome);
         row["total"] = row["ruleOfOne"].toBool() ? 0 : std::get<std::int16_t>(outcome);
         if (c.difficulty != 0) {
@@ -100,9 +108,17 @@ int main(int argc, char** argv) {
         row["texts"] = languages;
         table.append(row);
     }
+    QJsonArray reports;
+    for (const StepTallyReport& report : tally.reports()) {
+        reports.append(QJsonArray{report.step, report.bonusStep, double(report.rolls),
+                                  double(report.rulesOfOne), report.expectedRulesOfOne,
+                                  report.averageShown, report.exactAverage,
+                                  static_cast<int>(report.verdict), report.fairRange.low,
+                                  report.fairRange.high});
+    }
     QFile out(QString::fromLocal8Bit(argv[1]));
     if (!out.open(QIODevice::WriteOnly)) return 1;
-    out.write(QJsonDocument(QJsonObject{{"heldClockMs", kHeldClockMs}, {"rolls", table}})
+    out.write(QJsonDocument(QJsonObject{{"heldClockMs", kHeldClockMs}, {"rolls", table}, {"tally", reports}})
                   .toJson(QJsonDocument::Indented));
     return 0;
 }

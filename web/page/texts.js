@@ -20,6 +20,8 @@ export function chooseLanguage(preferred) {
 let catalogue = {};
 let locale = 'en-US';
 let plurals = new Intl.PluralRules('en-US');
+// The formats of the chosen locale, each made once.
+const formats = new Map();
 
 // Takes the language's catalogue (English has only its plural forms).
 export async function loadTexts(chosen) {
@@ -30,6 +32,7 @@ export async function loadTexts(chosen) {
     locale = chosen.language;
   }
   plurals = new Intl.PluralRules(locale);
+  formats.clear();
   const response = await fetch(`texts-${chosen.language}.json`);
   if (!response.ok) throw new Error(`texts-${chosen.language}.json: ${response.status}`);
   catalogue = await response.json();
@@ -59,7 +62,6 @@ export function arg(text, ...values) {
 
 export const currentLocale = () => locale;
 
-const formats = new Map();
 function format(key, make) {
   if (!formats.has(key)) formats.set(key, make());
   return formats.get(key);
