@@ -129,3 +129,35 @@ async function activate(cdp, node) {
 }
 
 module.exports = { serve, launch, waitFor, state, announced, checks, readTree, find, activate };
+
+// The bytes a first visit fetches from `origin` with an empty cache: everything that arrives
+// until the splash shows and for 1.5 s after, the service worker's fetches included. Gives
+// { bytes, files: [[name, bytes]...] } with the largest files first.
+async function firstVisitBytes(browser, origin) {
+  const context = await browser.createBrowserContext();
+  const fetched = new Map();
+  const watched = new Set();
+  const watch = async (target) => {
+    if (!['page', 'service_worker'].includes(target.type()) || watched.has(target)) return;
+    watched.add(target);
+    const cdp = await target.createCDPSession();
+    const urls = new Map();
+    cdp.on('Network.responseReceived', ({ requestId, response }) => urls.set(requestId, response.url));
+    cdp.on('Network.loadingFinished', ({ requestId, encodedDataLength }) => {
+      const name = new URL(urls.get(requestId) || origin).pathname;
+      fetched.set(name, (fetched.get(name) || 0) + encodedDataLength);
+    });
+    await cdp.send('Network.enable');
+    await cdp.send('Network.setCacheDisabled', { cacheDisabled: true });
+  };
+  context.on('targetcreated', watch);
+  const page = await context.newPage();
+  await watch(page.target());
+  await page.goto(origin);
+  await waitFor('the splash', async () => (await page.evaluate(() => document.body.dataset.state)) === 'splash', 30);
+  await new Promise((resolve) => setTimeout(resolve, 1500));
+  await context.close();
+  const files = [...fetched.entries()].sort((a, b) => b[1] - a[1]);
+  return { bytes: files.reduce((sum, [, bytes]) => sum + bytes, 0), files };
+}
+module.exports.firstVisitBytes = firstVisitBytes;

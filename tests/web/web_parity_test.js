@@ -19,7 +19,7 @@ const LOCALES = { en: 'en-US', de: 'de-DE', fr: 'fr-FR' };
   const page = await browser.newPage();
   await page.goto(`${server.origin}/`);
   await waitFor('the splash window', async () => (await state(page)) === 'splash', 30);
-  const { rows: shown, tally } = await page.evaluate(async (table, locales) => {
+  const { rows: shown, tally, refused } = await page.evaluate(async (table, locales) => {
     const { startEngine } = await import('./engine.js');
     const texts = await import('./texts.js');
     const wording = await import('./wording.js');
@@ -48,7 +48,11 @@ const LOCALES = { en: 'en-US', de: 'de-DE', fr: 'fr-FR' };
       });
       tally = tally || engine.tally();
     }
-    return { rows, tally };
+    // What cannot be rolled or set comes back as an error the page words, not a bare number.
+    const refused = [() => engine.roll(41, 0, 0), () => engine.roll(8, 41, 0),
+      () => engine.roll(8, 0, 100), () => engine.chance(0, 0, 5), () => engine.odds(8, -1)]
+      .map((call) => { try { call(); return 'accepted'; } catch (error) { return error.kind; } });
+    return { rows, tally, refused };
   }, table, LOCALES);
 
   const spaces = (text) => text.replace(/[\u00a0\u202f]/g, ' ');
@@ -88,6 +92,8 @@ const LOCALES = { en: 'en-US', de: 'de-DE', fr: 'fr-FR' };
   const judged = tally.filter((report) => report.verdict !== 'not-judged').length;
   check(`the tally of ${tally.length} steps agrees within 1e-12, ${judged} of them judged`,
     agree && judged >= 2);
+  check(`what cannot be set is refused as out of range (${refused})`,
+    refused.every((kind) => kind === 'out-of-range'));
   await browser.close();
   await server.close();
   finish();

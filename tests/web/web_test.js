@@ -8,7 +8,7 @@ const fs = require('fs');
 const os = require('os');
 const path = require('path');
 const {
-  serve, launch, waitFor, state, announced, checks, readTree, find,
+  serve, launch, waitFor, state, announced, checks, readTree, find, firstVisitBytes,
 } = require('./browser.js');
 
 const [site, work] = process.argv.slice(2);
@@ -331,6 +331,9 @@ async function offlineAndFailures() {
   const server = await serve(site);
   const browser = await launch();
   try {
+    // The budget of a first visit from a plain server: the splash and 1.5 s after it.
+    const visit = await firstVisitBytes(browser, server.origin);
+    check(`a first visit fetches ${visit.bytes} bytes, at most 300 kB`, visit.bytes <= 300 * 1024);
     await splashWindow(browser, server.origin);
     await mainWindow(browser, server.origin);
   } finally {

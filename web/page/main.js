@@ -11,6 +11,7 @@ import './page_texts.js';
 
 // A module that has not arrived by then is not coming: the page says so rather than wait.
 const ENGINE_SECONDS = 20;
+const KEEP_AFTER_MS = 5000;
 const $ = (id) => document.getElementById(id);
 const product = document.title;
 
@@ -149,14 +150,23 @@ async function start() {
       main.showDifficulty(!main.difficultyShown);
     }
   });
-  startSplash(() => {
-    show('running');
-    document.getElementById('optStep1').focus();
+  // The files for offline use are fetched once the program is up, or once the player has
+  // lingered on the splash: never in the way of the start.
+  let kept = false;
+  const keep = () => {
+    if (kept) return;
+    kept = true;
     keepForOffline(() => {
       document.body.dataset.offline = 'unavailable';
       $('offline').hidden = false;
     });
+  };
+  startSplash(() => {
+    show('running');
+    document.getElementById('optStep1').focus();
+    keep();
   });
+  setTimeout(keep, KEEP_AFTER_MS);
   $('offline-ok').addEventListener('click', () => { $('offline').hidden = true; });
 }
 

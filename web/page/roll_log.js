@@ -25,6 +25,10 @@ export class RollLog {
     });
     $('cmdCopyAll').addEventListener('click', () => this.copy(record(this.engine)));
     $('cmdClose').addEventListener('click', () => this.dialog.close());
+    // The focus goes back where it was, in every browser.
+    this.dialog.addEventListener('close', () => {
+      if (this.returnTo && document.contains(this.returnTo)) this.returnTo.focus();
+    });
     new ResizeObserver(() => this.draw(true)).observe(this.grid);
   }
 
@@ -34,7 +38,10 @@ export class RollLog {
 
   // Opens the log on its newest roll; closed, it gives the focus back to where it was.
   open() {
-    if (!this.dialog.open) this.dialog.showModal();
+    if (!this.dialog.open) {
+      this.returnTo = document.activeElement;
+      this.dialog.showModal();
+    }
     this.current = 0;
     this.refresh();
     this.grid.scrollTop = 0;
