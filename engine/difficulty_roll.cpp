@@ -22,12 +22,6 @@ RollOutcome OutcomeOf(const RollThrows& throws) {
     return OutcomeOf(both);
 }
 
-std::string ThrowsText(const RollThrows& throws) {
-    std::string text = ThrowsText(throws.step);
-    if (throws.hasBonus()) text += " \u00b7 " + ThrowsText(throws.bonus);
-    return text;
-}
-
 Verdict Judge(const RollOutcome& outcome, int difficulty) {
     if (std::holds_alternative<RuleOfOne>(outcome)) return {};
     const int total = std::get<std::int16_t>(outcome);

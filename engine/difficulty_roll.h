@@ -30,9 +30,6 @@ RollOutcome RollWithSettings(int step, const RollSettings& settings, RandomSourc
 // The Rule of One over every die thrown, or the sum of them all.
 RollOutcome OutcomeOf(const RollThrows& throws);
 
-// How the total came about, the step's dice first: "D6: 5 · D6: 3 · D6: 6". UTF-8.
-std::string ThrowsText(const RollThrows& throws);
-
 struct Verdict {
     bool success = false;
     // One for every full 5 points above the difficulty.

@@ -75,27 +75,6 @@ std::vector<int> FacesShown(const StepThrows& throws, std::size_t index) {
     return shown;
 }
 
-std::string ThrowsText(const StepThrows& throws) {
-    const StepDefinition& definition = StepTable::Step(throws.step);
-    std::string text;
-    for (std::size_t die = 0; die < throws.count; ++die) {
-        if (die > 0) text += " \u00b7 ";
-        text += 'D' + std::to_string(definition.dice[die]) + ": ";
-        const std::vector<int> shown = FacesShown(throws, die);
-        for (std::size_t i = 0; i < shown.size(); ++i) {
-            if (i > 0) text += " + ";
-            text += std::to_string(shown[i]);
-        }
-        if (shown.size() > 1) text += " = " + std::to_string(throws.values[die]);
-        if (const int modifier = definition.modifier; modifier != 0) {
-            // A true minus sign, as printed dice notation has it.
-            text += modifier < 0 ? " \u2212 " : " + ";
-            text += std::to_string(modifier < 0 ? -modifier : modifier);
-        }
-    }
-    return text;
-}
-
 std::string OutcomeText(const RollOutcome& outcome) {
     if (std::holds_alternative<RuleOfOne>(outcome)) {
         return "Rule of One";

@@ -52,10 +52,6 @@ RollOutcome OutcomeOf(std::span<const StepThrows> rolls);
 // The faces that die `index` of a roll showed, in the order thrown.
 std::vector<int> FacesShown(const StepThrows& throws, std::size_t index);
 
-// How a total came about, die by die: "D20: 20 + 20 + 5 = 45 · D10: 7", or "D4: 3 − 2" for the
-// die of steps 1 and 2. UTF-8.
-std::string ThrowsText(const StepThrows& throws);
-
 // "Rule of One", or the total in plain decimal ("-1", "0", "27").
 std::string OutcomeText(const RollOutcome& outcome);
 

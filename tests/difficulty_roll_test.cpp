@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "scripted_random_source.h"
+#include "written_throws.h"
 
 namespace dicewright {
 namespace {
@@ -38,7 +39,7 @@ TEST_P(TestRollOutcome, ThrowsTheStepThenTheBonus) {
     const RollSettings settings{.bonusStep = c.bonus, .difficulty = 9};
     EXPECT_EQ(OutcomeText(RollWithSettings(c.step, settings, source, throws)), c.total);
     EXPECT_EQ(source.DrawsLeft(), 0u) << "every scripted throw is used, none more";
-    EXPECT_EQ(ThrowsText(throws), c.dice);
+    EXPECT_EQ(WrittenThrows(throws), c.dice);
     EXPECT_EQ(throws.step.step, c.step);
     EXPECT_EQ(throws.bonus.step, c.bonus);
     EXPECT_EQ(throws.difficulty, 9) << "the roll records the difficulty it was judged against";

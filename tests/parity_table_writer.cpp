@@ -43,7 +43,7 @@ QJsonObject Texts(const RollThrows& throws, const RollOutcome& outcome, const Ca
     RollLogModel log;
     log.add(throws);
     QJsonObject texts{{"total", TotalText(outcome)},
-                      {"throws", DiceText(ThrowsText(throws))},
+                      {"throws", ThrowsText(throws)},
                       {"chat", log.chatLine(0)},
                       {"odds", OddsText(c.step)}};
     if (throws.hasDifficulty()) {
@@ -71,8 +71,10 @@ int main(int argc, char** argv) {
     }
     // Enough rolls of two steps for the tally to judge their fairness.
     for (int i = 0; i < 40; ++i) {
-        cases.append(QJsonObject{{"seed", 1000 + i}, {"step", 12}, {"bonusStep", 0}, {"difficulty", 0}});
-        cases.append(QJsonObject{{"seed", 2000 + i}, {"step", 20}, {"bonusStep", 4}, {"difficulty", 0}});
+        cases.append(
+            QJsonObject{{"seed", 1000 + i}, {"step", 12}, {"bonusStep", 0}, {"difficulty", 0}});
+        cases.append(
+            QJsonObject{{"seed", 2000 + i}, {"step", 20}, {"bonusStep", 4}, {"difficulty", 0}});
     }
     Translations translations;
     RollTally tally;
@@ -110,15 +112,15 @@ int main(int argc, char** argv) {
     }
     QJsonArray reports;
     for (const StepTallyReport& report : tally.reports()) {
-        reports.append(QJsonArray{report.step, report.bonusStep, double(report.rolls),
-                                  double(report.rulesOfOne), report.expectedRulesOfOne,
-                                  report.averageShown, report.exactAverage,
-                                  static_cast<int>(report.verdict), report.fairRange.low,
-                                  report.fairRange.high});
+        reports.append(QJsonArray{
+            report.step, report.bonusStep, double(report.rolls), double(report.rulesOfOne),
+            report.expectedRulesOfOne, report.averageShown, report.exactAverage,
+            static_cast<int>(report.verdict), report.fairRange.low, report.fairRange.high});
     }
     QFile out(QString::fromLocal8Bit(argv[1]));
     if (!out.open(QIODevice::WriteOnly)) return 1;
-    out.write(QJsonDocument(QJsonObject{{"heldClockMs", kHeldClockMs}, {"rolls", table}, {"tally", reports}})
+    out.write(QJsonDocument(
+                  QJsonObject{{"heldClockMs", kHeldClockMs}, {"rolls", table}, {"tally", reports}})
                   .toJson(QJsonDocument::Indented));
     return 0;
 }

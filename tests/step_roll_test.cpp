@@ -8,6 +8,7 @@
 #include "roll_press.h"
 #include "scripted_random_source.h"
 #include "step_table.h"
+#include "written_throws.h"
 
 namespace dicewright {
 namespace {
@@ -118,7 +119,7 @@ TEST_P(StepThrowsReport, ListsEveryFaceAndChangesNothingElse) {
     EXPECT_EQ(outcome, RollStep(c.step, plain));
     EXPECT_EQ(OutcomeOf(throws), outcome);
     EXPECT_EQ(reported.DrawsLeft(), 0u);
-    EXPECT_EQ(ThrowsText(throws), c.text);
+    EXPECT_EQ(WrittenThrows(throws), c.text);
     EXPECT_EQ(throws.step, c.step);
     ASSERT_EQ(throws.count, c.faces.size());
     for (std::size_t die = 0; die < throws.count; ++die) {
@@ -226,7 +227,7 @@ TEST(RollSelectedSteps, WithATestThrowsTheBonusAfterTheStepAndKeepsTheDifficulty
     for (const auto& call : Asked(9, 40)) expected.push_back(call);
     EXPECT_EQ(press.source.calls, expected);
     ASSERT_EQ(press.thrown.size(), 1u);
-    EXPECT_EQ(ThrowsText(press.thrown[0]), "D6: 6 + 2 = 8 · D6: 3 · D6: 5");
+    EXPECT_EQ(WrittenThrows(press.thrown[0]), "D6: 6 + 2 = 8 · D6: 3 · D6: 5");
     EXPECT_EQ(press.thrown[0].difficulty, 12);
 }
 

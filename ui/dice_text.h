@@ -3,6 +3,7 @@
 #include <QString>
 #include <string>
 
+#include "difficulty_roll.h"
 #include "step_roll.h"
 
 namespace dicewright {
@@ -17,6 +18,11 @@ QString DiceLabel(int step);
 
 // The caption of a step's option: "STEP 8".
 QString StepCaption(int step);
+
+// How a total came about, die by die, the step's dice before the bonus step's, each with the
+// language's die letter: "D20: 20 + 20 + 5 = 45 · D10: 7", or "D4: 3 − 2" for the die of steps
+// 1 and 2.
+QString ThrowsText(const RollThrows& throws);
 
 // The total as the total display shows it: its digits, or "Rule of One".
 QString TotalText(const RollOutcome& outcome);

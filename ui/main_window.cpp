@@ -416,7 +416,7 @@ void MainWindow::Command1_Click() {
     RollSelectedSteps(
         m_random, settings, [this](int step) { return isSelected(step); },
         [this](const RollThrows& throws, const RollOutcome& outcome) {
-            m_total->showThrows(DiceText(ThrowsText(throws)));
+            m_total->showThrows(ThrowsText(throws));
             const QString verdict = m_difficulty->showVerdict(throws, outcome);
             m_total->showTotal(TotalText(outcome), verdict);
             log().add(throws);

@@ -80,7 +80,7 @@ QString RollLogModel::chatLine(int row) const {
         head = tr("%1 against %2").arg(head).arg(roll.difficulty);
         result = tr("%1, %2").arg(result, LoggedVerdictText(Judge(outcome, roll.difficulty)));
     }
-    return tr("%1: %2 \u2014 %3").arg(head, result, DiceText(ThrowsText(roll)));
+    return tr("%1: %2 \u2014 %3").arg(head, result, ThrowsText(roll));
 }
 
 QDateTime RollLogModel::when(int row) const {

@@ -95,9 +95,9 @@ int WriteRoll(const RollThrows& roll) {
         const StepDefinition& step = StepTable::Step(thrown->step);
         for (std::size_t die = 0; die < thrown->count; ++die) {
             const std::vector<int> shown = FacesShown(*thrown, die);
-            g_ints.insert(g_ints.end(), {step.dice[die], step.modifier, thrown->values[die],
-                                         thrown == &roll.bonus ? 1 : 0,
-                                         static_cast<std::int32_t>(shown.size())});
+            g_ints.insert(g_ints.end(),
+                          {step.dice[die], step.modifier, thrown->values[die],
+                           thrown == &roll.bonus ? 1 : 0, static_cast<std::int32_t>(shown.size())});
             g_ints.insert(g_ints.end(), shown.begin(), shown.end());
         }
     }
@@ -113,9 +113,15 @@ extern "C" {
 
 // Where the page finds what the calls write. The buffers move as they grow: asked again after
 // each call.
-EMSCRIPTEN_KEEPALIVE const std::int32_t* dw_ints() { return g_ints.data(); }
-EMSCRIPTEN_KEEPALIVE const double* dw_numbers() { return g_numbers.data(); }
-EMSCRIPTEN_KEEPALIVE const char* dw_text() { return g_text.c_str(); }
+EMSCRIPTEN_KEEPALIVE const std::int32_t* dw_ints() {
+    return g_ints.data();
+}
+EMSCRIPTEN_KEEPALIVE const double* dw_numbers() {
+    return g_numbers.data();
+}
+EMSCRIPTEN_KEEPALIVE const char* dw_text() {
+    return g_text.c_str();
+}
 
 // The step's dice label, exactly as the table has it; its length in bytes.
 EMSCRIPTEN_KEEPALIVE int dw_dice_label(int step) {
@@ -130,8 +136,8 @@ EMSCRIPTEN_KEEPALIVE int dw_dice_label(int step) {
 // by `msecsSinceEpoch`. Writes the roll (WriteRoll); an error keeps nothing.
 EMSCRIPTEN_KEEPALIVE int dw_roll(int step, int bonusStep, int difficulty, double msecsSinceEpoch) {
     return Guarded([=] {
-        if (bonusStep < kNoBonus || bonusStep > StepTable::kLastStep || difficulty < kNoDifficulty ||
-            difficulty > kGreatestDifficulty)
+        if (bonusStep < kNoBonus || bonusStep > StepTable::kLastStep ||
+            difficulty < kNoDifficulty || difficulty > kGreatestDifficulty)
             throw std::out_of_range("no such bonus step or difficulty");
         Source().Reseed();
         RollThrows throws;
@@ -157,7 +163,7 @@ EMSCRIPTEN_KEEPALIVE double dw_chance(int step, int bonusStep, int difficulty) {
 EMSCRIPTEN_KEEPALIVE int dw_odds(int step, int bonusStep) {
     return Guarded([=] {
         const StepOdds odds = OddsOf(step, bonusStep);
-        g_numbers = {odds.averageTotal,   static_cast<double>(odds.ruleOfOneOneIn),
+        g_numbers = {odds.averageTotal,    static_cast<double>(odds.ruleOfOneOneIn),
                      odds.explosionChance, odds.totalDeviation,
                      odds.totalSkewness,   odds.totalExcessKurtosis};
         return static_cast<int>(g_numbers.size());
@@ -165,9 +171,15 @@ EMSCRIPTEN_KEEPALIVE int dw_odds(int step, int bonusStep) {
 }
 
 // The record: how many rolls it keeps, how many went, and the most it keeps.
-EMSCRIPTEN_KEEPALIVE int dw_record_size() { return static_cast<int>(Record().size()); }
-EMSCRIPTEN_KEEPALIVE double dw_record_dropped() { return static_cast<double>(Record().dropped()); }
-EMSCRIPTEN_KEEPALIVE int dw_record_capacity() { return static_cast<int>(Record().capacity()); }
+EMSCRIPTEN_KEEPALIVE int dw_record_size() {
+    return static_cast<int>(Record().size());
+}
+EMSCRIPTEN_KEEPALIVE double dw_record_dropped() {
+    return static_cast<double>(Record().dropped());
+}
+EMSCRIPTEN_KEEPALIVE int dw_record_capacity() {
+    return static_cast<int>(Record().capacity());
+}
 
 // A kept roll, row 0 the newest: written as dw_roll writes one, its time in the first number.
 EMSCRIPTEN_KEEPALIVE int dw_record_row(int row) {
@@ -187,20 +199,21 @@ EMSCRIPTEN_KEEPALIVE int dw_tally() {
     return Guarded([] {
         g_numbers.clear();
         for (const StepTallyReport& report : Record().tally().reports()) {
-            g_numbers.insert(g_numbers.end(),
-                             {static_cast<double>(report.step), static_cast<double>(report.bonusStep),
-                              static_cast<double>(report.rolls),
-                              static_cast<double>(report.rulesOfOne), report.expectedRulesOfOne,
-                              report.averageShown, report.exactAverage,
-                              static_cast<double>(report.verdict), report.fairRange.low,
-                              report.fairRange.high});
+            g_numbers.insert(
+                g_numbers.end(),
+                {static_cast<double>(report.step), static_cast<double>(report.bonusStep),
+                 static_cast<double>(report.rolls), static_cast<double>(report.rulesOfOne),
+                 report.expectedRulesOfOne, report.averageShown, report.exactAverage,
+                 static_cast<double>(report.verdict), report.fairRange.low, report.fairRange.high});
         }
         return static_cast<int>(g_numbers.size());
     });
 }
 
 // The least rolls of a step whose average the tally judges.
-EMSCRIPTEN_KEEPALIVE int dw_fewest_to_judge() { return static_cast<int>(RollTally::kFewestToJudge); }
+EMSCRIPTEN_KEEPALIVE int dw_fewest_to_judge() {
+    return static_cast<int>(RollTally::kFewestToJudge);
+}
 
 // For checks of the code: seeds the generator as the desktop's engine is seeded and holds the
 // clock still at `heldClockMs`, so that the same draws come on both.
