@@ -19,7 +19,6 @@
 #include "qt_test_main.h"
 #include "roll_log_model.h"
 #include "scripted_main_window.h"
-#include "touch_sizes.h"
 #include "window_controls.h"
 
 using namespace dicewright;
@@ -416,55 +415,6 @@ private slots:
         control(OptionName(40))->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), control(QStringLiteral("Command1")));
-    }
-
-    // On a touch screen the fields are thumb-sized targets held upright, and every control,
-    // old and new, stands whole within the screen without covering another.
-    void touchSizedOnPhones_data() {
-        QTest::addColumn<QSize>("screen");
-        QTest::newRow("390x844") << QSize(390, 844);
-        QTest::newRow("375x548") << QSize(375, 548);
-        QTest::newRow("320x480") << QSize(320, 480);
-        QTest::newRow("568x320 sideways") << QSize(568, 320);
-        QTest::newRow("844x390 sideways") << QSize(844, 390);
-    }
-    void touchSizedOnPhones() {
-        QFETCH(QSize, screen);
-        open({});
-        QTest::keyClick(m_window, Qt::Key_T, Qt::ControlModifier);
-        m_window->resize(screen);
-        const MainWindowLayout layout = TouchLayout(screen, true);
-        m_window->applyLayout(layout);
-        field("txtDifficulty")->setValue(99);
-        field("txtBonusStep")->setValue(40);
-        control<QRadioButton>(OptionName(40))->click();
-        const bool upright = screen.height() > screen.width();
-        QList<QWidget*> placed;
-        for (const char* name : {"StepDiceLabel", "Label1", "Command1", "cmdExit", "scrSteps"})
-            placed << control(QString::fromLatin1(name));
-        for (const QString& name : kDifficultyControls) placed << control(name);
-        for (QWidget* widget : placed) {
-            const QString name = widget->objectName();
-            QVERIFY2(m_window->rect().contains(widget->geometry()), qPrintable(name));
-            for (QWidget* other : placed) {
-                if (other != widget)
-                    QVERIFY2(!widget->geometry().intersects(other->geometry()),
-                             qPrintable(name + " covers " + other->objectName()));
-            }
-        }
-        for (const char* name : {"txtDifficulty", "txtBonusStep"}) {
-            const QRect target = field(name)->geometry();
-            QVERIFY2(target.height() >= (upright ? kThumbTarget : kLeastTarget), name);
-            QVERIFY2(target.width() >= kThumbTarget, name);
-        }
-        // The chance's words fit its lines, and the captions their width.
-        auto* chance = control<QLabel>(QStringLiteral("lblChance"));
-        QVERIFY(chance->heightForWidth(chance->width()) <= chance->height());
-        for (const char* name : {"DifficultyLabel", "BonusStepLabel"}) {
-            auto* caption = control<QLabel>(QString::fromLatin1(name));
-            QVERIFY2(caption->fontMetrics().horizontalAdvance(caption->text()) <= caption->width(),
-                     name);
-        }
     }
 };
 

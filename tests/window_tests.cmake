@@ -15,7 +15,6 @@ add_window_test(main_window_aids_test)
 target_link_libraries(main_window_aids_test PRIVATE Qt6::GuiPrivate)
 add_window_test(splash_window_test)
 add_window_test(roll_log_test)
-add_window_test(touch_layout_test)
 add_window_test(difficulty_controls_test)
 add_window_test(language_test)
 

@@ -10,8 +10,4 @@ namespace dicewright {
 // created; running it again does nothing.
 void InstallAccessibleInterfaces();
 
-// Starts the platform's screen-reader bridge where Qt brings none: nothing on the desktop; in the
-// browser, the mirror of the accessibility tree in the page.
-void StartAccessibilityBridge();
-
 }  // namespace dicewright

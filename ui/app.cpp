@@ -80,7 +80,6 @@ Application::Application(int& argc, char** argv)
 Application::~Application() = default;
 
 void Application::start() {
-    StartAccessibilityBridge();
     m_main.reset();
     m_splash = std::make_unique<SplashWindow>([this]() -> QWidget& { return loadMainWindow(); });
     // Unloading the splash before the main window exists leaves no window: the program ends.

@@ -11,8 +11,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QResizeEvent>
-#include <QScrollArea>
 #include <QTimer>
 
 #include "accessibility.h"
@@ -29,11 +27,9 @@
 #include "roll_log_model.h"
 #include "roll_log_window.h"
 #include "roll_press.h"
-#include "scrolls_under_a_finger.h"
 #include "shortcuts.h"
 #include "step_table.h"
 #include "total_display.h"
-#include "window_fit.h"
 
 namespace dicewright {
 namespace {
@@ -62,32 +58,6 @@ public:
 protected:
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
 };
-
-// Where the step options scroll under a finger on a screen too short for all of them at a
-// thumb's size. It draws nothing of its own: the options look as they do on the window.
-QScrollArea* MakeStepArea(QWidget* window) {
-    auto* area = new QScrollArea(window);
-    area->setObjectName(QStringLiteral("scrSteps"));
-    area->setFrameShape(QFrame::NoFrame);
-    // The options take the focus, in their designed order; the area itself is no stop for Tab.
-    area->setFocusPolicy(Qt::NoFocus);
-    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    auto* sheet = new QWidget;
-    sheet->setObjectName(QStringLiteral("sheetSteps"));
-    area->setWidget(sheet);
-    area->viewport()->setAutoFillBackground(false);
-    sheet->setAutoFillBackground(false);
-    return area;
-}
-
-// A font of the designed face at a pixel size, or the designed font itself for 0.
-QFont Sized(const QFont& designed, int pixels) {
-    if (pixels == 0) return designed;
-    QFont font = designed;
-    font.setPixelSize(pixels);
-    return font;
-}
 
 QLabel* MakeCaption(const QString& name, const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -185,14 +155,8 @@ void MainWindow::setFocusOrder() {
 
 void MainWindow::applyLayout(const MainWindowLayout& layout) {
     // Fonts first: the displays fit their text in the font they will show it in.
-    setFont(Sized(DesignedText(), layout.textPixels));
-    // As designed the total is in the window's font; on a touch screen it is the largest text.
-    QFont total = font();
-    if (layout.totalPixels != 0) {
-        total.setBold(true);
-        total.setPixelSize(layout.totalPixels);
-    }
-    m_total->setFont(total);
+    setFont(DesignedText());
+    m_total->setFont(font());
     m_stepDiceCaption->setGeometry(layout.stepDiceCaption);
     m_stepDice->place(layout.stepDice);
     placeSteps(layout);
@@ -206,65 +170,15 @@ void MainWindow::applyLayout(const MainWindowLayout& layout) {
     QFont steps = font();
     for (QAbstractButton* option : m_steps->buttons()) steps = FitCaption(option, steps);
     for (QAbstractButton* option : m_steps->buttons()) option->setFont(steps);
-    QFont buttons = Sized(DesignedButton(), layout.buttonPixels);
+    QFont buttons = DesignedButton();
     for (QPushButton* button : {m_roll, m_exit}) buttons = FitCaption(button, buttons);
     for (QPushButton* button : {m_roll, m_exit}) button->setFont(buttons);
     m_difficulty->place(layout.difficulty);
-    // The menu's rows grow with the window's texts, for a thumb.
-    m_menu->setFont(layout.textPixels == 0 ? QApplication::font(m_menu) : font());
 }
 
 void MainWindow::placeSteps(const MainWindowLayout& layout) {
-    const bool inArea = !layout.stepArea.isNull();
-    if (inArea && m_stepArea == nullptr) {
-        m_stepArea = MakeStepArea(this);
-        // A step reached by Tab or the arrows scrolls into view.
-        connect(qApp, &QApplication::focusChanged, m_stepArea, [this](QWidget*, QWidget* now) {
-            if (now != nullptr && m_stepArea->isVisible() &&
-                m_stepArea->widget()->isAncestorOf(now))
-                m_stepArea->ensureWidgetVisible(now, 0, 0);
-        });
-    }
-    QWidget* holder = inArea ? m_stepArea->widget() : this;
-    // Moving an option to another parent hides it for a moment, which moves the focus on.
-    QPointer<QWidget> focus = focusWidget();
-    QRect sheet;
-    for (int step = StepTable::kFirstStep; step <= StepTable::kLastStep; ++step) {
-        QAbstractButton* option = m_steps->button(step);
-        if (option->parentWidget() != holder) {
-            option->setParent(holder);
-            option->show();
-        }
-        option->setGeometry(layout.steps[step - 1]);
-        sheet |= layout.steps[step - 1];
-    }
-    if (m_stepArea != nullptr) {
-        // Grabbed or let go only when that changes, not at every resize (a phone's keyboard
-        // opening resizes the page).
-        if (const bool dragged = inArea && layout.stepsDragged; dragged != m_stepsDragged) {
-            ScrollsUnderAFinger(m_stepArea, dragged);
-            m_stepsDragged = dragged;
-        }
-        m_stepArea->setVisible(inArea);
-        m_stepArea->setGeometry(layout.stepArea);
-        m_stepArea->widget()->resize(sheet.size());
-    }
-    if (focus != nullptr && !focus->hasFocus()) focus->setFocus(Qt::OtherFocusReason);
-}
-
-void MainWindow::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    // A browser's page is the screen: a phone turned round lays the window out again.
-    if (WindowsFollowTheScreen()) applyLayout(layoutFor(event->size()));
-}
-
-MainWindowLayout MainWindow::layoutFor(QSize available) const {
-    if (!WindowsFollowTheScreen()) return DesignedLayout(m_difficultyShown);
-    if (!LaysOutForTouch(available, m_difficultyShown)) return DesignedLayout(m_difficultyShown);
-    if (!m_textWidths) m_textWidths = TextWidths::Measured();
-    MainWindowLayout touch = TouchLayout(available, m_difficultyShown, *m_textWidths);
-    touch.stepsDragged = PrimaryPointerIsCoarse();
-    return touch;
+    for (int step = StepTable::kFirstStep; step <= StepTable::kLastStep; ++step)
+        m_steps->button(step)->setGeometry(layout.steps[step - 1]);
 }
 
 void MainWindow::createDifficultyAction() {
@@ -283,8 +197,7 @@ void MainWindow::showDifficulty(bool shown) {
     if (shown == m_difficultyShown) return;
     m_difficultyShown = shown;
     m_difficultyAction->setChecked(shown);
-    if (!WindowsFollowTheScreen() &&
-        !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
+    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
         // A desktop window grows to hold the controls, and goes back to the designed size when
         // they go, unless the player sized it since.
         if (shown) {
@@ -295,7 +208,7 @@ void MainWindow::showDifficulty(bool shown) {
     }
     const bool fieldHadFocus = m_difficulty->fields().contains(focusWidget());
     if (shown) m_focusBeforeDifficulty = focusWidget();
-    applyLayout(layoutFor(size()));
+    applyLayout(DesignedLayout(m_difficultyShown));
     showChance();
     if (shown) {
         m_difficulty->fields().first()->setFocus(Qt::OtherFocusReason);

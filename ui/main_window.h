@@ -2,7 +2,6 @@
 
 #include <QPointer>
 #include <QWidget>
-#include <optional>
 
 #include "main_window_layout.h"
 #include "step_type_ahead.h"
@@ -13,7 +12,6 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class QRadioButton;
-class QScrollArea;
 
 namespace dicewright {
 
@@ -45,8 +43,8 @@ public:
     void showRollLog();
     // The last roll onto the clipboard as one line for a chat (Ctrl+C); nothing before a roll.
     void copyLastRoll();
-    // Places the controls and sizes their texts. Where windows follow the screen, the window
-    // lays itself out whenever its size changes: as designed where that fits, else for touch.
+    // Places the controls and sizes their texts: a caption too long for its box in the
+    // language is drawn smaller.
     void applyLayout(const MainWindowLayout& layout);
     // The menu a right-click or a held finger opens.
     QMenu* contextMenu() const { return m_menu; }
@@ -62,7 +60,6 @@ protected:
     // A typed step number selects that step; Enter or Return on a step option, on ROLL or in a
     // test's field rolls.
     void keyPressEvent(QKeyEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void Form_Load();
@@ -72,20 +69,14 @@ private:
 
     void createStepOptions();
     void setFocusOrder();
-    // The options stand on the window as designed, or in the step area on a touch screen.
     void placeSteps(const MainWindowLayout& layout);
     void createLogActions();
     void createDifficultyAction();
-    // The layout for the window's size and whether the test's controls are shown.
-    MainWindowLayout layoutFor(QSize available) const;
     void showChance();
     RollLogModel& log();
 
     RandomSource& m_random;
     QButtonGroup* m_steps = nullptr;
-    QScrollArea* m_stepArea = nullptr;
-    // Whether a finger drags the step area now.
-    bool m_stepsDragged = false;
     QLabel* m_stepDiceCaption = nullptr;
     FittedLabel* m_stepDice = nullptr;
     QLabel* m_totalCaption = nullptr;
@@ -101,9 +92,6 @@ private:
     QAction* m_difficultyAction = nullptr;
     bool m_difficultyShown = false;
     QPointer<QWidget> m_focusBeforeDifficulty;
-    // The texts' widths for a touch layout, measured once the window is first laid out for
-    // touch: the language does not change while the window is open.
-    mutable std::optional<TextWidths> m_textWidths;
 };
 
 }  // namespace dicewright

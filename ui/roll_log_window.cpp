@@ -10,7 +10,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
-#include <QStyledItemDelegate>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -19,10 +18,7 @@
 #include "odds_text.h"
 #include "program_locale.h"
 #include "roll_log_model.h"
-#include "scrolls_under_a_finger.h"
 #include "step_odds.h"
-#include "touch_sizes.h"
-#include "window_fit.h"
 
 namespace dicewright {
 namespace {
@@ -80,16 +76,6 @@ QString StatisticsLine(const StepTallyReport& report) {
     return parts.join(QStringLiteral(". ")) + QLatin1Char('.');
 }
 
-class TouchRows : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        QSize size = QStyledItemDelegate::sizeHint(option, index);
-        size.setHeight(std::max(size.height(), kThumbTarget));
-        return size;
-    }
-};
-
 }  // namespace
 
 RollLogWindow::RollLogWindow(RollLogModel& model, QWidget* parent)
@@ -139,7 +125,6 @@ RollLogWindow::RollLogWindow(RollLogModel& model, QWidget* parent)
     copyAll->setObjectName(QStringLiteral("cmdCopyAll"));
     auto* close = buttons->addButton(QDialogButtonBox::Close);
     close->setObjectName(QStringLiteral("cmdClose"));
-    m_buttons = {copyAll, close};
     connect(copyAll, &QPushButton::clicked, this,
             Guarded([this] { QGuiApplication::clipboard()->setText(m_model.record()); }));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
@@ -161,8 +146,6 @@ RollLogWindow::RollLogWindow(RollLogModel& model, QWidget* parent)
 
 void RollLogWindow::present() {
     if (!m_placed) placeBesideParent();
-    if (const QScreen* screen = parentWidget()->screen())
-        setTouchSized(LaysOutForTouch(screen->availableGeometry().size()));
     show();
     raise();
     activateWindow();
@@ -199,30 +182,6 @@ void RollLogWindow::placeBesideParent() {
     const int top = std::clamp(beside.top(), available.top(),
                                std::max(available.top(), available.bottom() - height()));
     move(std::max(left, available.left()), top);
-}
-
-void RollLogWindow::setTouchSized(bool touch) {
-    if (touch == m_touchSized) return;
-    m_touchSized = touch;
-    if (m_mouseRows == nullptr) m_mouseRows = m_rolls->itemDelegate();
-    if (m_touchRows == nullptr) m_touchRows = new TouchRows(m_rolls);
-    m_rolls->setItemDelegate(touch ? m_touchRows : m_mouseRows);
-    // A narrow screen wraps a long roll rather than hide its end beyond a scroll bar; its rows
-    // then differ in height.
-    m_rolls->setWordWrap(touch);
-    m_rolls->setUniformItemSizes(!touch);
-    m_rolls->setResizeMode(touch ? QListView::Adjust : QListView::Fixed);
-    m_rolls->setHorizontalScrollBarPolicy(touch ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
-    for (QPushButton* button : m_buttons) button->setMinimumHeight(touch ? kThumbTarget : 0);
-    // A finger drags the lists; a mouse selects rows by dragging, as on any desktop.
-    for (QAbstractItemView* list :
-         {static_cast<QAbstractItemView*>(m_rolls), static_cast<QAbstractItemView*>(m_statistics)})
-        ScrollsUnderAFinger(list, touch);
-    // Texts a phone held at arm's length shows legibly.
-    QFont text = QApplication::font(this);
-    if (touch) text.setPixelSize(kLeastTouchText);
-    setFont(text);
-    m_statistics->setMaximumHeight(fontMetrics().lineSpacing() * 9);
 }
 
 void RollLogWindow::copySelection() {

@@ -1,14 +1,11 @@
 #pragma once
 
-#include <QList>
 #include <QPersistentModelIndex>
 #include <QWidget>
 
-class QAbstractItemDelegate;
 class QLabel;
 class QListView;
 class QListWidget;
-class QPushButton;
 
 namespace dicewright {
 
@@ -29,8 +26,6 @@ public:
     void present();
     // The selected rolls, oldest first, onto the clipboard.
     void copySelection();
-    // Rows and buttons at least 44 pixels tall, for a thumb, or as the platform draws them.
-    void setTouchSized(bool touch);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -49,14 +44,10 @@ private:
     QListView* m_rolls = nullptr;
     QLabel* m_dropped = nullptr;
     QListWidget* m_statistics = nullptr;
-    QList<QPushButton*> m_buttons;
     // The row that Home or End went to, until it has been scrolled into view.
     QPersistentModelIndex m_scrollTarget;
     int m_scrollTries = 0;
     bool m_placed = false;
-    bool m_touchSized = false;
-    QAbstractItemDelegate* m_mouseRows = nullptr;
-    QAbstractItemDelegate* m_touchRows = nullptr;
 };
 
 }  // namespace dicewright

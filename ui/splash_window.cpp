@@ -14,7 +14,6 @@
 #include "fitted_label.h"
 #include "fonts.h"
 #include "twips.h"
-#include "window_fit.h"
 #include "wrapping_button.h"
 
 namespace dicewright {
@@ -106,51 +105,10 @@ SplashWindow::SplashWindow(MainWindowLoader loadMainWindow, QWidget* parent)
 }
 
 void SplashWindow::showCentred() {
-    QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen != nullptr && WindowsFollowTheScreen()) {
-        fitTo(screen->availableGeometry().size());
-        // A phone turned round while the window is up.
-        connect(screen, &QScreen::availableGeometryChanged, this, [this](const QRect& available) {
-            fitTo(available.size());
-            move(available.center() - rect().center());
-        });
-    }
-    if (screen != nullptr) move(screen->geometry().center() - rect().center());
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->geometry().center() - rect().center());
     show();
     activateWindow();
-}
-
-void SplashWindow::fitTo(QSize available) {
-    constexpr int kMargin = 8;
-    const QSize designed(FromTwips(kClientWidth), FromTwips(kClientHeight));
-    const double scale = std::min({1.0, double(available.width() - 2 * kMargin) / designed.width(),
-                                   double(available.height() - 2 * kMargin) / designed.height()});
-    if (m_designed.isEmpty()) {
-        for (QWidget* child : findChildren<QWidget*>())
-            m_designed.append({child, child->geometry(), child->font()});
-    }
-    const auto scaled = [scale](int value) { return int(value * scale + 0.5); };
-    setFixedSize(scaled(designed.width()), scaled(designed.height()));
-    // Fonts before places: a label sized to its text measures it in its new font.
-    for (const Designed& part : m_designed) {
-        QFont font = part.font;
-        if (font.pointSizeF() > 0) {
-            font.setPointSizeF(font.pointSizeF() * scale);
-        } else {
-            font.setPixelSize(std::max(1, scaled(font.pixelSize())));
-        }
-        part.widget->setFont(font);
-    }
-    for (const Designed& part : m_designed) {
-        const QRect& was = part.geometry;
-        const QRect now(scaled(was.x()), scaled(was.y()), scaled(was.width()),
-                        scaled(was.height()));
-        if (auto* fitted = qobject_cast<FittedLabel*>(part.widget)) {
-            fitted->place(now);
-        } else {
-            part.widget->setGeometry(now);
-        }
-    }
 }
 
 bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -25,11 +25,8 @@ public:
 
     explicit SplashWindow(MainWindowLoader loadMainWindow, QWidget* parent = nullptr);
 
-    // Shown centred on the screen; where windows follow the screen, also made to fit it.
+    // Shown centred on the screen.
     void showCentred();
-    // Scales the window down, texts and all, until it fits `available` pixels with a margin;
-    // never beyond its designed size.
-    void fitTo(QSize available);
 
 signals:
     // The window was unloaded by a key or a click on its frame.
@@ -51,13 +48,6 @@ private:
     FittedLabel* m_productName = nullptr;
     FittedLabel* m_version = nullptr;
     QPushButton* m_start = nullptr;
-    // Every control's designed place and font, kept from the first fit.
-    struct Designed {
-        QWidget* widget;
-        QRect geometry;
-        QFont font;
-    };
-    QList<Designed> m_designed;
 };
 
 }  // namespace dicewright

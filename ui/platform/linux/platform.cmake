@@ -6,10 +6,9 @@ set(DICEWRIGHT_QT_TEST ON)
 set(DICEWRIGHT_TEST_LANGUAGE ON)
 set(DICEWRIGHT_GOOGLE_BENCHMARK ON)
 set(DICEWRIGHT_PLATFORM_DIR ${CMAKE_CURRENT_LIST_DIR})
-include(${CMAKE_CURRENT_LIST_DIR}/../desktop/desktop.cmake)
 
 function(dicewright_platform_parts ui program)
     set(here ${DICEWRIGHT_PLATFORM_DIR})
     target_sources(${ui} PRIVATE ${here}/announcement_linux.cpp ${here}/fonts_linux.cpp
-        ${DICEWRIGHT_DESKTOP_SOURCES})
+       )
 endfunction()

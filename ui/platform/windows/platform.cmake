@@ -7,12 +7,11 @@ set(DICEWRIGHT_QT_TEST ON)
 set(DICEWRIGHT_TEST_LANGUAGE ON)
 set(DICEWRIGHT_GOOGLE_BENCHMARK OFF)
 set(DICEWRIGHT_PLATFORM_DIR ${CMAKE_CURRENT_LIST_DIR})
-include(${CMAKE_CURRENT_LIST_DIR}/../desktop/desktop.cmake)
 
 function(dicewright_platform_parts ui program)
     set(here ${DICEWRIGHT_PLATFORM_DIR})
     target_sources(${ui} PRIVATE ${here}/announcement_windows.cpp ${here}/fonts_windows.cpp
-        ${DICEWRIGHT_DESKTOP_SOURCES})
+       )
     set(liberation ${DICEWRIGHT_LIBERATION_DIR})
     qt_add_resources(${ui} "fonts" PREFIX "/fonts" BASE ${liberation}
         FILES ${liberation}/LiberationSansNarrow-Regular.ttf ${liberation}/LiberationSansNarrow-Bold.ttf)
