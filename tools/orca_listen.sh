@@ -51,7 +51,7 @@ if [ -f "$site/index.html" ]; then
     for _ in $(seq 50); do [ -s "$work/origin" ] && break; sleep 0.1; done
     chromium --no-sandbox --force-renderer-accessibility --user-data-dir="$work/profile" --no-first-run \
         --disable-background-networking --disable-component-update --disable-sync --disable-quic \
-        --use-angle=swiftshader --enable-unsafe-swiftshader --window-size=1024,768 --window-position=0,0 \
+        --window-size=1024,768 --window-position=0,0 \
         ${ORCA_LANG:+--lang="$ORCA_LANG" --accept-lang="$ORCA_LANG"} --app="$(cat "$work/origin")" >"$work/chromium.log" 2>&1 &
 else
     # The desktop program, through Qt's own AT-SPI bridge.

@@ -17,6 +17,7 @@ export class RollLog {
     this.sheet = $('lstRollsSheet');
     this.current = 0;
     this.drawn = '';
+    this.elements = new Map();
     this.grid.addEventListener('scroll', () => this.draw());
     this.grid.addEventListener('keydown', (event) => this.key(event));
     this.grid.addEventListener('click', (event) => {
@@ -43,9 +44,9 @@ export class RollLog {
       this.dialog.showModal();
     }
     this.current = 0;
-    this.refresh();
     this.grid.scrollTop = 0;
-    this.grid.focus();
+    this.refresh();
+    this.focusCurrent();
   }
 
   // Shows a new roll at the top while the log is open.
@@ -74,7 +75,9 @@ export class RollLog {
     return parseFloat(getComputedStyle(this.grid).getPropertyValue('--row-height')) || 24;
   }
 
-  // Draws the rows in view, each at its place, and no others.
+  // Draws the rows in view, each at its place, and no others. A row's element stays while the
+  // row is in view, so that the focus on it stays too; its text is written anew only where the
+  // rows moved under it (a new roll came) or it came into view.
   draw(again = false) {
     if (!this.dialog.open) return;
     const size = this.engine.recordSize;
@@ -85,31 +88,50 @@ export class RollLog {
     const key = `${first} ${last} ${size} ${this.current}`;
     if (!again && key === this.drawn) return;
     this.drawn = key;
-    const rows = [];
+    const refocus = this.grid.contains(document.activeElement);
+    for (const [row, element] of this.elements) {
+      if (row < first || row >= last) {
+        element.remove();
+        this.elements.delete(row);
+      }
+    }
     let older = last < size ? this.engine.row(last) : null;
     for (let row = last - 1; row >= first; --row) {
       const roll = this.engine.row(row);
-      const element = document.createElement('div');
-      element.setAttribute('role', 'row');
-      element.setAttribute('aria-rowindex', String(row + 1));
-      element.dataset.row = String(row);
-      element.style.top = `${row * height}px`;
-      const cell = document.createElement('div');
-      cell.setAttribute('role', 'gridcell');
-      cell.id = `roll-${row}`;
-      cell.textContent = logLine(this.engine, roll, older);
-      if (roll.ruleOfOne) element.classList.add('rule-of-one');
-      if (row === this.current) {
-        element.setAttribute('aria-selected', 'true');
-        element.classList.add('current');
+      let element = this.elements.get(row);
+      const fresh = !element;
+      if (fresh) {
+        element = document.createElement('div');
+        element.setAttribute('role', 'row');
+        element.setAttribute('aria-rowindex', String(row + 1));
+        element.dataset.row = String(row);
+        element.style.top = `${row * height}px`;
+        const cell = document.createElement('div');
+        cell.setAttribute('role', 'gridcell');
+        cell.id = `roll-${row}`;
+        element.append(cell);
+        this.elements.set(row, element);
+        this.sheet.append(element);
       }
-      element.append(cell);
-      rows.unshift(element);
+      if (fresh || again) {
+        element.firstChild.textContent = logLine(this.engine, roll, older);
+        element.classList.toggle('rule-of-one', roll.ruleOfOne);
+      }
+      const current = row === this.current;
+      element.classList.toggle('current', current);
+      element.setAttribute('aria-selected', String(current));
+      element.firstChild.tabIndex = current ? 0 : -1;
       older = roll;
     }
-    this.sheet.replaceChildren(...rows);
-    if (size > 0) this.grid.setAttribute('aria-activedescendant', `roll-${this.current}`);
-    else this.grid.removeAttribute('aria-activedescendant');
+    const cell = this.elements.get(this.current)?.firstChild;
+    if (refocus && cell && document.activeElement !== cell) cell.focus({ preventScroll: true });
+  }
+
+  // The focus on the current roll's row, drawn where it is not yet.
+  focusCurrent() {
+    this.draw(true);
+    const cell = this.elements.get(this.current)?.firstChild;
+    (cell || this.grid).focus({ preventScroll: true });
   }
 
   moveTo(row) {
@@ -122,7 +144,7 @@ export class RollLog {
     else if (top + height > this.grid.scrollTop + this.grid.clientHeight) {
       this.grid.scrollTop = top + height - this.grid.clientHeight;
     }
-    this.draw(true);
+    this.focusCurrent();
   }
 
   key(event) {
