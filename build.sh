@@ -159,7 +159,7 @@ case "${1:-}" in
             -DCMAKE_TOOLCHAIN_FILE=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake \
             -DDICEWRIGHT_WEB_NODE_MODULES="$node_modules" \
             -DDICEWRIGHT_WEB_PARITY_TABLE="$PWD/build/web-parity/tests/web_parity_table.json" \
-            -DDICEWRIGHT_TESTS=ON -DDICEWRIGHT_BENCH=ON >/dev/null
+            -DDICEWRIGHT_TESTS=ON >/dev/null
         cmake --build build/web
         rm -rf build/web/site
         cmake --install build/web --prefix build/web/site >/dev/null

@@ -1,6 +1,6 @@
 # The licences of the third-party parts that a package carries, into one folder, with a note
 # (THIRD-PARTY.txt, from the package's own template) that names the exact Qt source, the
-# script that builds it and its options. Shared by the Windows and the web packages.
+# script that builds it and its options, for the Windows packages.
 #   dicewright_licences(DIR TEMPLATE QT_BUILD_SCRIPT FROM:TO...)
 
 # Found here, at the including file's level: Qt's targets belong to a directory, not a function.
