@@ -210,6 +210,18 @@ EMSCRIPTEN_KEEPALIVE int dw_tally() {
     });
 }
 
+// The rules the page's controls keep to: the last step, the greatest difficulty, and the bonus
+// step whose chance is shown beside the chance without a bonus.
+EMSCRIPTEN_KEEPALIVE int dw_last_step() {
+    return StepTable::kLastStep;
+}
+EMSCRIPTEN_KEEPALIVE int dw_greatest_difficulty() {
+    return kGreatestDifficulty;
+}
+EMSCRIPTEN_KEEPALIVE int dw_usual_bonus_step() {
+    return kUsualBonusStep;
+}
+
 // The least rolls of a step whose average the tally judges.
 EMSCRIPTEN_KEEPALIVE int dw_fewest_to_judge() {
     return static_cast<int>(RollTally::kFewestToJudge);

@@ -3,7 +3,7 @@
 import loadEngine from './engine-glue.js';
 
 // What a call gives instead of a count where it failed; the page words each.
-export const ERRORS = { '-1': 'overflow', '-2': 'floating-point', '-3': 'out-of-range',
+const ERRORS = { '-1': 'overflow', '-2': 'floating-point', '-3': 'out-of-range',
   '-4': 'unknown' };
 
 export class EngineError extends Error {
@@ -71,6 +71,9 @@ class Engine {
   get recordDropped() { return this.m._dw_record_dropped(); }
   get recordCapacity() { return this.m._dw_record_capacity(); }
   get fewestToJudge() { return this.m._dw_fewest_to_judge(); }
+  get lastStep() { return this.m._dw_last_step(); }
+  get greatestDifficulty() { return this.m._dw_greatest_difficulty(); }
+  get usualBonusStep() { return this.m._dw_usual_bonus_step(); }
 
   // A kept roll, row 0 the newest, with its time.
   row(row) {

@@ -74,7 +74,6 @@ function copy(text) {
 }
 
 function startSplash(startMain) {
-  const splash = $('frmSplash');
   $('lblVersion').textContent = arg(qsTranslate('dicewright::SplashWindow', 'Version %1'),
     document.documentElement.dataset.version);
   $('imgLogo').alt = qsTranslate('dicewright::SplashWindow', 'Dicewright logo');
@@ -95,7 +94,6 @@ function startSplash(startMain) {
   $('Frame1').addEventListener('click', (event) => {
     if (event.target === $('Frame1') && document.body.dataset.state === 'splash') end();
   });
-  return splash;
 }
 
 async function start() {

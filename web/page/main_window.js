@@ -5,14 +5,12 @@ import {
   chanceText, diceText, noChanceYet, oddsText, stepCaption, throwsText, totalText, verdictText,
 } from './wording.js';
 
-const STEPS = 40;
 // What the dice display shows until a step is chosen: not step 26's label (note the blanks).
 const START_DICE = 'D20+D10+D8+D6  ';
 // How long after the last keystroke the chance is spoken: long enough for a second digit.
 const SETTLE_MS = 800;
 // Two digits typed within this pause name one step.
 const TYPE_AHEAD_PAUSE_MS = 1000;
-const GREATEST_DIFFICULTY = 99;
 
 const $ = (id) => document.getElementById(id);
 
@@ -51,7 +49,7 @@ export class MainWindow {
 
   createSteps() {
     const group = $('grpSteps');
-    for (let step = 1; step <= STEPS; ++step) {
+    for (let step = 1; step <= this.engine.lastStep; ++step) {
       const option = document.createElement('label');
       option.className = 'step';
       const radio = document.createElement('input');
@@ -87,11 +85,12 @@ export class MainWindow {
   }
 
   get difficulty() {
-    return this.difficultyShown ? this.fieldValue($('txtDifficulty'), GREATEST_DIFFICULTY) : 0;
+    return this.difficultyShown
+      ? this.fieldValue($('txtDifficulty'), this.engine.greatestDifficulty) : 0;
   }
 
   get bonusStep() {
-    return this.difficultyShown ? this.fieldValue($('txtBonusStep'), STEPS) : 0;
+    return this.difficultyShown ? this.fieldValue($('txtBonusStep'), this.engine.lastStep) : 0;
   }
 
   stepChosen() {
@@ -104,7 +103,8 @@ export class MainWindow {
   // paste); what is left is checked against the field's range, and a field that cannot hold
   // it says why and keeps its last good value.
   fieldChanged(field) {
-    const greatest = field.id === 'txtDifficulty' ? GREATEST_DIFFICULTY : STEPS;
+    const greatest = field.id === 'txtDifficulty' ? this.engine.greatestDifficulty
+                                                  : this.engine.lastStep;
     const digits = [...field.value.normalize('NFKC')].map((c) => {
       const western = c.replace(/\p{Nd}/u, (d) => String(digitValue(d)));
       return /[0-9]/.test(western) ? western : '';
@@ -217,7 +217,7 @@ export class MainWindow {
     const typed = this.typed;
     if (now - typed.at > TYPE_AHEAD_PAUSE_MS) typed.digits = 0;
     typed.at = now;
-    const named = (n) => (n >= 1 && n <= STEPS ? n : 0);
+    const named = (n) => (n >= 1 && n <= this.engine.lastStep ? n : 0);
     if (typed.digits === 1 && named(typed.number * 10 + digit)) {
       typed.number = typed.number * 10 + digit;
       typed.digits = 2;

@@ -60,8 +60,6 @@ export function arg(text, ...values) {
   return text.replace(/%(\d)/g, (all, n) => (n - 1 < values.length ? String(values[n - 1]) : all));
 }
 
-export const currentLocale = () => locale;
-
 function format(key, make) {
   if (!formats.has(key)) formats.set(key, make());
   return formats.get(key);

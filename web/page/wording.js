@@ -53,9 +53,6 @@ function percent(chance) {
   return written(tenths / 10, 1);
 }
 
-// The usual bonus, a D6: the chance with it is shown beside the chance without.
-export const USUAL_BONUS_STEP = 4;
-
 export function chanceText(engine, step, bonusStep, difficulty) {
   const chance = arg(qsTranslate('QObject', 'Chance of success: %1'),
     percent(engine.chance(step, bonusStep, difficulty)));
@@ -63,8 +60,10 @@ export function chanceText(engine, step, bonusStep, difficulty) {
     return arg(qsTranslate('QObject', '%1 (without the bonus: %2)'), chance,
       percent(engine.chance(step, 0, difficulty)));
   }
-  return arg(qsTranslate('QObject', '%1 (with step %2 as bonus: %3)'), chance, USUAL_BONUS_STEP,
-    percent(engine.chance(step, USUAL_BONUS_STEP, difficulty)));
+  // The bonus a player usually buys: its chance beside the chance without.
+  const usual = engine.usualBonusStep;
+  return arg(qsTranslate('QObject', '%1 (with step %2 as bonus: %3)'), chance, usual,
+    percent(engine.chance(step, usual, difficulty)));
 }
 
 export const noChanceYet = () => qsTranslate('QObject',
