@@ -150,7 +150,7 @@ case "${1:-}" in
         node_modules=$(tools/web_test_tools.sh | tail -n 1)
         # The desktop program's own code writes the table of rolls and texts that the page must
         # match (native engine, Qt's wording), so the two editions cannot drift apart.
-        install_packages "${RUN_PACKAGES[@]}"
+        install_packages "${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
         cmake -S . -B build/web-parity -Wno-dev -DCMAKE_BUILD_TYPE=Release -DDICEWRIGHT_TESTS=ON >/dev/null
         cmake --build build/web-parity --target web_parity_table --parallel "$(nproc)" >/dev/null
         # emcc finds its JavaScript optimiser among Debian's Node modules.
