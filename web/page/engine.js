@@ -16,13 +16,19 @@ export class EngineError extends Error {
 // Loads the module; rejects within `seconds` where it cannot, so that a page never waits for
 // ever.
 export async function startEngine(seconds) {
+  let timer;
+  const late = new Promise((resolve, reject) => {
+    timer = setTimeout(() => reject(new Error('timed out')), seconds * 1000);
+  });
   let abort;
   const aborted = new Promise((resolve, reject) => { abort = reject; });
-  const timer = new Promise((resolve, reject) => setTimeout(
-    () => reject(new Error('timed out')), seconds * 1000));
-  const module = await Promise.race([
-    loadEngine({ onAbort: (what) => abort(new Error(String(what))) }), aborted, timer]);
-  return new Engine(module);
+  try {
+    const module = await Promise.race([
+      loadEngine({ onAbort: (what) => abort(new Error(String(what))) }), aborted, late]);
+    return new Engine(module);
+  } finally {
+    clearTimeout(timer);
+  }
 }
 
 class Engine {
