@@ -62,7 +62,6 @@ function translatePage(language) {
   if (language !== 'en') {
     document.querySelector('link[rel="manifest"]').href = `manifest-${language}.webmanifest`;
   }
-  $('cmdClose').textContent = say(PAGE.close);
   $('again').textContent = say(PAGE.again, product);
   $('offline-text').textContent = say(PAGE.offline, product);
 }
