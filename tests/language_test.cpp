@@ -4,8 +4,10 @@
 // whole on the designed window.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "app.h"
@@ -108,6 +110,34 @@ private slots:
         const Language chosen = ChooseLanguage(preferred);
         QTEST(chosen.catalogue, "catalogue");
         QTEST(chosen.locale.name(), "locale");
+    }
+
+    // A catalogue that a build lacks passes the choice on to the next language of the list, not
+    // to English at once.
+    void aMissingCatalogueGivesWay_data() {
+        QTest::addColumn<QStringList>("carried");
+        QTest::addColumn<QStringList>("preferred");
+        QTest::addColumn<QString>("roll");
+        QTest::newRow("German missing")
+            << QStringList{"en", "fr"} << QStringList{"de", "fr"} << "LANCER";
+        QTest::newRow("all carried")
+            << QStringList{"en", "de", "fr"} << QStringList{"de", "fr"} << "WÜRFELN";
+        QTest::newRow("none carried but English")
+            << QStringList{"en"} << QStringList{"de", "fr"} << "ROLL";
+        QTest::newRow("a language not spoken")
+            << QStringList{"en", "de"} << QStringList{"ja", "de"} << "WÜRFELN";
+    }
+    void aMissingCatalogueGivesWay() {
+        QFETCH(QStringList, carried);
+        QFETCH(QStringList, preferred);
+        QTemporaryDir folder;
+        for (const QString& language : carried) {
+            const QString name = QStringLiteral("/dicewright_%1.qm").arg(language);
+            QVERIFY(QFile::copy(QStringLiteral(":/i18n") + name, folder.path() + name));
+        }
+        Translations translations(folder.path());
+        translations.installPreferred(preferred);
+        QTEST(QCoreApplication::translate("dicewright::MainWindow", "ROLL"), "roll");
     }
 
     void captionsDiceAndTotal_data() {

@@ -17,6 +17,8 @@ add_window_test(splash_window_test)
 add_window_test(roll_log_test)
 add_window_test(difficulty_controls_test)
 add_window_test(language_test)
+# The long accented test language, which the program itself does not carry.
+target_link_libraries(language_test PRIVATE dicewright_test_language)
 
 # The Windows resource read back, from the file that windows_resource makes.
 add_executable(resource_tests resource_test.cpp binary_reader.h)

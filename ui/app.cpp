@@ -69,9 +69,7 @@ Application::Application(int& argc, char** argv)
     AddBundledFonts();
     // The first of the player's languages that the program speaks, else English, whose
     // catalogue gives the counted texts their plural forms ("1 roll", "2 rolls").
-    // A build without the chosen catalogue (the web edition has no test language) speaks English.
-    if (!m_translations.install(ChooseLanguage(PreferredLanguages())))
-        m_translations.install(ChooseLanguage({QStringLiteral("en")}));
+    m_translations.installPreferred(PreferredLanguages());
     // The program ends through its own paths: EXIT, closing the main window, or unloading the
     // splash while it is the only window. A hidden splash never keeps it alive.
     setQuitOnLastWindowClosed(false);

@@ -40,6 +40,19 @@ Language ChooseLanguage(const QStringList& preferred) {
     return english;
 }
 
+void Translations::installPreferred(const QStringList& preferred) {
+    const QString english = QStringLiteral("en");
+    for (const QString& tag : preferred) {
+        const Language language = ChooseLanguage({tag});
+        // A tag the program does not speak chooses English: the next tag may be spoken.
+        const bool spoken =
+            language.catalogue != english ||
+            QLocale(QString(tag).replace(u'-', u'_')).language() == QLocale::English;
+        if (spoken && install(language)) return;
+    }
+    install(ChooseLanguage({english}));
+}
+
 Translations::~Translations() {
     uninstall();
 }
@@ -51,7 +64,7 @@ void Translations::uninstall() {
 
 bool Translations::install(const Language& language) {
     uninstall();
-    const QString folder = QStringLiteral(":/i18n");
+    const QString& folder = m_folder;
     if (!m_program.load(QStringLiteral("dicewright_") + language.catalogue, folder)) return false;
     // Qt's own texts the windows show: the Close and OK buttons, a field's menu, key names.
     if (m_qt.load(QStringLiteral("qt_") + language.catalogue, folder))

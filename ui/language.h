@@ -3,6 +3,7 @@
 #include <QLocale>
 #include <QStringList>
 #include <QTranslator>
+#include <utility>
 
 namespace dicewright {
 
@@ -29,15 +30,22 @@ class Translations {
     Q_DISABLE_COPY_MOVE(Translations)
 
 public:
-    Translations() = default;
+    // The catalogues come from `folder`: the program's own resources, or a test's.
+    explicit Translations(QString folder = QStringLiteral(":/i18n"))
+        : m_folder(std::move(folder)) {}
     ~Translations();
 
     // Replaces the language installed before; false where the program has no such catalogue.
     bool install(const Language& language);
+    // The first of `preferred` that the program speaks and whose catalogue loads, else English:
+    // a catalogue missing from a build (the test language from what players install) passes
+    // the choice on to the next language of the list.
+    void installPreferred(const QStringList& preferred);
 
 private:
     void uninstall();
 
+    QString m_folder;
     QTranslator m_program;
     QTranslator m_qt;
 };

@@ -2,13 +2,10 @@
 # Qt's AT-SPI bridge for screen readers. Its Qt, Debian's, has the Test module, and Debian
 # packages Google Benchmark.
 set(DICEWRIGHT_QT_TEST ON)
-# The window tests switch to the long accented test language, so the program carries it.
-set(DICEWRIGHT_TEST_LANGUAGE ON)
 set(DICEWRIGHT_GOOGLE_BENCHMARK ON)
 set(DICEWRIGHT_PLATFORM_DIR ${CMAKE_CURRENT_LIST_DIR})
 
 function(dicewright_platform_parts ui program)
     set(here ${DICEWRIGHT_PLATFORM_DIR})
-    target_sources(${ui} PRIVATE ${here}/announcement_linux.cpp ${here}/fonts_linux.cpp
-       )
+    target_sources(${ui} PRIVATE ${here}/announcement_linux.cpp ${here}/fonts_linux.cpp)
 endfunction()

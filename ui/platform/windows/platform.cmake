@@ -3,15 +3,12 @@
 # UI Automation bridge. The static Qt built for it has the Test module; no Google Benchmark is
 # packaged for MinGW.
 set(DICEWRIGHT_QT_TEST ON)
-# The window tests switch to the long accented test language, so the program carries it.
-set(DICEWRIGHT_TEST_LANGUAGE ON)
 set(DICEWRIGHT_GOOGLE_BENCHMARK OFF)
 set(DICEWRIGHT_PLATFORM_DIR ${CMAKE_CURRENT_LIST_DIR})
 
 function(dicewright_platform_parts ui program)
     set(here ${DICEWRIGHT_PLATFORM_DIR})
-    target_sources(${ui} PRIVATE ${here}/announcement_windows.cpp ${here}/fonts_windows.cpp
-       )
+    target_sources(${ui} PRIVATE ${here}/announcement_windows.cpp ${here}/fonts_windows.cpp)
     set(liberation ${DICEWRIGHT_LIBERATION_DIR})
     qt_add_resources(${ui} "fonts" PREFIX "/fonts" BASE ${liberation}
         FILES ${liberation}/LiberationSansNarrow-Regular.ttf ${liberation}/LiberationSansNarrow-Bold.ttf)
