@@ -94,8 +94,10 @@ private slots:
                                          << "de_AT";
         QTest::newRow("French after Spanish") << QStringList{"es", "fr-CA"} << "fr"
                                               << "fr_CA";
-        QTest::newRow("English before German") << QStringList{"en-GB", "de"} << "en"
-                                               << "en_US";
+        QTest::newRow("British English before German") << QStringList{"en-GB", "de"} << "en"
+                                                       << "en_GB";
+        QTest::newRow("English") << QStringList{"en"} << "en"
+                                 << "en_US";
         QTest::newRow("Portuguese, then German") << QStringList{"pt_BR", "de"} << "de"
                                                  << "de_DE";
         QTest::newRow("none it speaks") << QStringList{"ja", "xx"} << "en"

@@ -30,8 +30,8 @@ Language ChooseLanguage(const QStringList& preferred) {
         const QLocale locale(tag);
         // QLocale reads what it does not know as the C locale.
         if (locale.language() == QLocale::C) continue;
-        // Every English keeps the program's first forms: "1,152,000", "Wednesday, December 9".
-        if (locale.language() == QLocale::English) return english;
+        // English in the tag's own forms: "en" alone is American English.
+        if (locale.language() == QLocale::English) return {locale, english.catalogue};
         for (const QLocale::Language spoken : kTranslated) {
             if (locale.language() == spoken)
                 return {locale, QLocale::languageToCode(spoken, QLocale::ISO639Part1)};
