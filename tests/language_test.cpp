@@ -114,6 +114,37 @@ private slots:
         QTEST(chosen.locale.name(), "locale");
     }
 
+    // Numbers follow the player's region, whatever language the texts are in; with no region
+    // they follow the language.
+    void formatsFollowTheRegion_data() {
+        QTest::addColumn<QString>("region");  // empty: none
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("number");
+        QTest::newRow("English texts, German region") << "de_DE"
+                                                      << "en"
+                                                      << "1.152.000,5";
+        QTest::newRow("German texts, American region") << "en_US"
+                                                       << "de"
+                                                       << "1,152,000.5";
+        QTest::newRow("German texts, Swiss region") << "de_CH"
+                                                    << "de"
+                                                    << "1’152’000.5";
+        QTest::newRow("German texts, no region") << ""
+                                                 << "de"
+                                                 << "1.152.000,5";
+        QTest::newRow("British texts, no region") << ""
+                                                  << "en-GB"
+                                                  << "1,152,000.5";
+    }
+    void formatsFollowTheRegion() {
+        QFETCH(QString, region);
+        QFETCH(QString, language);
+        const std::optional<QLocale> regional =
+            region.isEmpty() ? std::nullopt : std::optional<QLocale>(QLocale(region));
+        QTEST(FormatsLocale(regional, ChooseLanguage({language})).toString(1152000.5, 'f', 1),
+              "number");
+    }
+
     // A catalogue that a build lacks passes the choice on to the next language of the list, not
     // to English at once.
     void aMissingCatalogueGivesWay_data() {

@@ -40,6 +40,10 @@ Language ChooseLanguage(const QStringList& preferred) {
     return english;
 }
 
+QLocale FormatsLocale(const std::optional<QLocale>& region, const Language& chosen) {
+    return region.value_or(chosen.locale);
+}
+
 void Translations::installPreferred(const QStringList& preferred) {
     const QString english = QStringLiteral("en");
     for (const QString& tag : preferred) {
@@ -70,8 +74,8 @@ bool Translations::install(const Language& language) {
     if (m_qt.load(QStringLiteral("qt_") + language.catalogue, folder))
         QCoreApplication::installTranslator(&m_qt);
     QCoreApplication::installTranslator(&m_program);
-    Current() = language.locale;
-    QLocale::setDefault(language.locale);
+    Current() = FormatsLocale(RegionalFormats(), language);
+    QLocale::setDefault(Current());
     return true;
 }
 

@@ -204,7 +204,9 @@ LANGUAGES = {
     "fr": {
         "start": "À VOS DÉS\u00a0!", "step8": "ÉCHELON 8", "dice": "2D6", "one_in": "1 sur 36",
         "roll": "LANCER", "exit": "QUITTER", "difficulty": "Difficulté", "bonus": "Échelon bonus",
-        "chance": "Chance de réussite\u00a0: 75,5\u202f% (sans le bonus\u00a0: 38,0\u202f%)",
+        # French texts with American numbers, as a player's region may ask.
+        "env": {"LC_NUMERIC": "en_US.UTF-8"},
+        "chance": "Chance de réussite\u00a0: 75.5\u202f% (sans le bonus\u00a0: 38.0\u202f%)",
         "verdict": r"Réussite(, \d réussites? supplémentaires?)?|Échec", "rule_of_one": "Règle du un",
         "log": "Journal des lancers",
     },
@@ -215,7 +217,7 @@ def main_in(binary, language):
     """The program in `language`, as the desktop's LANGUAGE asks for it."""
     words = LANGUAGES[language]
     announcements = Announcements()
-    process = subprocess.Popen([binary], env=dict(os.environ, LANGUAGE=language))
+    process = subprocess.Popen([binary], env=dict(os.environ, LANGUAGE=language, **words.get("env", {})))
     failures = []
 
     def check(what, condition):

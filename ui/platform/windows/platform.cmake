@@ -8,7 +8,8 @@ set(DICEWRIGHT_PLATFORM_DIR ${CMAKE_CURRENT_LIST_DIR})
 
 function(dicewright_platform_parts ui program)
     set(here ${DICEWRIGHT_PLATFORM_DIR})
-    target_sources(${ui} PRIVATE ${here}/announcement_windows.cpp ${here}/fonts_windows.cpp)
+    target_sources(${ui} PRIVATE ${here}/announcement_windows.cpp ${here}/fonts_windows.cpp
+        ${here}/regional_formats_windows.cpp)
     set(liberation ${DICEWRIGHT_LIBERATION_DIR})
     qt_add_resources(${ui} "fonts" PREFIX "/fonts" BASE ${liberation}
         FILES ${liberation}/LiberationSansNarrow-Regular.ttf ${liberation}/LiberationSansNarrow-Bold.ttf)
