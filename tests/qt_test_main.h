@@ -20,8 +20,8 @@ inline void AddTestSystemFonts() {
 }  // namespace dicewright::testing
 
 // Runs a QtTest class inside the program's own Application, so that errors leaving an event
-// handler reach the same boundary as in the program; in English, whatever the machine's language,
-// until a test asks for another.
+// handler reach the same boundary as in the program; in English, whatever the machine's language
+// and region, until a test asks for another.
 #define DICEWRIGHT_QTEST_MAIN(TestClass)                                     \
     int main(int argc, char** argv) {                                        \
         dicewright::Application app(argc, argv);                             \

@@ -25,7 +25,8 @@ public:
     // splash hands over. The event loop then runs until the program ends.
     void start();
 
-    // Speaks `language` in the windows made from now on; false where it has no such catalogue.
+    // Speaks `language`, in its own forms of numbers and dates, in the windows made from now on;
+    // false where it has no such catalogue.
     bool useLanguage(const Language& language) { return m_translations.install(language); }
 
     // The program's windows, or null while not loaded.

@@ -46,15 +46,16 @@ QLocale FormatsLocale(const std::optional<QLocale>& region, const Language& chos
 
 void Translations::installPreferred(const QStringList& preferred) {
     const QString english = QStringLiteral("en");
+    const std::optional<QLocale> region = RegionalFormats();
     for (const QString& tag : preferred) {
         const Language language = ChooseLanguage({tag});
         // A tag the program does not speak chooses English: the next tag may be spoken.
         const bool spoken =
             language.catalogue != english ||
             QLocale(QString(tag).replace(u'-', u'_')).language() == QLocale::English;
-        if (spoken && install(language)) return;
+        if (spoken && install(language, region)) return;
     }
-    install(ChooseLanguage({english}));
+    install(ChooseLanguage({english}), region);
 }
 
 Translations::~Translations() {
@@ -66,7 +67,7 @@ void Translations::uninstall() {
     QCoreApplication::removeTranslator(&m_qt);
 }
 
-bool Translations::install(const Language& language) {
+bool Translations::install(const Language& language, const std::optional<QLocale>& region) {
     uninstall();
     const QString& folder = m_folder;
     if (!m_program.load(QStringLiteral("dicewright_") + language.catalogue, folder)) return false;
@@ -74,7 +75,7 @@ bool Translations::install(const Language& language) {
     if (m_qt.load(QStringLiteral("qt_") + language.catalogue, folder))
         QCoreApplication::installTranslator(&m_qt);
     QCoreApplication::installTranslator(&m_program);
-    Current() = FormatsLocale(RegionalFormats(), language);
+    Current() = FormatsLocale(region, language);
     QLocale::setDefault(Current());
     return true;
 }

@@ -45,11 +45,12 @@ public:
         : m_folder(std::move(folder)) {}
     ~Translations();
 
-    // Replaces the language installed before; false where the program has no such catalogue.
-    bool install(const Language& language);
-    // The first of `preferred` that the program speaks and whose catalogue loads, else English:
-    // a catalogue missing from a build (the test language from what players install) passes
-    // the choice on to the next language of the list.
+    // Replaces the language installed before, with the numbers and dates of `region`, or of
+    // the language itself where none is given; false where the program has no such catalogue.
+    bool install(const Language& language, const std::optional<QLocale>& region = std::nullopt);
+    // The first of `preferred` that the program speaks and whose catalogue loads, else English,
+    // with the player's regional formats: a catalogue missing from a build (the test language
+    // from what players install) passes the choice on to the next language of the list.
     void installPreferred(const QStringList& preferred);
 
 private:
