@@ -1,6 +1,8 @@
 #include "app.h"
 
 #include <QIcon>
+#include <new>
+#include <stdexcept>
 
 #include "accessibility.h"
 #include "app_info.h"
@@ -34,9 +36,11 @@ QString ErrorText(const std::exception_ptr& error) {
             case FloatingPointError::Kind::InvalidOperation:
                 return Application::tr("Invalid floating-point operation");
         }
-        return QString::fromStdString(error.what());
-    } catch (const std::exception& known) {
-        return QString::fromStdString(known.what());
+        return Application::tr("Unknown error");
+    } catch (const std::bad_alloc&) {
+        return Application::tr("Out of memory");
+    } catch (const std::out_of_range&) {
+        return Application::tr("A value out of range");
     } catch (...) {
         return Application::tr("Unknown error");
     }

@@ -1,6 +1,6 @@
 #include "dice_text.h"
 
-#include <QObject>
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QStringList>
 #include <cstdlib>
@@ -9,12 +9,23 @@
 #include "step_table.h"
 
 namespace dicewright {
-
 namespace {
+
+// The context translators see for the dice, the step captions and the total.
+struct DiceWords {
+    Q_DECLARE_TR_FUNCTIONS(DiceWords)
+};
 
 QString DieLetter() {
     //: The letter that names a die before its number of faces, as in 2D6 and D20 (German: W).
-    return QObject::tr("D", "die letter");
+    return DiceWords::tr("D", "die letter");
+}
+
+// English writes step 1's single die "d4-2", as the printed step tables do.
+QString SmallDieLetter() {
+    //: The die letter where step 1's dice write it small in English: "d4-2". A language whose
+    //: dice are always written with a capital gives its capital letter here.
+    return DiceWords::tr("d", "die letter, small");
 }
 
 // One step's dice: each die's faces in the order thrown, their sum where it exploded, and the
@@ -25,8 +36,10 @@ QStringList DiceThrown(const StepThrows& throws) {
     for (std::size_t die = 0; die < throws.count; ++die) {
         QStringList faces;
         for (const int face : FacesShown(throws, die)) faces << QString::number(face);
-        QString text = DieLetter() + QString::number(step.dice[die]) + QStringLiteral(": ") +
-                       faces.join(QStringLiteral(" + "));
+        //: A die and the faces it showed, in the roll log: "D6: 6 + 4 = 10". %1 is the die, %2
+        //: its faces with their sum.
+        QString text = DiceWords::tr("%1: %2").arg(
+            DieLetter() + QString::number(step.dice[die]), faces.join(QStringLiteral(" + ")));
         if (faces.size() > 1) text += QStringLiteral(" = ") + QString::number(throws.values[die]);
         if (step.modifier != 0) {
             text += (step.modifier < 0 ? QStringLiteral(" \u2212 ") : QStringLiteral(" + ")) +
@@ -40,12 +53,11 @@ QStringList DiceThrown(const StepThrows& throws) {
 }  // namespace
 
 QString DiceText(const std::string& text) {
-    const QString letter = DieLetter();
     QString written = QString::fromStdString(text);
-    if (letter == QLatin1String("D")) return written;
     // A die is a d or D just before its number of faces, so no other letter changes.
-    static const QRegularExpression die(QStringLiteral("[dD](?=[0-9])"));
-    return written.replace(die, letter);
+    static const QRegularExpression small(QStringLiteral("d(?=[0-9])"));
+    static const QRegularExpression capital(QStringLiteral("D(?=[0-9])"));
+    return written.replace(small, SmallDieLetter()).replace(capital, DieLetter());
 }
 
 QString DiceLabel(int step) {
@@ -53,7 +65,7 @@ QString DiceLabel(int step) {
 }
 
 QString StepCaption(int step) {
-    return QObject::tr("STEP %1").arg(step);
+    return DiceWords::tr("STEP %1").arg(step);
 }
 
 QString ThrowsText(const RollThrows& throws) {
@@ -63,7 +75,7 @@ QString ThrowsText(const RollThrows& throws) {
 }
 
 QString TotalText(const RollOutcome& outcome) {
-    if (std::holds_alternative<RuleOfOne>(outcome)) return QObject::tr("Rule of One");
+    if (std::holds_alternative<RuleOfOne>(outcome)) return DiceWords::tr("Rule of One");
     return QString::fromStdString(OutcomeText(outcome));
 }
 

@@ -45,7 +45,7 @@ OptionalNumberField* MakeField(const QString& name, const QString& accessibleNam
 // While there is no chance to show, a screen reader that meets the chance (as the fields are
 // shown) hears what it waits for.
 QString NoChanceYet() {
-    return QObject::tr("Set a step and a difficulty for the chance of success");
+    return DifficultyControls::tr("Set a step and a difficulty for the chance of success");
 }
 
 }  // namespace

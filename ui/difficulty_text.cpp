@@ -1,6 +1,6 @@
 #include "difficulty_text.h"
 
-#include <QObject>
+#include <QCoreApplication>
 #include <cmath>
 
 #include "program_locale.h"
@@ -10,44 +10,50 @@
 namespace dicewright {
 namespace {
 
+// The context translators see for the verdict of a test against a difficulty and its chance.
+struct ChanceWords {
+    Q_DECLARE_TR_FUNCTIONS(ChanceWords)
+};
+
+
 // A chance to a tenth of a percent; "100%" and "0%" only where they are exact, since a player
 // reads them as certain, and "> 99.9%" or "< 0.1%" for what only rounds to them.
 QString Percent(double chance) {
     const QLocale locale = ProgramLocale();
     const auto percent = [&locale](double value, int decimals) {
-        return QObject::tr("%1%").arg(locale.toString(value, 'f', decimals));
+        return ChanceWords::tr("%1%").arg(locale.toString(value, 'f', decimals));
     };
     if (chance >= 1.0) return percent(100, 0);
     if (chance <= 0.0) return percent(0, 0);
     const double tenths = std::round(1000.0 * chance);
-    if (tenths >= 1000.0) return QObject::tr("> %1").arg(percent(99.9, 1));
-    if (tenths <= 0.0) return QObject::tr("< %1").arg(percent(0.1, 1));
+    if (tenths >= 1000.0) return ChanceWords::tr("> %1").arg(percent(99.9, 1));
+    if (tenths <= 0.0) return ChanceWords::tr("< %1").arg(percent(0.1, 1));
     return percent(tenths / 10.0, 1);
 }
 
 }  // namespace
 
 QString VerdictText(const Verdict& verdict) {
-    if (!verdict.success) return QObject::tr("Failure");
-    if (verdict.extraSuccesses == 0) return QObject::tr("Success");
-    return QObject::tr("Success, %1 extra success(es)", nullptr, verdict.extraSuccesses)
+    if (!verdict.success) return ChanceWords::tr("Failure");
+    if (verdict.extraSuccesses == 0) return ChanceWords::tr("Success");
+    return ChanceWords::tr("Success, %1 extra success(es)", nullptr, verdict.extraSuccesses)
         .arg(ProgramLocale().toString(verdict.extraSuccesses));
 }
 
 QString LoggedVerdictText(const Verdict& verdict) {
-    if (!verdict.success) return QObject::tr("failure");
-    if (verdict.extraSuccesses == 0) return QObject::tr("success");
-    return QObject::tr("success, %1 extra").arg(ProgramLocale().toString(verdict.extraSuccesses));
+    if (!verdict.success) return ChanceWords::tr("failure");
+    if (verdict.extraSuccesses == 0) return ChanceWords::tr("success");
+    return ChanceWords::tr("success, %1 extra").arg(ProgramLocale().toString(verdict.extraSuccesses));
 }
 
 QString ChanceText(int step, int bonusStep, int difficulty) {
-    const QString chance = QObject::tr("Chance of success: %1")
+    const QString chance = ChanceWords::tr("Chance of success: %1")
                                .arg(Percent(ChanceOfSuccess(step, bonusStep, difficulty)));
     if (bonusStep != kNoBonus) {
-        return QObject::tr("%1 (without the bonus: %2)")
+        return ChanceWords::tr("%1 (without the bonus: %2)")
             .arg(chance, Percent(ChanceOfSuccess(step, kNoBonus, difficulty)));
     }
-    return QObject::tr("%1 (with step %2 as bonus: %3)")
+    return ChanceWords::tr("%1 (with step %2 as bonus: %3)")
         .arg(chance)
         .arg(kUsualBonusStep)
         .arg(Percent(ChanceOfSuccess(step, kUsualBonusStep, difficulty)));

@@ -1,14 +1,31 @@
 #include "language.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QRegularExpression>
 
 #include "program_locale.h"
 
 namespace dicewright {
 namespace {
 
-// Besides English.
-constexpr QLocale::Language kTranslated[] = {QLocale::German, QLocale::French};
+// The catalogues the program carries besides English, by their language: "pt_BR" speaks to
+// every Portuguese. A language is spoken once its catalogue is among the program's resources.
+QList<std::pair<QLocale::Language, QString>> Translated() {
+    static const QList<std::pair<QLocale::Language, QString>> translated = [] {
+        QList<std::pair<QLocale::Language, QString>> found;
+        const QString prefix = QStringLiteral("dicewright_");
+        for (QString name : QDir(QStringLiteral(":/i18n"))
+                                .entryList({prefix + QStringLiteral("*.qm")}, QDir::Files)) {
+            name = name.mid(prefix.size()).chopped(3);
+            const QLocale::Language language = QLocale(name).language();
+            if (language != QLocale::English && language != QLocale::C)
+                found.append({language, name});
+        }
+        return found;
+    }();
+    return translated;
+}
 
 QLocale& Current() {
     static QLocale locale(QLocale::English, QLocale::UnitedStates);
@@ -19,6 +36,16 @@ QLocale& Current() {
 
 QLocale ProgramLocale() {
     return Current();
+}
+
+QString TimeWithSeconds(const QLocale& locale) {
+    QString format = locale.timeFormat(QLocale::ShortFormat);
+    if (format.contains(u's')) return format;
+    // The seconds follow the minutes with the separator that the hours and minutes have.
+    static const QRegularExpression hoursAndMinutes(QStringLiteral("[hH]+([^hHm]+)m+"));
+    const QRegularExpressionMatch match = hoursAndMinutes.match(format);
+    if (!match.hasMatch()) return QStringLiteral("HH:mm:ss");
+    return format.insert(match.capturedEnd(), match.captured(1) + QStringLiteral("ss"));
 }
 
 Language ChooseLanguage(const QStringList& preferred) {
@@ -32,9 +59,8 @@ Language ChooseLanguage(const QStringList& preferred) {
         if (locale.language() == QLocale::C) continue;
         // English in the tag's own forms: "en" alone is American English.
         if (locale.language() == QLocale::English) return {locale, english.catalogue};
-        for (const QLocale::Language spoken : kTranslated) {
-            if (locale.language() == spoken)
-                return {locale, QLocale::languageToCode(spoken, QLocale::ISO639Part1)};
+        for (const auto& [spoken, catalogue] : Translated()) {
+            if (locale.language() == spoken) return {locale, catalogue};
         }
     }
     return english;

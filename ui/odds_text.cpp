@@ -1,5 +1,6 @@
 #include "odds_text.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include "dice_text.h"
@@ -8,11 +9,20 @@
 #include "step_table.h"
 
 namespace dicewright {
+namespace {
+
+// The context translators see for a step's odds, in the tooltip of its option.
+struct OddsWords {
+    Q_DECLARE_TR_FUNCTIONS(OddsWords)
+};
+
+}  // namespace
+
 
 QString AverageTotalLabel(const StepOdds& odds) {
     // A Rule of One shows no total, so where one can come the average leaves it out: say so.
-    return odds.ruleOfOneOneIn == 0 ? QObject::tr("Average total")
-                                    : QObject::tr("Average total (Rule of One aside)");
+    return odds.ruleOfOneOneIn == 0 ? OddsWords::tr("Average total")
+                                    : OddsWords::tr("Average total (Rule of One aside)");
 }
 
 QString OddsText(int step) {
@@ -20,15 +30,15 @@ QString OddsText(int step) {
     // Digit groups make "1 in 1,152,000" readable.
     const QLocale locale = ProgramLocale();
     QStringList lines{DiceLabel(step).trimmed()};
-    lines << QObject::tr("%1: %2").arg(AverageTotalLabel(odds),
+    lines << OddsWords::tr("%1: %2").arg(AverageTotalLabel(odds),
                                        locale.toString(odds.averageTotal, 'f', 2));
     lines << (odds.ruleOfOneOneIn == 0
-                  ? QObject::tr("Rule of One: none")
-                  : QObject::tr("Rule of One: 1 in %1")
+                  ? OddsWords::tr("Rule of One: none")
+                  : OddsWords::tr("Rule of One: 1 in %1")
                         .arg(locale.toString(static_cast<qulonglong>(odds.ruleOfOneOneIn))));
     lines << (odds.explosionChance == 0.0
-                  ? QObject::tr("Explosion: never")
-                  : QObject::tr("Explosion: %1% of rolls")
+                  ? OddsWords::tr("Explosion: never")
+                  : OddsWords::tr("Explosion: %1% of rolls")
                         .arg(locale.toString(100.0 * odds.explosionChance, 'f', 1)));
     return lines.join(QLatin1Char('\n'));
 }

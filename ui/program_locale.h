@@ -18,6 +18,10 @@ inline QString DayText(const QDate& day) {
     return ProgramLocale().toString(day, QLocale::LongFormat);
 }
 
+// The region's short time of day with its seconds, since rolls come seconds apart: "h:mm:ss AP"
+// in the United States, "HH:mm:ss" in Germany and Britain.
+QString TimeWithSeconds(const QLocale& locale);
+
 // A count as tr() takes it to choose between "1 roll" and "2 rolls": the numbers are written by
 // the locale (with digit groups) through %1, and counts past an int's range read as many.
 inline int CountForPlural(qint64 count) {

@@ -93,8 +93,8 @@ bool RollLogModel::startsADay(int row) const {
 }
 
 QString RollLogModel::timedLine(int row) const {
-    // Every language the program speaks writes the time of day on a 24-hour clock.
-    return when(row).toString(QStringLiteral("HH:mm:ss")) + QStringLiteral("  ") + chatLine(row);
+    return ProgramLocale().toString(when(row).time(), TimeWithSeconds(ProgramLocale())) +
+           QStringLiteral("  ") + chatLine(row);
 }
 
 QString RollLogModel::line(int row) const {

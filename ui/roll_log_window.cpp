@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QDialogButtonBox>
 #include <QKeyEvent>
@@ -23,6 +24,11 @@
 namespace dicewright {
 namespace {
 
+// The context translators see for the lines of the roll log that judge each step's dice.
+struct FairnessWords {
+    Q_DECLARE_TR_FUNCTIONS(FairnessWords)
+};
+
 // One step's statistics as one line, so that a screen reader reads it whole.
 QString StatisticsLine(const StepTallyReport& report) {
     const QLocale locale = ProgramLocale();
@@ -36,41 +42,41 @@ QString StatisticsLine(const StepTallyReport& report) {
     };
     const std::uint64_t shown = report.rolls - report.rulesOfOne;
     const QString range =
-        QObject::tr("%1 to %2").arg(number(report.fairRange.low), number(report.fairRange.high));
+        FairnessWords::tr("%1 to %2").arg(number(report.fairRange.low), number(report.fairRange.high));
     QString verdict;
     switch (report.verdict) {
         case FairnessVerdict::NotJudged:
-            verdict = QObject::tr("judged once %1 total(s) are in (%2 so far)", nullptr,
+            verdict = FairnessWords::tr("judged once %1 total(s) are in (%2 so far)", nullptr,
                                   static_cast<int>(RollTally::kFewestToJudge))
                           .arg(count(RollTally::kFewestToJudge), count(shown));
             break;
         case FairnessVerdict::Lower:
-            verdict = QObject::tr("lower than fair dice give 99 times in 100 (%1)").arg(range);
+            verdict = FairnessWords::tr("lower than fair dice give 99 times in 100 (%1)").arg(range);
             break;
         case FairnessVerdict::Within:
             verdict =
-                QObject::tr("within the range fair dice give 99 times in 100 (%1)").arg(range);
+                FairnessWords::tr("within the range fair dice give 99 times in 100 (%1)").arg(range);
             break;
         case FairnessVerdict::Higher:
-            verdict = QObject::tr("higher than fair dice give 99 times in 100 (%1)").arg(range);
+            verdict = FairnessWords::tr("higher than fair dice give 99 times in 100 (%1)").arg(range);
             break;
     }
     QStringList parts;
     const int rolls = CountForPlural(static_cast<qint64>(report.rolls));
     parts << (report.bonusStep == kNoBonus
-                  ? QObject::tr("Step %1: %2 roll(s)", nullptr, rolls)
+                  ? FairnessWords::tr("Step %1: %2 roll(s)", nullptr, rolls)
                         .arg(report.step)
                         .arg(count(report.rolls))
-                  : QObject::tr("Step %1 + step %2: %3 roll(s)", nullptr, rolls)
+                  : FairnessWords::tr("Step %1 + step %2: %3 roll(s)", nullptr, rolls)
                         .arg(report.step)
                         .arg(report.bonusStep)
                         .arg(count(report.rolls)));
-    parts << QObject::tr("%1 %2, exact %3: %4")
+    parts << FairnessWords::tr("%1 %2, exact %3: %4")
                  .arg(AverageTotalLabel(OddsOf(report.step, report.bonusStep)),
-                      shown == 0 ? QObject::tr("none") : number(report.averageShown),
+                      shown == 0 ? FairnessWords::tr("none") : number(report.averageShown),
                       number(report.exactAverage), verdict);
     if (report.expectedRulesOfOne > 0.0) {
-        parts << QObject::tr("Rule of One: %1, expected %2")
+        parts << FairnessWords::tr("Rule of One: %1, expected %2")
                      .arg(count(report.rulesOfOne), number(report.expectedRulesOfOne));
     }
     return parts.join(QStringLiteral(". ")) + QLatin1Char('.');

@@ -37,7 +37,8 @@ function(add_platform_tests)
     set(fresh ${CMAKE_CURRENT_BINARY_DIR}/source_texts.ts)
     file(GLOB_RECURSE text_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/ui/*.cpp
         ${PROJECT_SOURCE_DIR}/ui/*.h)
-    set(web_text_sources ${PROJECT_SOURCE_DIR}/web/page/page_texts.js)
+    set(web_text_sources ${PROJECT_SOURCE_DIR}/web/page/page_texts.js
+        ${PROJECT_SOURCE_DIR}/packaging/package_texts.js)
     add_custom_command(OUTPUT ${fresh}
         COMMAND ${LUPDATE} -silent -locations none -extensions cpp,h,js
             ${DICEWRIGHT_TEXT_SOURCES} -ts ${fresh}
@@ -46,7 +47,8 @@ function(add_platform_tests)
     add_executable(translations_test ${PROJECT_SOURCE_DIR}/tests/translations_test.cpp ${fresh})
     target_compile_definitions(translations_test PRIVATE
         DICEWRIGHT_SOURCE_TEXTS="${fresh}"
-        DICEWRIGHT_TRANSLATIONS_DIR="${PROJECT_SOURCE_DIR}/ui/translations")
+        DICEWRIGHT_TRANSLATIONS_DIR="${PROJECT_SOURCE_DIR}/ui/translations"
+        DICEWRIGHT_LANGUAGES="${DICEWRIGHT_LANGUAGES}")
     target_link_libraries(translations_test PRIVATE dicewright_options Qt6::Core GTest::gtest_main)
     add_gtest_suite(translations_test)
 

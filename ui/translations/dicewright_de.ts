@@ -2,36 +2,18 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en_US">
 <context>
-    <name>QObject</name>
-    <message>
-        <source>D</source>
-        <comment>die letter</comment>
-        <extracomment>The letter that names a die before its number of faces, as in 2D6 and D20 (German: W).</extracomment>
-        <translation>W</translation>
-    </message>
-    <message>
-        <source>STEP %1</source>
-        <translation>STUFE %1</translation>
-    </message>
-    <message>
-        <source>Rule of One</source>
-        <translation>Regel der Eins</translation>
-    </message>
-    <message>
-        <source>Set a step and a difficulty for the chance of success</source>
-        <translation>Stufe und Mindestwurf wählen, um die Erfolgschance zu sehen</translation>
-    </message>
+    <name>ChanceWords</name>
     <message>
         <source>%1%</source>
         <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>&gt; %1</source>
-        <translation>&gt; %1</translation>
+        <translation>über %1</translation>
     </message>
     <message>
         <source>&lt; %1</source>
-        <translation>&lt; %1</translation>
+        <translation>unter %1</translation>
     </message>
     <message>
         <source>Failure</source>
@@ -58,7 +40,7 @@
     </message>
     <message>
         <source>success, %1 extra</source>
-        <translation>Erfolg, %1 zusätzlich</translation>
+        <translation>Erfolg, +%1</translation>
     </message>
     <message>
         <source>Chance of success: %1</source>
@@ -72,34 +54,37 @@
         <source>%1 (with step %2 as bonus: %3)</source>
         <translation>%1 (mit Stufe %2 als Bonus: %3)</translation>
     </message>
+</context>
+<context>
+    <name>DiceWords</name>
     <message>
-        <source>Average total</source>
-        <translation>Durchschnittliches Ergebnis</translation>
+        <source>D</source>
+        <comment>die letter</comment>
+        <extracomment>The letter that names a die before its number of faces, as in 2D6 and D20 (German: W).</extracomment>
+        <translation>W</translation>
     </message>
     <message>
-        <source>Average total (Rule of One aside)</source>
-        <translation>Durchschnittliches Ergebnis (ohne Regel der Eins)</translation>
+        <source>d</source>
+        <comment>die letter, small</comment>
+        <extracomment>The die letter where step 1&apos;s dice write it small in English: &quot;d4-2&quot;. A language whose dice are always written with a capital gives its capital letter here.</extracomment>
+        <translation>W</translation>
     </message>
     <message>
         <source>%1: %2</source>
+        <extracomment>A die and the faces it showed, in the roll log: &quot;D6: 6 + 4 = 10&quot;. %1 is the die, %2 its faces with their sum.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Rule of One: none</source>
-        <translation>Regel der Eins: nie</translation>
+        <source>STEP %1</source>
+        <translation>STUFE %1</translation>
     </message>
     <message>
-        <source>Rule of One: 1 in %1</source>
-        <translation>Regel der Eins: 1 zu %1</translation>
+        <source>Rule of One</source>
+        <translation>Regel der Eins</translation>
     </message>
-    <message>
-        <source>Explosion: never</source>
-        <translation>Explosion: nie</translation>
-    </message>
-    <message>
-        <source>Explosion: %1% of rolls</source>
-        <translation>Explosion: %1&#xa0;% der Würfe</translation>
-    </message>
+</context>
+<context>
+    <name>FairnessWords</name>
     <message>
         <source>%1 to %2</source>
         <translation>%1 bis %2</translation>
@@ -113,15 +98,15 @@
     </message>
     <message>
         <source>lower than fair dice give 99 times in 100 (%1)</source>
-        <translation>niedriger, als faire Würfel es 99-mal von 100 ergeben (%1)</translation>
+        <translation>niedriger, als faire Würfel es in 99 von 100 Fällen ergeben (%1)</translation>
     </message>
     <message>
         <source>within the range fair dice give 99 times in 100 (%1)</source>
-        <translation>im Bereich, den faire Würfel 99-mal von 100 ergeben (%1)</translation>
+        <translation>im Bereich, den faire Würfel in 99 von 100 Fällen ergeben (%1)</translation>
     </message>
     <message>
         <source>higher than fair dice give 99 times in 100 (%1)</source>
-        <translation>höher, als faire Würfel es 99-mal von 100 ergeben (%1)</translation>
+        <translation>höher, als faire Würfel es in 99 von 100 Fällen ergeben (%1)</translation>
     </message>
     <message numerus="yes">
         <source>Step %1: %2 roll(s)</source>
@@ -139,15 +124,46 @@
     </message>
     <message>
         <source>%1 %2, exact %3: %4</source>
-        <translation>%1 %2, genau %3: %4</translation>
+        <translation>%1: %2 (rechnerisch %3), %4</translation>
     </message>
     <message>
         <source>none</source>
-        <translation>keins</translation>
+        <translation>noch keines</translation>
     </message>
     <message>
         <source>Rule of One: %1, expected %2</source>
-        <translation>Regel der Eins: %1, erwartet %2</translation>
+        <translation>Regel der Eins: %1 (erwartet: %2)</translation>
+    </message>
+</context>
+<context>
+    <name>OddsWords</name>
+    <message>
+        <source>Average total</source>
+        <translation>Durchschnitt</translation>
+    </message>
+    <message>
+        <source>Average total (Rule of One aside)</source>
+        <translation>Durchschnitt (ohne Regel der Eins)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Rule of One: none</source>
+        <translation>Regel der Eins: nie</translation>
+    </message>
+    <message>
+        <source>Rule of One: 1 in %1</source>
+        <translation>Regel der Eins: 1 von %1</translation>
+    </message>
+    <message>
+        <source>Explosion: never</source>
+        <translation>Explosion: nie</translation>
+    </message>
+    <message>
+        <source>Explosion: %1% of rolls</source>
+        <translation>Explosion: %1&#xa0;% der Würfe</translation>
     </message>
 </context>
 <context>
@@ -172,6 +188,14 @@
         <source>Unknown error</source>
         <translation>Unbekannter Fehler</translation>
     </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Nicht genug Arbeitsspeicher</translation>
+    </message>
+    <message>
+        <source>A value out of range</source>
+        <translation>Ein Wert außerhalb des gültigen Bereichs</translation>
+    </message>
 </context>
 <context>
     <name>dicewright::DifficultyControls</name>
@@ -185,7 +209,7 @@
     </message>
     <message>
         <source>What the total must reach, 1 to 99; empty or 0 for none</source>
-        <translation>Was das Ergebnis erreichen muss, 1 bis 99; leer oder 0 für keinen</translation>
+        <translation>Was das Ergebnis erreichen muss, 1 bis 99; leer oder 0: ohne Mindestwurf</translation>
     </message>
     <message>
         <source>BONUS STEP</source>
@@ -197,7 +221,11 @@
     </message>
     <message>
         <source>A step whose dice are thrown with the chosen step&apos;s, 1 to 40; empty or 0 for none</source>
-        <translation>Eine Stufe, deren Würfel mit denen der gewählten Stufe geworfen werden, 1 bis 40; leer oder 0 für keine</translation>
+        <translation>Eine Stufe, deren Würfel mit denen der gewählten Stufe geworfen werden, 1 bis 40; leer oder 0: ohne Bonusstufe</translation>
+    </message>
+    <message>
+        <source>Set a step and a difficulty for the chance of success</source>
+        <translation>Stufe und Mindestwurf wählen, um die Erfolgschance zu sehen</translation>
     </message>
 </context>
 <context>
@@ -216,7 +244,7 @@
     </message>
     <message>
         <source>ROLL</source>
-        <translation>WÜRFELN</translation>
+        <translation>WURF</translation>
     </message>
     <message>
         <source>Roll the dice of the chosen step</source>
@@ -224,7 +252,7 @@
     </message>
     <message>
         <source>EXIT</source>
-        <translation>BEENDEN</translation>
+        <translation>ENDE</translation>
     </message>
     <message>
         <source>End the program</source>
@@ -305,7 +333,7 @@
     </message>
     <message>
         <source>Each step is judged again after every roll. Over many rolls, fair dice now and then land outside a range they keep to 99 times in 100, so one “lower” or “higher” alone proves nothing.</source>
-        <translation>Jede Stufe wird nach jedem Wurf neu beurteilt. Über viele Würfe landen auch faire Würfel hin und wieder außerhalb des Bereichs, den sie 99-mal von 100 einhalten; ein einzelnes „niedriger“ oder „höher“ beweist also nichts.</translation>
+        <translation>Jede Stufe wird nach jedem Wurf neu beurteilt. Über viele Würfe landen auch faire Würfel hin und wieder außerhalb des Bereichs, den sie in 99 von 100 Fällen einhalten; ein einzelnes „niedriger“ oder „höher“ beweist also nichts.</translation>
     </message>
     <message>
         <source>Copy all</source>
@@ -346,7 +374,7 @@
     </message>
     <message>
         <source>TIME TO ROLL THE DICE</source>
-        <translation>ZEIT ZU WÜRFELN</translation>
+        <translation>ZEIT ZUM WÜRFELN</translation>
     </message>
 </context>
 <context>
@@ -357,14 +385,57 @@
     </message>
     <message>
         <source>%1. %2</source>
-        <translation>%1. %2</translation>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>package</name>
+    <message>
+        <source>Dice Roller</source>
+        <extracomment>The desktop entry&apos;s generic name: what kind of program this is, in a menu.</extracomment>
+        <translation>Würfelprogramm</translation>
+    </message>
+    <message>
+        <source>dice;roll;step;tabletop;role-playing;</source>
+        <extracomment>Words a desktop&apos;s search finds the program by, each followed by a semicolon.</extracomment>
+        <translation>Würfel;würfeln;Stufe;Probe;Rollenspiel;Pen-and-Paper;</translation>
+    </message>
+    <message>
+        <source>Dicewright rolls the exploding dice of a tabletop role-playing game whose tests are numbered steps. Pick one of 40 steps, from a four-sided die less two up to two twenty-sided dice with four more, press ROLL and read the total.</source>
+        <extracomment>The first paragraph of the program&apos;s description in software centres.</extracomment>
+        <translation>Dicewright wirft die explodierenden Würfel eines Pen-and-Paper-Rollenspiels, dessen Proben in Stufen gezählt werden. Eine der 40 Stufen wählen, von einem vierseitigen Würfel minus zwei bis zu zwei zwanzigseitigen Würfeln mit vier weiteren, WURF drücken und das Ergebnis ablesen.</translation>
+    </message>
+    <message>
+        <source>A die that shows its highest face is thrown again and added on, and when every die of a step shows a one, the roll is a Rule of One.</source>
+        <extracomment>The second paragraph of the program&apos;s description in software centres.</extracomment>
+        <translation>Ein Würfel, der seine höchste Zahl zeigt, wird erneut geworfen und dazugezählt; zeigen alle Würfel einer Stufe eine Eins, gilt die Regel der Eins.</translation>
+    </message>
+    <message>
+        <source>%1 %2, newer than this installer&apos;s %3, is installed in %4.</source>
+        <extracomment>The installer, where a newer version is installed. %1 is the product&apos;s name, %2 the installed version, %3 this installer&apos;s version, %4 the folder.</extracomment>
+        <translation>In %4 ist bereits die neuere Version %1 %2 installiert (dieses Installationsprogramm: %3).</translation>
+    </message>
+    <message>
+        <source>Replace it with %1?</source>
+        <extracomment>The installer&apos;s question after the note that a newer version is installed. %1 is this installer&apos;s version.</extracomment>
+        <translation>Durch Version %1 ersetzen?</translation>
+    </message>
+    <message>
+        <source>%1 already holds files of another program (such as %2), which %3 would replace. Please choose another folder.</source>
+        <extracomment>The installer, where the chosen folder holds another program. %1 is the folder, %2 one of its files, %3 the product&apos;s name.</extracomment>
+        <translation>%1 enthält bereits Dateien eines anderen Programms (etwa %2), die %3 ersetzen würde. Bitte einen anderen Ordner wählen.</translation>
+    </message>
+    <message>
+        <source>The earlier %1 in %2 could not be removed.</source>
+        <extracomment>The installer, where an earlier version could not be removed. %1 is the product&apos;s name, %2 its folder.</extracomment>
+        <translation>Das frühere %1 in %2 konnte nicht entfernt werden.</translation>
     </message>
 </context>
 <context>
     <name>page</name>
     <message>
         <source>Loading…</source>
-        <translation>Wird geladen…</translation>
+        <translation>Wird vorbereitet…</translation>
     </message>
     <message>
         <source>Start %1 again</source>
@@ -379,7 +450,7 @@
     <message>
         <source>%1 has stopped: %2.</source>
         <extracomment>%1 is the product&apos;s name, %2 what stopped it.</extracomment>
-        <translation>%1 wurde angehalten: %2.</translation>
+        <translation>%1 wurde abgebrochen: %2.</translation>
     </message>
     <message>
         <source>%1 cannot start here: %2</source>
@@ -389,7 +460,7 @@
     <message>
         <source>%1 could not be kept for use offline here: it will need the network to start next time.</source>
         <extracomment>%1 is the product&apos;s name.</extracomment>
-        <translation>%1 konnte hier nicht für die Nutzung ohne Netz gespeichert werden: Beim nächsten Start wird das Netz gebraucht.</translation>
+        <translation>%1 konnte nicht für die Offline-Nutzung gespeichert werden: Beim nächsten Start ist eine Internetverbindung nötig.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -399,7 +470,7 @@
     <message>
         <source>Step dice roller for tabletop role-playing games</source>
         <extracomment>What the page and the installed app say the program is.</extracomment>
-        <translation>Stufenwürfel für Pen-and-Paper-Rollenspiele</translation>
+        <translation>Würfelprogramm für stufenbasierte Pen-and-Paper-Rollenspiele</translation>
     </message>
     <message>
         <source>Close</source>
@@ -410,6 +481,11 @@
         <source>The highest %1 is %2.</source>
         <extracomment>Said where a field cannot take what was typed. %1 is the field&apos;s name, %2 its highest value.</extracomment>
         <translation>%1 ist höchstens %2.</translation>
+    </message>
+    <message>
+        <source>%1 needs JavaScript.</source>
+        <extracomment>Shown where the browser runs no scripts. %1 is the product&apos;s name.</extracomment>
+        <translation>%1 braucht JavaScript.</translation>
     </message>
 </context>
 </TS>

@@ -2,25 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en_US">
     <context>
-        <name>QObject</name>
-        <message>
-            <source>D</source>
-            <comment>die letter</comment>
-            <extracomment>The letter that names a die before its number of faces, as in 2D6 and D20 (German: W).</extracomment>
-            <translation>Ď</translation>
-        </message>
-        <message>
-            <source>STEP %1</source>
-            <translation>[ŠŦÉP %1 ···]</translation>
-        </message>
-        <message>
-            <source>Rule of One</source>
-            <translation>[Ŕüļé öf Öñé ·····]</translation>
-        </message>
-        <message>
-            <source>Set a step and a difficulty for the chance of success</source>
-            <translation>[Šéŧ å šŧép åñď å ďîffîçüļŧý föŕ ŧĥé çĥåñçé öf šüççéšš ······················]</translation>
-        </message>
+        <name>ChanceWords</name>
         <message>
             <source>%1%</source>
             <translation>[%1% ··]</translation>
@@ -72,34 +54,37 @@
             <source>%1 (with step %2 as bonus: %3)</source>
             <translation>[%1 (ŵîŧĥ šŧép %2 åš böñüš: %3) ············]</translation>
         </message>
+    </context>
+    <context>
+        <name>DiceWords</name>
         <message>
-            <source>Average total</source>
-            <translation>[Ävéŕåĝé ŧöŧåļ ······]</translation>
+            <source>D</source>
+            <comment>die letter</comment>
+            <extracomment>The letter that names a die before its number of faces, as in 2D6 and D20 (German: W).</extracomment>
+            <translation>Ď</translation>
         </message>
         <message>
-            <source>Average total (Rule of One aside)</source>
-            <translation>[Ävéŕåĝé ŧöŧåļ (Ŕüļé öf Öñé åšîďé) ··············]</translation>
+            <source>d</source>
+            <comment>die letter, small</comment>
+            <extracomment>The die letter where step 1's dice write it small in English: "d4-2". A language whose dice are always written with a capital gives its capital letter here.</extracomment>
+            <translation>[ď ·]</translation>
         </message>
         <message>
             <source>%1: %2</source>
+            <extracomment>A die and the faces it showed, in the roll log: "D6: 6 + 4 = 10". %1 is the die, %2 its faces with their sum.</extracomment>
             <translation>[%1: %2 ···]</translation>
         </message>
         <message>
-            <source>Rule of One: none</source>
-            <translation>[Ŕüļé öf Öñé: ñöñé ·······]</translation>
+            <source>STEP %1</source>
+            <translation>[ŠŦÉP %1 ···]</translation>
         </message>
         <message>
-            <source>Rule of One: 1 in %1</source>
-            <translation>[Ŕüļé öf Öñé: 1 îñ %1 ········]</translation>
+            <source>Rule of One</source>
+            <translation>[Ŕüļé öf Öñé ·····]</translation>
         </message>
-        <message>
-            <source>Explosion: never</source>
-            <translation>[Éxpļöšîöñ: ñévéŕ ·······]</translation>
-        </message>
-        <message>
-            <source>Explosion: %1% of rolls</source>
-            <translation>[Éxpļöšîöñ: %1% öf ŕöļļš ··········]</translation>
-        </message>
+    </context>
+    <context>
+        <name>FairnessWords</name>
         <message>
             <source>%1 to %2</source>
             <translation>[%1 ŧö %2 ····]</translation>
@@ -151,6 +136,37 @@
         </message>
     </context>
     <context>
+        <name>OddsWords</name>
+        <message>
+            <source>Average total</source>
+            <translation>[Ävéŕåĝé ŧöŧåļ ······]</translation>
+        </message>
+        <message>
+            <source>Average total (Rule of One aside)</source>
+            <translation>[Ävéŕåĝé ŧöŧåļ (Ŕüļé öf Öñé åšîďé) ··············]</translation>
+        </message>
+        <message>
+            <source>%1: %2</source>
+            <translation>[%1: %2 ···]</translation>
+        </message>
+        <message>
+            <source>Rule of One: none</source>
+            <translation>[Ŕüļé öf Öñé: ñöñé ·······]</translation>
+        </message>
+        <message>
+            <source>Rule of One: 1 in %1</source>
+            <translation>[Ŕüļé öf Öñé: 1 îñ %1 ········]</translation>
+        </message>
+        <message>
+            <source>Explosion: never</source>
+            <translation>[Éxpļöšîöñ: ñévéŕ ·······]</translation>
+        </message>
+        <message>
+            <source>Explosion: %1% of rolls</source>
+            <translation>[Éxpļöšîöñ: %1% öf ŕöļļš ··········]</translation>
+        </message>
+    </context>
+    <context>
         <name>dicewright::Application</name>
         <message>
             <source>Overflow</source>
@@ -171,6 +187,14 @@
         <message>
             <source>Unknown error</source>
             <translation>[Üñķñöŵñ éŕŕöŕ ······]</translation>
+        </message>
+        <message>
+            <source>Out of memory</source>
+            <translation>[Öüŧ öf mémöŕý ······]</translation>
+        </message>
+        <message>
+            <source>A value out of range</source>
+            <translation>[Ä våļüé öüŧ öf ŕåñĝé ········]</translation>
         </message>
     </context>
     <context>
@@ -198,6 +222,10 @@
         <message>
             <source>A step whose dice are thrown with the chosen step's, 1 to 40; empty or 0 for none</source>
             <translation>[Ä šŧép ŵĥöšé ďîçé åŕé ŧĥŕöŵñ ŵîŧĥ ŧĥé çĥöšéñ šŧép'š, 1 ŧö 40; émpŧý öŕ 0 föŕ ñöñé ·································]</translation>
+        </message>
+        <message>
+            <source>Set a step and a difficulty for the chance of success</source>
+            <translation>[Šéŧ å šŧép åñď å ďîffîçüļŧý föŕ ŧĥé çĥåñçé öf šüççéšš ······················]</translation>
         </message>
     </context>
     <context>
@@ -361,6 +389,49 @@
         </message>
     </context>
     <context>
+        <name>package</name>
+        <message>
+            <source>Dice Roller</source>
+            <extracomment>The desktop entry's generic name: what kind of program this is, in a menu.</extracomment>
+            <translation>[Ďîçé Ŕöļļéŕ ·····]</translation>
+        </message>
+        <message>
+            <source>dice;roll;step;tabletop;role-playing;</source>
+            <extracomment>Words a desktop's search finds the program by, each followed by a semicolon.</extracomment>
+            <translation>[ďîçé;ŕöļļ;šŧép;ŧåbļéŧöp;ŕöļé-pļåýîñĝ; ···············]</translation>
+        </message>
+        <message>
+            <source>Dicewright rolls the exploding dice of a tabletop role-playing game whose tests are numbered steps. Pick one of 40 steps, from a four-sided die less two up to two twenty-sided dice with four more, press ROLL and read the total.</source>
+            <extracomment>The first paragraph of the program's description in software centres.</extracomment>
+            <translation>[Ďîçéŵŕîĝĥŧ ŕöļļš ŧĥé éxpļöďîñĝ ďîçé öf å ŧåbļéŧöp ŕöļé-pļåýîñĝ ĝåmé ŵĥöšé ŧéšŧš åŕé ñümbéŕéď šŧépš. Pîçķ öñé öf 40 šŧépš, fŕöm å föüŕ-šîďéď ďîé ļéšš ŧŵö üp ŧö ŧŵö ŧŵéñŧý-šîďéď ďîçé ŵîŧĥ föüŕ möŕé, pŕéšš ŔÖĻĻ åñď ŕéåď ŧĥé ŧöŧåļ. ···························································································]</translation>
+        </message>
+        <message>
+            <source>A die that shows its highest face is thrown again and added on, and when every die of a step shows a one, the roll is a Rule of One.</source>
+            <extracomment>The second paragraph of the program's description in software centres.</extracomment>
+            <translation>[Ä ďîé ŧĥåŧ šĥöŵš îŧš ĥîĝĥéšŧ fåçé îš ŧĥŕöŵñ åĝåîñ åñď åďďéď öñ, åñď ŵĥéñ évéŕý ďîé öf å šŧép šĥöŵš å öñé, ŧĥé ŕöļļ îš å Ŕüļé öf Öñé. ·····················································]</translation>
+        </message>
+        <message>
+            <source>%1 %2, newer than this installer's %3, is installed in %4.</source>
+            <extracomment>The installer, where a newer version is installed. %1 is the product's name, %2 the installed version, %3 this installer's version, %4 the folder.</extracomment>
+            <translation>[%1 %2, ñéŵéŕ ŧĥåñ ŧĥîš îñšŧåļļéŕ'š %3, îš îñšŧåļļéď îñ %4. ························]</translation>
+        </message>
+        <message>
+            <source>Replace it with %1?</source>
+            <extracomment>The installer's question after the note that a newer version is installed. %1 is this installer's version.</extracomment>
+            <translation>[Ŕépļåçé îŧ ŵîŧĥ %1? ········]</translation>
+        </message>
+        <message>
+            <source>%1 already holds files of another program (such as %2), which %3 would replace. Please choose another folder.</source>
+            <extracomment>The installer, where the chosen folder holds another program. %1 is the folder, %2 one of its files, %3 the product's name.</extracomment>
+            <translation>[%1 åļŕéåďý ĥöļďš fîļéš öf åñöŧĥéŕ pŕöĝŕåm (šüçĥ åš %2), ŵĥîçĥ %3 ŵöüļď ŕépļåçé. Pļéåšé çĥööšé åñöŧĥéŕ föļďéŕ. ············································]</translation>
+        </message>
+        <message>
+            <source>The earlier %1 in %2 could not be removed.</source>
+            <extracomment>The installer, where an earlier version could not be removed. %1 is the product's name, %2 its folder.</extracomment>
+            <translation>[Ŧĥé éåŕļîéŕ %1 îñ %2 çöüļď ñöŧ bé ŕémövéď. ·················]</translation>
+        </message>
+    </context>
+    <context>
         <name>page</name>
         <message>
             <source>Loading…</source>
@@ -410,6 +481,11 @@
             <source>The highest %1 is %2.</source>
             <extracomment>Said where a field cannot take what was typed. %1 is the field's name, %2 its highest value.</extracomment>
             <translation>[Ŧĥé ĥîĝĥéšŧ %1 îš %2. ·········]</translation>
+        </message>
+        <message>
+            <source>%1 needs JavaScript.</source>
+            <extracomment>Shown where the browser runs no scripts. %1 is the product's name.</extracomment>
+            <translation>[%1 ñééďš ĴåvåŠçŕîpŧ. ········]</translation>
         </message>
     </context>
 </TS>

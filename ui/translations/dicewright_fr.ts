@@ -2,36 +2,18 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="en_US">
 <context>
-    <name>QObject</name>
-    <message>
-        <source>D</source>
-        <comment>die letter</comment>
-        <extracomment>The letter that names a die before its number of faces, as in 2D6 and D20 (German: W).</extracomment>
-        <translation>D</translation>
-    </message>
-    <message>
-        <source>STEP %1</source>
-        <translation>ÉCHELON %1</translation>
-    </message>
-    <message>
-        <source>Rule of One</source>
-        <translation>Règle du un</translation>
-    </message>
-    <message>
-        <source>Set a step and a difficulty for the chance of success</source>
-        <translation>Choisissez un échelon et une difficulté pour voir la chance de réussite</translation>
-    </message>
+    <name>ChanceWords</name>
     <message>
         <source>%1%</source>
         <translation>%1&#x202f;%</translation>
     </message>
     <message>
         <source>&gt; %1</source>
-        <translation>&gt; %1</translation>
+        <translation>plus de %1</translation>
     </message>
     <message>
         <source>&lt; %1</source>
-        <translation>&lt; %1</translation>
+        <translation>moins de %1</translation>
     </message>
     <message>
         <source>Failure</source>
@@ -58,48 +40,51 @@
     </message>
     <message>
         <source>success, %1 extra</source>
-        <translation>réussite, %1 en plus</translation>
+        <translation>réussite, +%1</translation>
     </message>
     <message>
         <source>Chance of success: %1</source>
-        <translation>Chance de réussite&#xa0;: %1</translation>
+        <translation>Chances de réussite&#x202f;: %1</translation>
     </message>
     <message>
         <source>%1 (without the bonus: %2)</source>
-        <translation>%1 (sans le bonus&#xa0;: %2)</translation>
+        <translation>%1 (sans le bonus&#x202f;: %2)</translation>
     </message>
     <message>
         <source>%1 (with step %2 as bonus: %3)</source>
-        <translation>%1 (avec l’échelon %2 en bonus&#xa0;: %3)</translation>
+        <translation>%1 (avec l’échelon %2 en bonus&#x202f;: %3)</translation>
+    </message>
+</context>
+<context>
+    <name>DiceWords</name>
+    <message>
+        <source>D</source>
+        <comment>die letter</comment>
+        <extracomment>The letter that names a die before its number of faces, as in 2D6 and D20 (German: W).</extracomment>
+        <translation>D</translation>
     </message>
     <message>
-        <source>Average total</source>
-        <translation>Total moyen</translation>
-    </message>
-    <message>
-        <source>Average total (Rule of One aside)</source>
-        <translation>Total moyen (hors règle du un)</translation>
+        <source>d</source>
+        <comment>die letter, small</comment>
+        <extracomment>The die letter where step 1&apos;s dice write it small in English: &quot;d4-2&quot;. A language whose dice are always written with a capital gives its capital letter here.</extracomment>
+        <translation>D</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1&#xa0;: %2</translation>
+        <extracomment>A die and the faces it showed, in the roll log: &quot;D6: 6 + 4 = 10&quot;. %1 is the die, %2 its faces with their sum.</extracomment>
+        <translation>%1&#x202f;: %2</translation>
     </message>
     <message>
-        <source>Rule of One: none</source>
-        <translation>Règle du un&#xa0;: jamais</translation>
+        <source>STEP %1</source>
+        <translation>ÉCHELON %1</translation>
     </message>
     <message>
-        <source>Rule of One: 1 in %1</source>
-        <translation>Règle du un&#xa0;: 1 sur %1</translation>
+        <source>Rule of One</source>
+        <translation>Règle du un</translation>
     </message>
-    <message>
-        <source>Explosion: never</source>
-        <translation>Explosion&#xa0;: jamais</translation>
-    </message>
-    <message>
-        <source>Explosion: %1% of rolls</source>
-        <translation>Explosion&#xa0;: %1&#x202f;% des lancers</translation>
-    </message>
+</context>
+<context>
+    <name>FairnessWords</name>
     <message>
         <source>%1 to %2</source>
         <translation>%1 à %2</translation>
@@ -107,8 +92,8 @@
     <message numerus="yes">
         <source>judged once %1 total(s) are in (%2 so far)</source>
         <translation>
-            <numerusform>jugé dès %1 total (%2 jusqu’ici)</numerusform>
-            <numerusform>jugé dès %1 totaux (%2 jusqu’ici)</numerusform>
+            <numerusform>évalué à partir de %1 total (%2 pour l’instant)</numerusform>
+            <numerusform>évalué à partir de %1 totaux (%2 pour l’instant)</numerusform>
         </translation>
     </message>
     <message>
@@ -126,28 +111,59 @@
     <message numerus="yes">
         <source>Step %1: %2 roll(s)</source>
         <translation>
-            <numerusform>Échelon %1&#xa0;: %2 lancer</numerusform>
-            <numerusform>Échelon %1&#xa0;: %2 lancers</numerusform>
+            <numerusform>Échelon %1&#x202f;: %2 lancer</numerusform>
+            <numerusform>Échelon %1&#x202f;: %2 lancers</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Step %1 + step %2: %3 roll(s)</source>
         <translation>
-            <numerusform>Échelon %1 + échelon %2&#xa0;: %3 lancer</numerusform>
-            <numerusform>Échelon %1 + échelon %2&#xa0;: %3 lancers</numerusform>
+            <numerusform>Échelon %1 + échelon %2&#x202f;: %3 lancer</numerusform>
+            <numerusform>Échelon %1 + échelon %2&#x202f;: %3 lancers</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2, exact %3: %4</source>
-        <translation>%1 %2, exact %3&#xa0;: %4</translation>
+        <translation>%1&#x202f;: %2 (théorique&#x202f;: %3), %4</translation>
     </message>
     <message>
         <source>none</source>
-        <translation>aucun</translation>
+        <translation>pas encore</translation>
     </message>
     <message>
         <source>Rule of One: %1, expected %2</source>
-        <translation>Règle du un&#xa0;: %1, attendu %2</translation>
+        <translation>Règle du un&#x202f;: %1 (attendu&#x202f;: %2)</translation>
+    </message>
+</context>
+<context>
+    <name>OddsWords</name>
+    <message>
+        <source>Average total</source>
+        <translation>Total moyen</translation>
+    </message>
+    <message>
+        <source>Average total (Rule of One aside)</source>
+        <translation>Total moyen (hors règle du un)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#x202f;: %2</translation>
+    </message>
+    <message>
+        <source>Rule of One: none</source>
+        <translation>Règle du un&#x202f;: jamais</translation>
+    </message>
+    <message>
+        <source>Rule of One: 1 in %1</source>
+        <translation>Règle du un&#x202f;: 1 sur %1</translation>
+    </message>
+    <message>
+        <source>Explosion: never</source>
+        <translation>Explosion&#x202f;: jamais</translation>
+    </message>
+    <message>
+        <source>Explosion: %1% of rolls</source>
+        <translation>Explosion&#x202f;: %1&#x202f;% des lancers</translation>
     </message>
 </context>
 <context>
@@ -172,6 +188,14 @@
         <source>Unknown error</source>
         <translation>Erreur inconnue</translation>
     </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>A value out of range</source>
+        <translation>Une valeur hors limites</translation>
+    </message>
 </context>
 <context>
     <name>dicewright::DifficultyControls</name>
@@ -185,7 +209,7 @@
     </message>
     <message>
         <source>What the total must reach, 1 to 99; empty or 0 for none</source>
-        <translation>Ce que le total doit atteindre, de 1 à 99&#x202f;; vide ou 0 pour aucune</translation>
+        <translation>Ce que le total doit atteindre, de 1 à 99&#x202f;; vide ou 0&#x202f;: sans difficulté</translation>
     </message>
     <message>
         <source>BONUS STEP</source>
@@ -197,14 +221,18 @@
     </message>
     <message>
         <source>A step whose dice are thrown with the chosen step&apos;s, 1 to 40; empty or 0 for none</source>
-        <translation>Un échelon dont les dés sont lancés avec ceux de l’échelon choisi, de 1 à 40&#x202f;; vide ou 0 pour aucun</translation>
+        <translation>Un échelon dont les dés sont lancés avec ceux de l’échelon choisi, de 1 à 40&#x202f;; vide ou 0&#x202f;: sans échelon bonus</translation>
+    </message>
+    <message>
+        <source>Set a step and a difficulty for the chance of success</source>
+        <translation>Choisissez un échelon et une difficulté pour voir les chances de réussite</translation>
     </message>
 </context>
 <context>
     <name>dicewright::MainWindow</name>
     <message>
         <source>STEP DICE</source>
-        <translation>DÉS DE L’ÉCHELON</translation>
+        <translation>DÉS</translation>
     </message>
     <message>
         <source>Dice of the chosen step</source>
@@ -216,7 +244,7 @@
     </message>
     <message>
         <source>ROLL</source>
-        <translation>LANCER</translation>
+        <translation>JETER</translation>
     </message>
     <message>
         <source>Roll the dice of the chosen step</source>
@@ -224,7 +252,7 @@
     </message>
     <message>
         <source>EXIT</source>
-        <translation>QUITTER</translation>
+        <translation>SORTIR</translation>
     </message>
     <message>
         <source>End the program</source>
@@ -275,7 +303,7 @@
     </message>
     <message>
         <source>%1: %2 — %3</source>
-        <translation>%1&#xa0;: %2 — %3</translation>
+        <translation>%1&#x202f;: %2 — %3</translation>
     </message>
     <message>
         <source>Dicewright roll log, %1</source>
@@ -314,8 +342,8 @@
     <message numerus="yes">
         <source>%1 earlier roll(s) are no longer kept: the log holds the last %2.</source>
         <translation>
-            <numerusform>%1 lancer antérieur n’est plus conservé&#xa0;: le journal garde les %2 derniers.</numerusform>
-            <numerusform>%1 lancers antérieurs ne sont plus conservés&#xa0;: le journal garde les %2 derniers.</numerusform>
+            <numerusform>%1 lancer antérieur n’est plus conservé&#x202f;: le journal garde les %2 derniers.</numerusform>
+            <numerusform>%1 lancers antérieurs ne sont plus conservés&#x202f;: le journal garde les %2 derniers.</numerusform>
         </translation>
     </message>
 </context>
@@ -346,7 +374,7 @@
     </message>
     <message>
         <source>TIME TO ROLL THE DICE</source>
-        <translation>À VOS DÉS&#xa0;!</translation>
+        <translation>À VOS DÉS&#x202f;!</translation>
     </message>
 </context>
 <context>
@@ -358,6 +386,49 @@
     <message>
         <source>%1. %2</source>
         <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>package</name>
+    <message>
+        <source>Dice Roller</source>
+        <extracomment>The desktop entry&apos;s generic name: what kind of program this is, in a menu.</extracomment>
+        <translation>Lanceur de dés</translation>
+    </message>
+    <message>
+        <source>dice;roll;step;tabletop;role-playing;</source>
+        <extracomment>Words a desktop&apos;s search finds the program by, each followed by a semicolon.</extracomment>
+        <translation>dés;lancer;échelon;test;jeu de rôle;jeu sur table;</translation>
+    </message>
+    <message>
+        <source>Dicewright rolls the exploding dice of a tabletop role-playing game whose tests are numbered steps. Pick one of 40 steps, from a four-sided die less two up to two twenty-sided dice with four more, press ROLL and read the total.</source>
+        <extracomment>The first paragraph of the program&apos;s description in software centres.</extracomment>
+        <translation>Dicewright lance les dés explosifs d’un jeu de rôle sur table dont les tests se comptent en échelons. Choisissez l’un des 40 échelons, d’un dé à quatre faces moins deux jusqu’à deux dés à vingt faces et quatre autres dés, appuyez sur JETER et lisez le total.</translation>
+    </message>
+    <message>
+        <source>A die that shows its highest face is thrown again and added on, and when every die of a step shows a one, the roll is a Rule of One.</source>
+        <extracomment>The second paragraph of the program&apos;s description in software centres.</extracomment>
+        <translation>Un dé qui montre sa plus haute face est relancé et ajouté, et quand tous les dés d’un échelon montrent un, c’est la règle du un.</translation>
+    </message>
+    <message>
+        <source>%1 %2, newer than this installer&apos;s %3, is installed in %4.</source>
+        <extracomment>The installer, where a newer version is installed. %1 is the product&apos;s name, %2 the installed version, %3 this installer&apos;s version, %4 the folder.</extracomment>
+        <translation>%1 %2, plus récent que la version %3 de ce programme d’installation, est installé dans %4.</translation>
+    </message>
+    <message>
+        <source>Replace it with %1?</source>
+        <extracomment>The installer&apos;s question after the note that a newer version is installed. %1 is this installer&apos;s version.</extracomment>
+        <translation>Le remplacer par la version %1&#x202f;?</translation>
+    </message>
+    <message>
+        <source>%1 already holds files of another program (such as %2), which %3 would replace. Please choose another folder.</source>
+        <extracomment>The installer, where the chosen folder holds another program. %1 is the folder, %2 one of its files, %3 the product&apos;s name.</extracomment>
+        <translation>%1 contient déjà des fichiers d’un autre programme (comme %2), que %3 remplacerait. Veuillez choisir un autre dossier.</translation>
+    </message>
+    <message>
+        <source>The earlier %1 in %2 could not be removed.</source>
+        <extracomment>The installer, where an earlier version could not be removed. %1 is the product&apos;s name, %2 its folder.</extracomment>
+        <translation>L’ancien %1 dans %2 n’a pas pu être supprimé.</translation>
     </message>
 </context>
 <context>
@@ -374,22 +445,22 @@
     <message>
         <source>%1 has ended.</source>
         <extracomment>%1 is the product&apos;s name.</extracomment>
-        <translation>%1 est terminé.</translation>
+        <translation>%1 s’est fermé.</translation>
     </message>
     <message>
         <source>%1 has stopped: %2.</source>
         <extracomment>%1 is the product&apos;s name, %2 what stopped it.</extracomment>
-        <translation>%1 s’est arrêté&#xa0;: %2.</translation>
+        <translation>%1 s’est arrêté&#x202f;: %2.</translation>
     </message>
     <message>
         <source>%1 cannot start here: %2</source>
         <extracomment>%1 is the product&apos;s name, %2 what the browser said.</extracomment>
-        <translation>%1 ne peut pas démarrer ici&#xa0;: %2</translation>
+        <translation>%1 ne peut pas démarrer ici&#x202f;: %2</translation>
     </message>
     <message>
         <source>%1 could not be kept for use offline here: it will need the network to start next time.</source>
         <extracomment>%1 is the product&apos;s name.</extracomment>
-        <translation>%1 n’a pas pu être gardé ici pour un usage hors ligne&#xa0;: il faudra le réseau pour le prochain démarrage.</translation>
+        <translation>%1 n’a pas pu être enregistré pour une utilisation hors ligne&#x202f;: une connexion sera nécessaire au prochain démarrage.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -399,7 +470,7 @@
     <message>
         <source>Step dice roller for tabletop role-playing games</source>
         <extracomment>What the page and the installed app say the program is.</extracomment>
-        <translation>Lanceur de dés par échelon pour jeux de rôle sur table</translation>
+        <translation>Lanceur de dés à échelons pour jeux de rôle sur table</translation>
     </message>
     <message>
         <source>Close</source>
@@ -410,6 +481,11 @@
         <source>The highest %1 is %2.</source>
         <extracomment>Said where a field cannot take what was typed. %1 is the field&apos;s name, %2 its highest value.</extracomment>
         <translation>%1&#x202f;: au plus %2.</translation>
+    </message>
+    <message>
+        <source>%1 needs JavaScript.</source>
+        <extracomment>Shown where the browser runs no scripts. %1 is the product&apos;s name.</extracomment>
+        <translation>%1 a besoin de JavaScript.</translation>
     </message>
 </context>
 </TS>

@@ -294,7 +294,7 @@
         </message>
         <message>
             <source>Decrease</source>
-            <translation>Senken</translation>
+            <translation>Verringern</translation>
         </message>
         <message>
             <source>Scroll Right</source>
@@ -348,11 +348,11 @@
         <name>QAbstractSpinBox</name>
         <message>
             <source>Step &amp;down</source>
-            <translation>&amp;Dekrementieren</translation>
+            <translation>Wert &amp;verringern</translation>
         </message>
         <message>
             <source>&amp;Step up</source>
-            <translation>&amp;Inkrementieren</translation>
+            <translation>Wert &amp;erhöhen</translation>
         </message>
         <message>
             <source>&amp;Select All</source>

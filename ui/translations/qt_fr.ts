@@ -85,7 +85,7 @@
         </message>
         <message>
             <source>Escape</source>
-            <translation>Échapement</translation>
+            <translation>Échappement</translation>
         </message>
         <message>
             <source>Insert</source>

@@ -19,6 +19,8 @@
     offline: QT_TRANSLATE_NOOP('page', '%1 could not be kept for use offline here: it will need the network to start next time.'),
     //: What the page and the installed app say the program is.
     description: QT_TRANSLATE_NOOP('page', 'Step dice roller for tabletop role-playing games'),
+    //: Shown where the browser runs no scripts. %1 is the product's name.
+    needsScripts: QT_TRANSLATE_NOOP('page', '%1 needs JavaScript.'),
     //: The button that puts the note about offline use away.
     ok: QT_TRANSLATE_NOOP('page', 'OK'),
     //: The button that closes the roll log.

@@ -88,9 +88,8 @@ export function formatDay(date) {
   return format('day', () => new Intl.DateTimeFormat(locale, { dateStyle: 'full' })).format(date);
 }
 
-// A time of day on a 24-hour clock: "21:07:45".
+// A time of day with its seconds, on the region's clock: "9:07:45 PM", "21:07:45".
 export function formatTime(date) {
-  return format('time', () => new Intl.DateTimeFormat(locale, {
-    hour: '2-digit', minute: '2-digit', second: '2-digit', hourCycle: 'h23',
-  })).format(date);
+  return format('time', () => new Intl.DateTimeFormat(locale, { timeStyle: 'medium' }))
+    .format(date);
 }

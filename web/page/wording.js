@@ -5,22 +5,27 @@ import {
   arg, formatCount, formatDay, formatFixed, formatSignificant, formatTime, qsTranslate,
 } from './texts.js';
 
-// The language's die letter in a text that names dice: "2D6" is "2W6" in German.
+const DICE = 'DiceWords';
+const CHANCE = 'ChanceWords';
+const ODDS = 'OddsWords';
+const FAIRNESS = 'FairnessWords';
+
+// The language's die letters in a text that names dice: "2D6" is "2W6" in German, and step 1's
+// "d4-2" keeps its small d only in English.
 export function diceText(text) {
-  //: The letter that names a die before its number of faces, as in 2D6 and D20 (German: W).
-  const letter = qsTranslate('QObject', 'D', 'die letter');
-  return letter === 'D' ? text : text.replace(/[dD](?=[0-9])/g, letter);
+  return text.replace(/d(?=[0-9])/g, qsTranslate(DICE, 'd', 'die letter, small'))
+    .replace(/D(?=[0-9])/g, qsTranslate(DICE, 'D', 'die letter'));
 }
 
-export const stepCaption = (step) => arg(qsTranslate('QObject', 'STEP %1'), step);
+export const stepCaption = (step) => arg(qsTranslate(DICE, 'STEP %1'), step);
 
-export const totalText = (roll) => (roll.ruleOfOne ? qsTranslate('QObject', 'Rule of One')
+export const totalText = (roll) => (roll.ruleOfOne ? qsTranslate(DICE, 'Rule of One')
                                                    : String(roll.total));
 
 // How a total came about, die by die: "D20: 20 + 20 + 5 = 45 · D10: 7", or "D4: 3 − 2".
 export function throwsText(roll) {
   return diceText(roll.dice.map((die) => {
-    let text = `D${die.faces}: ${die.shown.join(' + ')}`;
+    let text = arg(qsTranslate(DICE, '%1: %2'), `D${die.faces}`, die.shown.join(' + '));
     if (die.shown.length > 1) text += ` = ${die.value}`;
     if (die.modifier !== 0) text += `${die.modifier < 0 ? ' \u2212 ' : ' + '}${Math.abs(die.modifier)}`;
     return text;
@@ -28,50 +33,50 @@ export function throwsText(roll) {
 }
 
 export function verdictText(verdict) {
-  if (!verdict.success) return qsTranslate('QObject', 'Failure');
-  if (verdict.extraSuccesses === 0) return qsTranslate('QObject', 'Success');
-  return arg(qsTranslate('QObject', 'Success, %1 extra success(es)', '', verdict.extraSuccesses),
+  if (!verdict.success) return qsTranslate(CHANCE, 'Failure');
+  if (verdict.extraSuccesses === 0) return qsTranslate(CHANCE, 'Success');
+  return arg(qsTranslate(CHANCE, 'Success, %1 extra success(es)', '', verdict.extraSuccesses),
     formatCount(verdict.extraSuccesses));
 }
 
 function loggedVerdictText(verdict) {
-  if (!verdict.success) return qsTranslate('QObject', 'failure');
-  if (verdict.extraSuccesses === 0) return qsTranslate('QObject', 'success');
-  return arg(qsTranslate('QObject', 'success, %1 extra'), formatCount(verdict.extraSuccesses));
+  if (!verdict.success) return qsTranslate(CHANCE, 'failure');
+  if (verdict.extraSuccesses === 0) return qsTranslate(CHANCE, 'success');
+  return arg(qsTranslate(CHANCE, 'success, %1 extra'), formatCount(verdict.extraSuccesses));
 }
 
 // A chance to a tenth of a percent; "100%" and "0%" only where exact, "> 99.9%" or "< 0.1%"
 // for what only rounds to them.
 function percent(chance) {
-  const written = (value, decimals) => arg(qsTranslate('QObject', '%1%'),
+  const written = (value, decimals) => arg(qsTranslate(CHANCE, '%1%'),
     formatFixed(value, decimals));
   if (chance >= 1) return written(100, 0);
   if (chance <= 0) return written(0, 0);
   const tenths = Math.round(1000 * chance);
-  if (tenths >= 1000) return arg(qsTranslate('QObject', '> %1'), written(99.9, 1));
-  if (tenths <= 0) return arg(qsTranslate('QObject', '< %1'), written(0.1, 1));
+  if (tenths >= 1000) return arg(qsTranslate(CHANCE, '> %1'), written(99.9, 1));
+  if (tenths <= 0) return arg(qsTranslate(CHANCE, '< %1'), written(0.1, 1));
   return written(tenths / 10, 1);
 }
 
 export function chanceText(engine, step, bonusStep, difficulty) {
-  const chance = arg(qsTranslate('QObject', 'Chance of success: %1'),
+  const chance = arg(qsTranslate(CHANCE, 'Chance of success: %1'),
     percent(engine.chance(step, bonusStep, difficulty)));
   if (bonusStep !== 0) {
-    return arg(qsTranslate('QObject', '%1 (without the bonus: %2)'), chance,
+    return arg(qsTranslate(CHANCE, '%1 (without the bonus: %2)'), chance,
       percent(engine.chance(step, 0, difficulty)));
   }
   // The bonus a player usually buys: its chance beside the chance without.
   const usual = engine.usualBonusStep;
-  return arg(qsTranslate('QObject', '%1 (with step %2 as bonus: %3)'), chance, usual,
+  return arg(qsTranslate(CHANCE, '%1 (with step %2 as bonus: %3)'), chance, usual,
     percent(engine.chance(step, usual, difficulty)));
 }
 
-export const noChanceYet = () => qsTranslate('QObject',
+export const noChanceYet = () => qsTranslate('dicewright::DifficultyControls',
   'Set a step and a difficulty for the chance of success');
 
 function averageTotalLabel(odds) {
-  return odds.ruleOfOneOneIn === 0 ? qsTranslate('QObject', 'Average total')
-                                   : qsTranslate('QObject', 'Average total (Rule of One aside)');
+  return odds.ruleOfOneOneIn === 0 ? qsTranslate(ODDS, 'Average total')
+                                   : qsTranslate(ODDS, 'Average total (Rule of One aside)');
 }
 
 // A step's odds, a line each: its dice, the average total, the Rule of One, explosions.
@@ -79,11 +84,11 @@ export function oddsText(engine, step) {
   const odds = engine.odds(step);
   return [
     diceText(engine.diceLabel(step).trim()),
-    arg(qsTranslate('QObject', '%1: %2'), averageTotalLabel(odds), formatFixed(odds.average, 2)),
-    odds.ruleOfOneOneIn === 0 ? qsTranslate('QObject', 'Rule of One: none')
-      : arg(qsTranslate('QObject', 'Rule of One: 1 in %1'), formatCount(odds.ruleOfOneOneIn)),
-    odds.explosionChance === 0 ? qsTranslate('QObject', 'Explosion: never')
-      : arg(qsTranslate('QObject', 'Explosion: %1% of rolls'),
+    arg(qsTranslate(ODDS, '%1: %2'), averageTotalLabel(odds), formatFixed(odds.average, 2)),
+    odds.ruleOfOneOneIn === 0 ? qsTranslate(ODDS, 'Rule of One: none')
+      : arg(qsTranslate(ODDS, 'Rule of One: 1 in %1'), formatCount(odds.ruleOfOneOneIn)),
+    odds.explosionChance === 0 ? qsTranslate(ODDS, 'Explosion: never')
+      : arg(qsTranslate(ODDS, 'Explosion: %1% of rolls'),
         formatFixed(100 * odds.explosionChance, 1)),
   ].join('\n');
 }
@@ -144,28 +149,28 @@ export function statisticsLine(engine, report) {
   const number = (value) => (value > 0 && value < 0.1 ? formatSignificant(value, 2)
                                                       : formatFixed(value, 2));
   const shown = report.rolls - report.rulesOfOne;
-  const range = arg(qsTranslate('QObject', '%1 to %2'), number(report.low), number(report.high));
+  const range = arg(qsTranslate(FAIRNESS, '%1 to %2'), number(report.low), number(report.high));
   const verdicts = {
-    'not-judged': () => arg(qsTranslate('QObject', 'judged once %1 total(s) are in (%2 so far)',
+    'not-judged': () => arg(qsTranslate(FAIRNESS, 'judged once %1 total(s) are in (%2 so far)',
       '', engine.fewestToJudge), formatCount(engine.fewestToJudge), formatCount(shown)),
-    lower: () => arg(qsTranslate('QObject', 'lower than fair dice give 99 times in 100 (%1)'),
+    lower: () => arg(qsTranslate(FAIRNESS, 'lower than fair dice give 99 times in 100 (%1)'),
       range),
-    within: () => arg(qsTranslate('QObject',
+    within: () => arg(qsTranslate(FAIRNESS,
       'within the range fair dice give 99 times in 100 (%1)'), range),
-    higher: () => arg(qsTranslate('QObject', 'higher than fair dice give 99 times in 100 (%1)'),
+    higher: () => arg(qsTranslate(FAIRNESS, 'higher than fair dice give 99 times in 100 (%1)'),
       range),
   };
   const parts = [report.bonusStep === 0
-    ? arg(qsTranslate('QObject', 'Step %1: %2 roll(s)', '', report.rolls), report.step,
+    ? arg(qsTranslate(FAIRNESS, 'Step %1: %2 roll(s)', '', report.rolls), report.step,
       formatCount(report.rolls))
-    : arg(qsTranslate('QObject', 'Step %1 + step %2: %3 roll(s)', '', report.rolls), report.step,
+    : arg(qsTranslate(FAIRNESS, 'Step %1 + step %2: %3 roll(s)', '', report.rolls), report.step,
       report.bonusStep, formatCount(report.rolls))];
-  parts.push(arg(qsTranslate('QObject', '%1 %2, exact %3: %4'),
+  parts.push(arg(qsTranslate(FAIRNESS, '%1 %2, exact %3: %4'),
     averageTotalLabel(engine.odds(report.step, report.bonusStep)),
-    shown === 0 ? qsTranslate('QObject', 'none') : number(report.averageShown),
+    shown === 0 ? qsTranslate(FAIRNESS, 'none') : number(report.averageShown),
     number(report.exactAverage), verdicts[report.verdict]()));
   if (report.expectedRulesOfOne > 0) {
-    parts.push(arg(qsTranslate('QObject', 'Rule of One: %1, expected %2'),
+    parts.push(arg(qsTranslate(FAIRNESS, 'Rule of One: %1, expected %2'),
       formatCount(report.rulesOfOne), number(report.expectedRulesOfOne)));
   }
   return `${parts.join('. ')}.`;

@@ -1,0 +1,491 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT">
+<context>
+    <name>ChanceWords</name>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>&gt; %1</source>
+        <translation>oltre %1</translation>
+    </message>
+    <message>
+        <source>&lt; %1</source>
+        <translation>meno di %1</translation>
+    </message>
+    <message>
+        <source>Failure</source>
+        <translation>Fallimento</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Successo</translation>
+    </message>
+    <message numerus="yes">
+        <source>Success, %1 extra success(es)</source>
+        <translation>
+            <numerusform>Successo, %1 successo extra</numerusform>
+            <numerusform>Successo, %1 successi extra</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>failure</source>
+        <translation>fallimento</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>successo</translation>
+    </message>
+    <message>
+        <source>success, %1 extra</source>
+        <translation>successo, +%1</translation>
+    </message>
+    <message>
+        <source>Chance of success: %1</source>
+        <translation>Probabilità di successo: %1</translation>
+    </message>
+    <message>
+        <source>%1 (without the bonus: %2)</source>
+        <translation>%1 (senza il bonus: %2)</translation>
+    </message>
+    <message>
+        <source>%1 (with step %2 as bonus: %3)</source>
+        <translation>%1 (con il grado %2 come bonus: %3)</translation>
+    </message>
+</context>
+<context>
+    <name>DiceWords</name>
+    <message>
+        <source>D</source>
+        <comment>die letter</comment>
+        <extracomment>The letter that names a die before its number of faces, as in 2D6 and D20 (German: W).</extracomment>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>d</source>
+        <comment>die letter, small</comment>
+        <extracomment>The die letter where step 1&apos;s dice write it small in English: &quot;d4-2&quot;. A language whose dice are always written with a capital gives its capital letter here.</extracomment>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A die and the faces it showed, in the roll log: &quot;D6: 6 + 4 = 10&quot;. %1 is the die, %2 its faces with their sum.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>STEP %1</source>
+        <translation>GRADO %1</translation>
+    </message>
+    <message>
+        <source>Rule of One</source>
+        <translation>Regola dell’uno</translation>
+    </message>
+</context>
+<context>
+    <name>FairnessWords</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>da %1 a %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>judged once %1 total(s) are in (%2 so far)</source>
+        <translation>
+            <numerusform>valutato dopo %1 totale (finora %2)</numerusform>
+            <numerusform>valutato dopo %1 totali (finora %2)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>lower than fair dice give 99 times in 100 (%1)</source>
+        <translation>più basso di quanto diano dei dadi equi 99 volte su 100 (%1)</translation>
+    </message>
+    <message>
+        <source>within the range fair dice give 99 times in 100 (%1)</source>
+        <translation>entro l’intervallo che dei dadi equi danno 99 volte su 100 (%1)</translation>
+    </message>
+    <message>
+        <source>higher than fair dice give 99 times in 100 (%1)</source>
+        <translation>più alto di quanto diano dei dadi equi 99 volte su 100 (%1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1: %2 roll(s)</source>
+        <translation>
+            <numerusform>Grado %1: %2 tiro</numerusform>
+            <numerusform>Grado %1: %2 tiri</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Step %1 + step %2: %3 roll(s)</source>
+        <translation>
+            <numerusform>Grado %1 + grado %2: %3 tiro</numerusform>
+            <numerusform>Grado %1 + grado %2: %3 tiri</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2, exact %3: %4</source>
+        <translation>%1: %2 (teorico: %3), %4</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ancora nessuno</translation>
+    </message>
+    <message>
+        <source>Rule of One: %1, expected %2</source>
+        <translation>Regola dell’uno: %1 (attese: %2)</translation>
+    </message>
+</context>
+<context>
+    <name>OddsWords</name>
+    <message>
+        <source>Average total</source>
+        <translation>Totale medio</translation>
+    </message>
+    <message>
+        <source>Average total (Rule of One aside)</source>
+        <translation>Totale medio (esclusa la regola dell’uno)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Rule of One: none</source>
+        <translation>Regola dell’uno: mai</translation>
+    </message>
+    <message>
+        <source>Rule of One: 1 in %1</source>
+        <translation>Regola dell’uno: 1 su %1</translation>
+    </message>
+    <message>
+        <source>Explosion: never</source>
+        <translation>Esplosione: mai</translation>
+    </message>
+    <message>
+        <source>Explosion: %1% of rolls</source>
+        <translation>Esplosione: %1% dei tiri</translation>
+    </message>
+</context>
+<context>
+    <name>dicewright::Application</name>
+    <message>
+        <source>Overflow</source>
+        <translation>Overflow</translation>
+    </message>
+    <message>
+        <source>Division by zero</source>
+        <translation>Divisione per zero</translation>
+    </message>
+    <message>
+        <source>Floating-point overflow</source>
+        <translation>Overflow in virgola mobile</translation>
+    </message>
+    <message>
+        <source>Invalid floating-point operation</source>
+        <translation>Operazione in virgola mobile non valida</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Errore sconosciuto</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Memoria esaurita</translation>
+    </message>
+    <message>
+        <source>A value out of range</source>
+        <translation>Un valore fuori intervallo</translation>
+    </message>
+</context>
+<context>
+    <name>dicewright::DifficultyControls</name>
+    <message>
+        <source>Set a step and a difficulty for the chance of success</source>
+        <translation>Scegli un grado e una difficoltà per vedere la probabilità di successo</translation>
+    </message>
+    <message>
+        <source>DIFFICULTY</source>
+        <translation>DIFFICOLTÀ</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Difficoltà</translation>
+    </message>
+    <message>
+        <source>What the total must reach, 1 to 99; empty or 0 for none</source>
+        <translation>Il valore che il totale deve raggiungere, da 1 a 99; vuoto o 0: nessuna difficoltà</translation>
+    </message>
+    <message>
+        <source>BONUS STEP</source>
+        <translation>GRADO BONUS</translation>
+    </message>
+    <message>
+        <source>Bonus step</source>
+        <translation>Grado bonus</translation>
+    </message>
+    <message>
+        <source>A step whose dice are thrown with the chosen step&apos;s, 1 to 40; empty or 0 for none</source>
+        <translation>Un grado i cui dadi si tirano insieme a quelli del grado scelto, da 1 a 40; vuoto o 0: nessun grado bonus</translation>
+    </message>
+</context>
+<context>
+    <name>dicewright::MainWindow</name>
+    <message>
+        <source>STEP DICE</source>
+        <translation>DADI</translation>
+    </message>
+    <message>
+        <source>Dice of the chosen step</source>
+        <translation>Dadi del grado scelto</translation>
+    </message>
+    <message>
+        <source>TOTAL</source>
+        <translation>TOTALE</translation>
+    </message>
+    <message>
+        <source>ROLL</source>
+        <translation>TIRA</translation>
+    </message>
+    <message>
+        <source>Roll the dice of the chosen step</source>
+        <translation>Tira i dadi del grado scelto</translation>
+    </message>
+    <message>
+        <source>EXIT</source>
+        <translation>ESCI</translation>
+    </message>
+    <message>
+        <source>End the program</source>
+        <translation>Chiudi il programma</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>Gradi</translation>
+    </message>
+    <message>
+        <source>Test against a difficulty</source>
+        <translation>Prova contro una difficoltà</translation>
+    </message>
+    <message>
+        <source>Roll log</source>
+        <translation>Registro dei tiri</translation>
+    </message>
+    <message>
+        <source>Copy last roll</source>
+        <translation>Copia l’ultimo tiro</translation>
+    </message>
+</context>
+<context>
+    <name>dicewright::RollLogModel</name>
+    <message>
+        <source>Step %1</source>
+        <translation>Grado %1</translation>
+    </message>
+    <message>
+        <source>%1 + step %2</source>
+        <translation>%1 + grado %2</translation>
+    </message>
+    <message>
+        <source>%1 + %2</source>
+        <translation>%1 + %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 against %2</source>
+        <translation>%1 contro %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 — %3</source>
+        <translation>%1: %2 — %3</translation>
+    </message>
+    <message>
+        <source>Dicewright roll log, %1</source>
+        <translation>Registro dei tiri di Dicewright, %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>(%1 earlier roll(s) no longer kept)</source>
+        <translation>
+            <numerusform>(%1 tiro precedente non più conservato)</numerusform>
+            <numerusform>(%1 tiri precedenti non più conservati)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>dicewright::RollLogWindow</name>
+    <message>
+        <source>Roll log</source>
+        <translation>Registro dei tiri</translation>
+    </message>
+    <message>
+        <source>Rolls, newest first</source>
+        <translation>Tiri, dal più recente</translation>
+    </message>
+    <message>
+        <source>What the dice have done so far</source>
+        <translation>Che cosa hanno dato finora i dadi</translation>
+    </message>
+    <message>
+        <source>Each step is judged again after every roll. Over many rolls, fair dice now and then land outside a range they keep to 99 times in 100, so one “lower” or “higher” alone proves nothing.</source>
+        <translation>Ogni grado viene rivalutato dopo ogni tiro. Su molti tiri, anche dei dadi equi escono ogni tanto da un intervallo che rispettano 99 volte su 100, quindi un solo «più basso» o «più alto» non prova nulla.</translation>
+    </message>
+    <message>
+        <source>Copy all</source>
+        <translation>Copia tutto</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 earlier roll(s) are no longer kept: the log holds the last %2.</source>
+        <translation>
+            <numerusform>%1 tiro precedente non è più conservato: il registro tiene gli ultimi %2.</numerusform>
+            <numerusform>%1 tiri precedenti non sono più conservati: il registro tiene gli ultimi %2.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>dicewright::SplashWindow</name>
+    <message>
+        <source>Dicewright logo</source>
+        <translation>Logo di Dicewright</translation>
+    </message>
+    <message>
+        <source>Windows 95/98</source>
+        <extracomment>The name of the platform the program was first made for, as it stands.</extracomment>
+        <translation>Windows 95/98</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versione %1</translation>
+    </message>
+    <message>
+        <source>Copyright</source>
+        <extracomment>A placeholder the window shows as it stands, where a copyright line would go.</extracomment>
+        <translation>Copyright</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <extracomment>A placeholder the window shows as it stands, where the maker&apos;s name would go.</extracomment>
+        <translation>Azienda</translation>
+    </message>
+    <message>
+        <source>TIME TO ROLL THE DICE</source>
+        <translation>È ORA DI TIRARE I DADI</translation>
+    </message>
+</context>
+<context>
+    <name>dicewright::TotalDisplay</name>
+    <message>
+        <source>Total of the last roll</source>
+        <translation>Totale dell’ultimo tiro</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>package</name>
+    <message>
+        <source>Dice Roller</source>
+        <extracomment>The desktop entry&apos;s generic name: what kind of program this is, in a menu.</extracomment>
+        <translation>Lanciadadi</translation>
+    </message>
+    <message>
+        <source>dice;roll;step;tabletop;role-playing;</source>
+        <extracomment>Words a desktop&apos;s search finds the program by, each followed by a semicolon.</extracomment>
+        <translation>dadi;tiro;grado;gioco da tavolo;gioco di ruolo;</translation>
+    </message>
+    <message>
+        <source>Dicewright rolls the exploding dice of a tabletop role-playing game whose tests are numbered steps. Pick one of 40 steps, from a four-sided die less two up to two twenty-sided dice with four more, press ROLL and read the total.</source>
+        <extracomment>The first paragraph of the program&apos;s description in software centres.</extracomment>
+        <translation>Dicewright tira i dadi esplosivi di un gioco di ruolo da tavolo le cui prove si misurano in gradi numerati. Scegli uno dei 40 gradi, da un dado a quattro facce meno due fino a due dadi a venti facce e altri quattro, premi TIRA e leggi il totale.</translation>
+    </message>
+    <message>
+        <source>A die that shows its highest face is thrown again and added on, and when every die of a step shows a one, the roll is a Rule of One.</source>
+        <extracomment>The second paragraph of the program&apos;s description in software centres.</extracomment>
+        <translation>Un dado che mostra la faccia più alta viene ritirato e sommato, e quando tutti i dadi di un grado mostrano un uno, si applica la regola dell’uno.</translation>
+    </message>
+    <message>
+        <source>%1 %2, newer than this installer&apos;s %3, is installed in %4.</source>
+        <extracomment>The installer, where a newer version is installed. %1 is the product&apos;s name, %2 the installed version, %3 this installer&apos;s version, %4 the folder.</extracomment>
+        <translation>%1 %2, più recente della versione %3 di questo programma d’installazione, è già installato in %4.</translation>
+    </message>
+    <message>
+        <source>Replace it with %1?</source>
+        <extracomment>The installer&apos;s question after the note that a newer version is installed. %1 is this installer&apos;s version.</extracomment>
+        <translation>Sostituirlo con la versione %1?</translation>
+    </message>
+    <message>
+        <source>%1 already holds files of another program (such as %2), which %3 would replace. Please choose another folder.</source>
+        <extracomment>The installer, where the chosen folder holds another program. %1 is the folder, %2 one of its files, %3 the product&apos;s name.</extracomment>
+        <translation>%1 contiene già file di un altro programma (come %2), che %3 sostituirebbe. Scegli un’altra cartella.</translation>
+    </message>
+    <message>
+        <source>The earlier %1 in %2 could not be removed.</source>
+        <extracomment>The installer, where an earlier version could not be removed. %1 is the product&apos;s name, %2 its folder.</extracomment>
+        <translation>Non è stato possibile rimuovere la versione precedente di %1 in %2.</translation>
+    </message>
+</context>
+<context>
+    <name>page</name>
+    <message>
+        <source>Loading…</source>
+        <translation>Caricamento…</translation>
+    </message>
+    <message>
+        <source>Start %1 again</source>
+        <extracomment>%1 is the product&apos;s name, Dicewright.</extracomment>
+        <translation>Riavvia %1</translation>
+    </message>
+    <message>
+        <source>%1 has ended.</source>
+        <extracomment>%1 is the product&apos;s name.</extracomment>
+        <translation>%1 è stato chiuso.</translation>
+    </message>
+    <message>
+        <source>%1 has stopped: %2.</source>
+        <extracomment>%1 is the product&apos;s name, %2 what stopped it.</extracomment>
+        <translation>%1 si è interrotto: %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot start here: %2</source>
+        <extracomment>%1 is the product&apos;s name, %2 what the browser said.</extracomment>
+        <translation>%1 non può avviarsi qui: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be kept for use offline here: it will need the network to start next time.</source>
+        <extracomment>%1 is the product&apos;s name.</extracomment>
+        <translation>%1 non è stato salvato per l’uso offline: al prossimo avvio servirà una connessione a Internet.</translation>
+    </message>
+    <message>
+        <source>Step dice roller for tabletop role-playing games</source>
+        <extracomment>What the page and the installed app say the program is.</extracomment>
+        <translation>Lanciadadi a gradi per giochi di ruolo da tavolo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <extracomment>The button that puts the note about offline use away.</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>The button that closes the roll log.</extracomment>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>The highest %1 is %2.</source>
+        <extracomment>Said where a field cannot take what was typed. %1 is the field&apos;s name, %2 its highest value.</extracomment>
+        <translation>%1: al massimo %2.</translation>
+    </message>
+    <message>
+        <source>%1 needs JavaScript.</source>
+        <extracomment>Shown where the browser runs no scripts. %1 is the product&apos;s name.</extracomment>
+        <translation>%1 richiede JavaScript.</translation>
+    </message>
+</context>
+</TS>
