@@ -1,9 +1,10 @@
-// The program in German, in French and in the long accented test language: the language chosen
-// from the player's list, every caption and spoken text translated, dice named with the
-// language's letter, numbers, dates and plurals as the language writes them, and every caption
-// whole on the designed window.
+// The program in each language it speaks and in the long accented test language: the language
+// chosen from the player's list, every caption and spoken text translated, dice named with the
+// language's letter, numbers, dates, times and plurals as the language writes them, and every
+// caption whole and legible on the designed window.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -17,6 +18,7 @@
 #include "main_window.h"
 #include "main_window_layout.h"
 #include "odds_text.h"
+#include "program_locale.h"
 #include "qt_test_main.h"
 #include "roll_log_model.h"
 #include "scripted_main_window.h"
@@ -67,6 +69,23 @@ QStringList CutCaptions(const QWidget& window) {
     return cut;
 }
 
+// The captions of the designed window drawn at less than 80% of their designed size: ROLL and
+// EXIT in 18 points, the others in the window's own 12.
+QStringList ShrunkCaptions(const QWidget& window) {
+    QStringList shrunk;
+    QStringList names{"StepDiceLabel", "Label1", "DifficultyLabel", "BonusStepLabel", "lblChance"};
+    for (int step = 1; step <= 40; ++step) names << OptionName(step);
+    for (const QString& name : names + QStringList{"Command1", "cmdExit"}) {
+        const auto* caption = window.findChild<const QWidget*>(name);
+        if (caption == nullptr || !caption->isVisibleTo(&window)) continue;
+        const qreal designed = names.contains(name) ? 12 : 18;
+        const qreal drawn = caption->font().pointSizeF() / designed;
+        if (drawn < 0.8)
+            shrunk << QStringLiteral("%1 at %2%").arg(name).arg(qRound(drawn * 100));
+    }
+    return shrunk;
+}
+
 }  // namespace
 
 class LanguageTest : public MainWindowFixture {
@@ -92,14 +111,16 @@ private slots:
                                 << "de_DE";
         QTest::newRow("Austrian German") << QStringList{"de-AT"} << "de"
                                          << "de_AT";
-        QTest::newRow("French after Spanish") << QStringList{"es", "fr-CA"} << "fr"
-                                              << "fr_CA";
+        QTest::newRow("French after Japanese") << QStringList{"ja", "fr-CA"} << "fr"
+                                               << "fr_CA";
         QTest::newRow("British English before German") << QStringList{"en-GB", "de"} << "en"
                                                        << "en_GB";
         QTest::newRow("English") << QStringList{"en"} << "en"
                                  << "en_US";
-        QTest::newRow("Portuguese, then German") << QStringList{"pt_BR", "de"} << "de"
-                                                 << "de_DE";
+        QTest::newRow("Portuguese from Portugal") << QStringList{"pt-PT", "de"} << "pt_BR"
+                                                  << "pt_PT";
+        QTest::newRow("Russian") << QStringList{"ru-RU"} << "ru"
+                                 << "ru_RU";
         QTest::newRow("none it speaks") << QStringList{"ja", "xx"} << "en"
                                         << "en_US";
         QTest::newRow("no list") << QStringList{} << "en"
@@ -152,13 +173,13 @@ private slots:
         QTest::addColumn<QStringList>("preferred");
         QTest::addColumn<QString>("roll");
         QTest::newRow("German missing")
-            << QStringList{"en", "fr"} << QStringList{"de", "fr"} << "LANCER";
+            << QStringList{"en", "fr"} << QStringList{"de", "fr"} << "JETER";
         QTest::newRow("all carried")
-            << QStringList{"en", "de", "fr"} << QStringList{"de", "fr"} << "WÜRFELN";
+            << QStringList{"en", "de", "fr"} << QStringList{"de", "fr"} << "WURF";
         QTest::newRow("none carried but English")
             << QStringList{"en"} << QStringList{"de", "fr"} << "ROLL";
         QTest::newRow("a language not spoken")
-            << QStringList{"en", "de"} << QStringList{"ja", "de"} << "WÜRFELN";
+            << QStringList{"en", "de"} << QStringList{"ja", "de"} << "WURF";
     }
     void aMissingCatalogueGivesWay() {
         QFETCH(QStringList, carried);
@@ -179,15 +200,21 @@ private slots:
         QTest::addColumn<QStringList>("dice");      // steps 8, 1, 20, 25
         QTest::addColumn<QString>("ruleOfOne");
         QTest::newRow("German") << "de"
-                                << QStringList{"STUFE 8", "STUFENWÜRFEL", "ERGEBNIS", "WÜRFELN",
-                                               "BEENDEN"}
+                                << QStringList{"STUFE 8", "STUFENWÜRFEL", "ERGEBNIS", "WURF", "ENDE"}
                                 << QStringList{"2W6", "W4-2", "W20+W8+W6", "W20+W10+W8+W4  "}
                                 << "Regel der Eins";
         QTest::newRow("French") << "fr"
-                                << QStringList{"ÉCHELON 8", "DÉS DE L’ÉCHELON", "TOTAL", "LANCER",
-                                               "QUITTER"}
-                                << QStringList{"2D6", "d4-2", "D20+D8+D6", "D20+D10+D8+D4  "}
+                                << QStringList{"ÉCHELON 8", "DÉS", "TOTAL", "JETER", "SORTIR"}
+                                << QStringList{"2D6", "D4-2", "D20+D8+D6", "D20+D10+D8+D4  "}
                                 << "Règle du un";
+        QTest::newRow("Polish") << "pl"
+                                << QStringList{"STOPIEŃ 8", "KOŚCI", "WYNIK", "RZUĆ", "WYJDŹ"}
+                                << QStringList{"2K6", "K4-2", "K20+K8+K6", "K20+K10+K8+K4  "}
+                                << "Zasada jedynki";
+        QTest::newRow("Russian") << "ru"
+                                 << QStringList{"СТУПЕНЬ 8", "КУБИКИ", "ИТОГ", "БРОСЬ", "ВЫХОД"}
+                                 << QStringList{"2К6", "К4-2", "К20+К8+К6", "К20+К10+К8+К4  "}
+                                 << "Правило единицы";
     }
     void captionsDiceAndTotal() {
         QFETCH(QString, catalogue);
@@ -215,20 +242,49 @@ private slots:
         QTest::addColumn<QString>("oneIn");
         QTest::addColumn<QString>("chance");
         QTest::addColumn<QString>("logTitle");
-        QTest::addColumn<QStringList>("extraSuccesses");
+        QTest::addColumn<QString>("time");
+        QTest::addColumn<QStringList>("extraSuccesses");  // 1, 2 and 5
         QTest::newRow("German") << "de"
-                                << "Regel der Eins: 1 zu 1.152.000"
+                                << "Regel der Eins: 1 von 1.152.000"
                                 << "Erfolgschance: 50,0\u00a0% (mit Stufe 4 als Bonus: "
                                 << "Dicewright-Wurfprotokoll, Mittwoch, 9. Dezember 2026"
+                                << "21:07:45"
                                 << QStringList{"Erfolg, 1 zusätzlicher Erfolg",
-                                               "Erfolg, 2 zusätzliche Erfolge"};
+                                               "Erfolg, 2 zusätzliche Erfolge",
+                                               "Erfolg, 5 zusätzliche Erfolge"};
         QTest::newRow("French")
             << "fr"
-            << "Règle du un\u00a0: 1 sur 1\u202f152\u202f000"
-            << "Chance de réussite\u00a0: 50,0\u202f% (avec l’échelon 4 en bonus\u00a0: "
+            << "Règle du un\u202f: 1 sur 1\u202f152\u202f000"
+            << "Chances de réussite\u202f: 50,0\u202f% (avec l’échelon 4 en bonus\u202f: "
             << "Journal des lancers de Dicewright, mercredi 9 décembre 2026"
+            << "21:07:45"
             << QStringList{"Réussite, 1 réussite supplémentaire",
-                           "Réussite, 2 réussites supplémentaires"};
+                           "Réussite, 2 réussites supplémentaires",
+                           "Réussite, 5 réussites supplémentaires"};
+        QTest::newRow("Polish") << "pl"
+                                << "Zasada jedynki: 1 na 1\u00a0152\u00a0000"
+                                << "Szansa powodzenia: 50,0% (ze stopniem 4 jako premią: "
+                                << "Dziennik rzutów Dicewright, środa, 9 grudnia 2026"
+                                << "21:07:45"
+                                << QStringList{"Sukces, 1 dodatkowy sukces",
+                                               "Sukces, 2 dodatkowe sukcesy",
+                                               "Sukces, 5 dodatkowych sukcesów"};
+        QTest::newRow("Russian") << "ru"
+                                 << "Правило единицы: 1 из 1\u00a0152\u00a0000"
+                                 << "Вероятность успеха: 50,0\u00a0% (со ступенью 4 как бонусом: "
+                                 << "Журнал бросков Dicewright, среда, 9 декабря 2026 г."
+                                 << "21:07:45"
+                                 << QStringList{"Успех, 1 дополнительный успех",
+                                                "Успех, 2 дополнительных успеха",
+                                                "Успех, 5 дополнительных успехов"};
+        QTest::newRow("American English") << "en"
+                                          << "Rule of One: 1 in 1,152,000"
+                                          << "Chance of success: 50.0% (with step 4 as bonus: "
+                                          << "Dicewright roll log, Wednesday, December 9, 2026"
+                                          << "9:07:45 PM"
+                                          << QStringList{"Success, 1 extra success",
+                                                         "Success, 2 extra successes",
+                                                         "Success, 5 extra successes"};
     }
     void numbersDatesAndCounts() {
         QFETCH(QString, catalogue);
@@ -241,16 +297,26 @@ private slots:
         QVERIFY2(ChanceText(3, 0, 3).startsWith(chance), qPrintable(ChanceText(3, 0, 3)));
         RollLogModel log;
         QTEST(log.record(QDate(2026, 12, 9)), "logTitle");
-        for (int extra = 1; extra <= 2; ++extra)
-            QCOMPARE(VerdictText({.success = true, .extraSuccesses = extra}),
-                     extraSuccesses[extra - 1]);
+        QTEST(ProgramLocale().toString(QTime(21, 7, 45), TimeWithSeconds(ProgramLocale())),
+              "time");
+        const int counts[] = {1, 2, 5};
+        for (qsizetype i = 0; i < extraSuccesses.size(); ++i)
+            QCOMPARE(VerdictText({.success = true, .extraSuccesses = counts[i]}),
+                     extraSuccesses[i]);
     }
 
-    // Every caption whole on the designed window, in each language; in the test language, every
-    // text a player reads or hears came through the translations.
+    // Every caption whole on the designed window, in each language the program carries, and
+    // drawn at no less than 80% of its designed size (the test language, longer than any, may
+    // shrink further); in the test language, every text a player reads or hears came through
+    // the translations.
     void everyCaptionWhole_data() {
         QTest::addColumn<QString>("catalogue");
-        for (const char* language : {"de", "fr", "en_XA"}) QTest::newRow(language) << language;
+        const QString prefix = QStringLiteral("dicewright_");
+        for (const QString& file :
+             QDir(QStringLiteral(":/i18n")).entryList({prefix + QStringLiteral("*.qm")})) {
+            const QString catalogue = file.mid(prefix.size()).chopped(3);
+            QTest::newRow(qPrintable(catalogue)) << catalogue;
+        }
     }
     void everyCaptionWhole() {
         QFETCH(QString, catalogue);
@@ -262,7 +328,11 @@ private slots:
         QTest::keyClicks(control<QWidget>("txtDifficulty"), QStringLiteral("12"));
         const QStringList cut = CutCaptions(*m_window);
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(" | "))));
-        if (catalogue != u"en_XA") return;
+        if (catalogue != u"en_XA") {
+            const QStringList small = ShrunkCaptions(*m_window);
+            QVERIFY2(small.isEmpty(), qPrintable(small.join(QStringLiteral(" | "))));
+            return;
+        }
         // Dice, totals and the product's name are no words to translate.
         const QStringList untranslated{"lblStepDice", "lblTotal", "lblVerdict"};
         for (const QWidget* child : m_window->findChildren<QWidget*>()) {
@@ -284,9 +354,9 @@ private slots:
         QTest::addColumn<QString>("catalogue");
         QTest::addColumn<QString>("button");
         QTest::newRow("German") << "de"
-                                << "ZEIT ZU WÜRFELN";
+                                << "ZEIT ZUM WÜRFELN";
         QTest::newRow("French") << "fr"
-                                << "À VOS DÉS\u00a0!";
+                                << "À VOS DÉS\u202f!";
         QTest::newRow("test language") << "en_XA"
                                        << "[ŦÎMÉ ŦÖ ŔÖĻĻ ŦĤÉ ĎÎÇÉ ·········]";
     }

@@ -60,9 +60,9 @@ private slots:
         log.add(Roll(1, {-1}), At(21, 5, 0));
         QCOMPARE(log.rowCount(), 3);
         QCOMPARE(log.data(log.index(0), Qt::DisplayRole).toString(),
-                 QStringLiteral("21:05:00  Step 1 (d4-2): -1 \u2014 D4: 1 \u2212 2"));
+                 QStringLiteral("9:05:00 PM  Step 1 (d4-2): -1 \u2014 D4: 1 \u2212 2"));
         QCOMPARE(log.data(log.index(1), Qt::DisplayRole).toString(),
-                 QStringLiteral("21:04:09  Step 8 (2D6): Rule of One \u2014 D6: 1 \u00b7 D6: 1"));
+                 QStringLiteral("9:04:09 PM  Step 8 (2D6): Rule of One \u2014 D6: 1 \u00b7 D6: 1"));
         QCOMPARE(log.chatLine(2), kStep26Line);
         QCOMPARE(log.data(log.index(2), Qt::AccessibleTextRole),
                  log.data(log.index(2), Qt::DisplayRole));
@@ -113,16 +113,16 @@ private slots:
         log.add(Roll(3, {2}), At(23, 59, 58));
         log.add(Roll(3, {3}), At(23, 59, 59));
         log.add(Roll(3, {1}), At(0, 0, 3, 9));
-        QCOMPARE(log.line(2), QStringLiteral("23:59:58  Step 3 (D4): 2 \u2014 D4: 2"));
-        QCOMPARE(log.line(1), QStringLiteral("23:59:59  Step 3 (D4): 3 \u2014 D4: 3"));
-        QCOMPARE(log.line(0), QStringLiteral("Wednesday, December 9, 2026  00:00:03  "
+        QCOMPARE(log.line(2), QStringLiteral("11:59:58 PM  Step 3 (D4): 2 \u2014 D4: 2"));
+        QCOMPARE(log.line(1), QStringLiteral("11:59:59 PM  Step 3 (D4): 3 \u2014 D4: 3"));
+        QCOMPARE(log.line(0), QStringLiteral("Wednesday, December 9, 2026  12:00:03 AM  "
                                              "Step 3 (D4): 1 \u2014 D4: 1"));
         QCOMPARE(log.record(QDate(2026, 12, 10)),
                  QStringLiteral("Dicewright roll log, Tuesday, December 8, 2026\n"
-                                "23:59:58  Step 3 (D4): 2 \u2014 D4: 2\n"
-                                "23:59:59  Step 3 (D4): 3 \u2014 D4: 3\n"
+                                "11:59:58 PM  Step 3 (D4): 2 \u2014 D4: 2\n"
+                                "11:59:59 PM  Step 3 (D4): 3 \u2014 D4: 3\n"
                                 "Wednesday, December 9, 2026\n"
-                                "00:00:03  Step 3 (D4): 1 \u2014 D4: 1"));
+                                "12:00:03 AM  Step 3 (D4): 1 \u2014 D4: 1"));
     }
 
     // What the dice have done, in words: the count, the mean against the range for that many
@@ -193,12 +193,12 @@ private slots:
         log.add(Roll(3, {2}), At(21, 4, 7));
         log.add(Roll(8, {1, 1}), At(21, 4, 9));
         QCOMPARE(log.linesOf({0, 2}),
-                 "21:04:05  " + kStep26Line +
-                     "\n21:04:09  Step 8 (2D6): Rule of One \u2014 D6: 1 \u00b7 D6: 1");
+                 "9:04:05 PM  " + kStep26Line +
+                     "\n9:04:09 PM  Step 8 (2D6): Rule of One \u2014 D6: 1 \u00b7 D6: 1");
         QCOMPARE(log.record(QDate(2026, 12, 8)),
-                 "Dicewright roll log, Tuesday, December 8, 2026\n21:04:05  " + kStep26Line +
-                     "\n21:04:07  Step 3 (D4): 2 \u2014 D4: 2"
-                     "\n21:04:09  Step 8 (2D6): Rule of One \u2014 D6: 1 \u00b7 D6: 1");
+                 "Dicewright roll log, Tuesday, December 8, 2026\n9:04:05 PM  " + kStep26Line +
+                     "\n9:04:07 PM  Step 3 (D4): 2 \u2014 D4: 2"
+                     "\n9:04:09 PM  Step 8 (2D6): Rule of One \u2014 D6: 1 \u00b7 D6: 1");
     }
 
     // The main window: nothing of the log before it is needed; the context menu offers it.

@@ -85,7 +85,7 @@ qsizetype PluralForms(const std::string& language) {
 // Every language of the build's list but English, whose catalogue holds only plural forms.
 std::vector<std::string> Translated() {
     std::vector<std::string> languages;
-    for (const QString& language : QStringLiteral(DICEWRIGHT_LANGUAGES).split(u';'))
+    for (const QString& language : QStringLiteral(DICEWRIGHT_LANGUAGES).split(u' '))
         if (language != u"en") languages.push_back(language.toStdString());
     languages.push_back("en_XA");
     return languages;

@@ -37,13 +37,13 @@ QString VerdictText(const Verdict& verdict) {
     if (!verdict.success) return ChanceWords::tr("Failure");
     if (verdict.extraSuccesses == 0) return ChanceWords::tr("Success");
     return ChanceWords::tr("Success, %1 extra success(es)", nullptr, verdict.extraSuccesses)
-        .arg(ProgramLocale().toString(verdict.extraSuccesses));
+        .arg(CountText(verdict.extraSuccesses));
 }
 
 QString LoggedVerdictText(const Verdict& verdict) {
     if (!verdict.success) return ChanceWords::tr("failure");
     if (verdict.extraSuccesses == 0) return ChanceWords::tr("success");
-    return ChanceWords::tr("success, %1 extra").arg(ProgramLocale().toString(verdict.extraSuccesses));
+    return ChanceWords::tr("success, %1 extra").arg(CountText(verdict.extraSuccesses));
 }
 
 QString ChanceText(int step, int bonusStep, int difficulty) {

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QRegularExpression>
+#include <cstdlib>
 
 #include "program_locale.h"
 
@@ -36,6 +37,18 @@ QLocale& Current() {
 
 QLocale ProgramLocale() {
     return Current();
+}
+
+QString CountText(qint64 count) {
+    const QLocale locale = ProgramLocale();
+    QString text = locale.toString(count);
+    // Qt 6.4 drops the first group's separator where a language groups only from five digits
+    // (Polish and Spanish write "1 152 000", not "1152 000"): such numbers are grouped in
+    // threes here, as the locale's data has it, while four digits stay whole ("1234").
+    if (std::abs(count) < 1000000 || !text.contains(locale.groupSeparator())) return text;
+    QString digits = QString::number(std::abs(count));
+    for (qsizetype at = digits.size() - 3; at > 0; at -= 3) digits.insert(at, locale.groupSeparator());
+    return (count < 0 ? locale.negativeSign() : QString()) + digits;
 }
 
 QString TimeWithSeconds(const QLocale& locale) {

@@ -35,7 +35,7 @@ QString OddsText(int step) {
     lines << (odds.ruleOfOneOneIn == 0
                   ? OddsWords::tr("Rule of One: none")
                   : OddsWords::tr("Rule of One: 1 in %1")
-                        .arg(locale.toString(static_cast<qulonglong>(odds.ruleOfOneOneIn))));
+                        .arg(CountText(static_cast<qint64>(odds.ruleOfOneOneIn))));
     lines << (odds.explosionChance == 0.0
                   ? OddsWords::tr("Explosion: never")
                   : OddsWords::tr("Explosion: %1% of rolls")

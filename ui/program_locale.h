@@ -18,6 +18,9 @@ inline QString DayText(const QDate& day) {
     return ProgramLocale().toString(day, QLocale::LongFormat);
 }
 
+// A whole number with the region's digit groups: "1,152,000", "1.152.000", "1 152 000".
+QString CountText(qint64 count);
+
 // The region's short time of day with its seconds, since rolls come seconds apart: "h:mm:ss AP"
 // in the United States, "HH:mm:ss" in Germany and Britain.
 QString TimeWithSeconds(const QLocale& locale);

@@ -115,7 +115,7 @@ QString RollLogModel::record(const QDate& today) const {
     QStringList lines{tr("Dicewright roll log, %1").arg(DayText(first))};
     if (const qint64 gone = dropped(); gone > 0) {
         lines << tr("(%1 earlier roll(s) no longer kept)", nullptr, CountForPlural(gone))
-                     .arg(ProgramLocale().toString(gone));
+                     .arg(CountText(gone));
     }
     for (int row = rowCount() - 1; row >= 0; --row) {
         if (startsADay(row)) lines << DayText(when(row).date());

@@ -38,7 +38,7 @@ QString StatisticsLine(const StepTallyReport& report) {
                                           : locale.toString(value, 'f', 2);
     };
     const auto count = [&](std::uint64_t value) {
-        return locale.toString(static_cast<qulonglong>(value));
+        return CountText(static_cast<qint64>(value));
     };
     const std::uint64_t shown = report.rolls - report.rulesOfOne;
     const QString range =
@@ -272,8 +272,8 @@ void RollLogWindow::refreshSummary() {
     if (dropped > 0) {
         m_dropped->setText(tr("%1 earlier roll(s) are no longer kept: the log holds the last %2.",
                               nullptr, CountForPlural(dropped))
-                               .arg(ProgramLocale().toString(dropped),
-                                    ProgramLocale().toString(RollLogModel::kCapacity)));
+                               .arg(CountText(dropped),
+                                    CountText(RollLogModel::kCapacity)));
     }
     m_statistics->clear();
     for (const StepTallyReport& report : m_model.tally().reports())

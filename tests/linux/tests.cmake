@@ -44,11 +44,12 @@ function(add_platform_tests)
             ${DICEWRIGHT_TEXT_SOURCES} -ts ${fresh}
         DEPENDS ${text_sources} ${web_text_sources}
         COMMENT "Reading the texts of the sources")
+    string(REPLACE ";" " " languages "${DICEWRIGHT_LANGUAGES}")
     add_executable(translations_test ${PROJECT_SOURCE_DIR}/tests/translations_test.cpp ${fresh})
     target_compile_definitions(translations_test PRIVATE
         DICEWRIGHT_SOURCE_TEXTS="${fresh}"
         DICEWRIGHT_TRANSLATIONS_DIR="${PROJECT_SOURCE_DIR}/ui/translations"
-        DICEWRIGHT_LANGUAGES="${DICEWRIGHT_LANGUAGES}")
+        DICEWRIGHT_LANGUAGES="${languages}")
     target_link_libraries(translations_test PRIVATE dicewright_options Qt6::Core GTest::gtest_main)
     add_gtest_suite(translations_test)
 
