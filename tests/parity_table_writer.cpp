@@ -3,10 +3,12 @@
 // chance of success as exact bits, and the texts the program shows for it in each language.
 //   parity_table_writer OUT.json
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMap>
 #include <bit>
 #include <cstdint>
 #include <variant>
@@ -76,6 +78,18 @@ int main(int argc, char** argv) {
         cases.append(
             QJsonObject{{"seed", 2000 + i}, {"step", 20}, {"bonusStep", 4}, {"difficulty", 0}});
     }
+    // Every language the program carries, by the name the page gives it ("pt" for "pt_BR"), in
+    // its own forms.
+    QMap<QString, Language> spoken;
+    const QString prefix = QStringLiteral("dicewright_");
+    for (const QString& file :
+         QDir(QStringLiteral(":/i18n")).entryList({prefix + QStringLiteral("*.qm")})) {
+        const QString catalogue = file.mid(prefix.size()).chopped(3);
+        spoken.insert(catalogue.section(u'_', 0, 0), ChooseLanguage({catalogue}));
+    }
+    QJsonObject locales;
+    for (auto language = spoken.cbegin(); language != spoken.cend(); ++language)
+        locales[language.key()] = language->locale.name().replace(u'_', u'-');
     Translations translations;
     RollTally tally;
     QJsonArray table;
@@ -103,9 +117,9 @@ int main(int argc, char** argv) {
                 QString::number(std::bit_cast<std::uint64_t>(chance), 16).rightJustified(16, '0');
         }
         QJsonObject languages;
-        for (const char* language : {"en", "de", "fr"}) {
-            translations.install(ChooseLanguage({QString::fromLatin1(language)}));
-            languages[language] = Texts(throws, outcome, c);
+        for (auto language = spoken.cbegin(); language != spoken.cend(); ++language) {
+            translations.install(*language);
+            languages[language.key()] = Texts(throws, outcome, c);
         }
         row["texts"] = languages;
         table.append(row);
@@ -120,7 +134,10 @@ int main(int argc, char** argv) {
     QFile out(QString::fromLocal8Bit(argv[1]));
     if (!out.open(QIODevice::WriteOnly)) return 1;
     out.write(QJsonDocument(
-                  QJsonObject{{"heldClockMs", kHeldClockMs}, {"rolls", table}, {"tally", reports}})
+                  QJsonObject{{"heldClockMs", kHeldClockMs},
+                              {"locales", locales},
+                              {"rolls", table},
+                              {"tally", reports}})
                   .toJson(QJsonDocument::Indented));
     return 0;
 }

@@ -17,6 +17,11 @@ set(CPACK_DICEWRIGHT_ICON ${PROJECT_SOURCE_DIR}/assets/dicewright.ico)
 set(CPACK_DICEWRIGHT_EXE ${PROJECT_NAME}.exe)
 set(CPACK_DICEWRIGHT_VERSION_QUAD ${PROJECT_VERSION}.0)
 set(CPACK_DICEWRIGHT_RELEASE_YEAR ${DICEWRIGHT_RELEASE_YEAR})
+# The installer's languages: those of the program that NSIS has.
+find_path(DICEWRIGHT_NSIS_LANGUAGES English.nlf PATHS "/usr/share/nsis/Contrib/Language files"
+    NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+set(CPACK_DICEWRIGHT_LANGUAGES ${CMAKE_CURRENT_BINARY_DIR}/installer_languages.nsh)
+dicewright_catalogue_texts(nsis ${DICEWRIGHT_NSIS_LANGUAGES} ${CPACK_DICEWRIGHT_LANGUAGES})
 # The installer's list of our file names comes from the staged package itself.
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/our_files.cmake)
 set(CPACK_DICEWRIGHT_OUR_FILES ${CMAKE_CURRENT_BINARY_DIR}/packaging/windows/our_files.nsh)

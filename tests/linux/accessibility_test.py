@@ -141,7 +141,7 @@ def main(binary):
         check("the roll log is a frame titled Roll log", log is not None)
         newest = wait_for("the newest roll", lambda: find(log, "list item"))
         check("the newest roll reads as one line with its step, total and dice",
-              re.fullmatch(r"\d\d:\d\d:\d\d  Step 1 \(d4-2\): " + re.escape(total.name)
+              re.fullmatch(r"\d\d?:\d\d:\d\d [AP]M  Step 1 \(d4-2\): " + re.escape(total.name)
                            + " \u2014 D4: [1-4] \u2212 2", newest.name) is not None)
         print("newest roll: " + newest.name)
 
@@ -191,24 +191,32 @@ def main(binary):
     return 1 if failures else 0
 
 
-# What a German or a French player hears: the same controls in the player's language, the dice
-# with its letter, the chance with its numbers.
+# What a German, a French or a Russian player hears: the same controls in the player's language,
+# the dice with its letter, the chance with its numbers, the total apart from its verdict.
 LANGUAGES = {
     "de": {
-        "start": "ZEIT ZU WÜRFELN", "step8": "STUFE 8", "dice": "2W6", "one_in": "1 zu 36",
-        "roll": "WÜRFELN", "exit": "BEENDEN", "difficulty": "Mindestwurf", "bonus": "Bonusstufe",
+        "start": "ZEIT ZUM WÜRFELN", "step8": "STUFE 8", "dice": "2W6", "one_in": "1 von 36",
+        "roll": "WURF", "exit": "ENDE", "difficulty": "Mindestwurf", "bonus": "Bonusstufe",
         "chance": "Erfolgschance: 75,5\u00a0% (ohne Bonus: 38,0\u00a0%)",
-        "verdict": r"Erfolg(, \d zusätzliche?r? Erfolge?)?|Misserfolg", "rule_of_one": "Regel der Eins",
+        # "17. Erfolg" would be read as "17th success".
+        "verdict": r", (Erfolg(, \d zusätzliche?r? Erfolge?)?|Misserfolg)", "rule_of_one": "Regel der Eins",
         "log": "Wurfprotokoll",
     },
     "fr": {
-        "start": "À VOS DÉS\u00a0!", "step8": "ÉCHELON 8", "dice": "2D6", "one_in": "1 sur 36",
-        "roll": "LANCER", "exit": "QUITTER", "difficulty": "Difficulté", "bonus": "Échelon bonus",
+        "start": "À VOS DÉS\u202f!", "step8": "ÉCHELON 8", "dice": "2D6", "one_in": "1 sur 36",
+        "roll": "JETER", "exit": "SORTIR", "difficulty": "Difficulté", "bonus": "Échelon bonus",
         # French texts with American numbers, as a player's region may ask.
         "env": {"LC_NUMERIC": "en_US.UTF-8"},
-        "chance": "Chance de réussite\u00a0: 75.5\u202f% (sans le bonus\u00a0: 38.0\u202f%)",
-        "verdict": r"Réussite(, \d réussites? supplémentaires?)?|Échec", "rule_of_one": "Règle du un",
+        "chance": "Chances de réussite\u202f: 75.5\u202f% (sans le bonus\u202f: 38.0\u202f%)",
+        "verdict": r"\. (Réussite(, \d réussites? supplémentaires?)?|Échec)", "rule_of_one": "Règle du un",
         "log": "Journal des lancers",
+    },
+    "ru": {
+        "start": "ПОРА БРОСАТЬ КУБИКИ", "step8": "СТУПЕНЬ 8", "dice": "2К6", "one_in": "1 из 36",
+        "roll": "БРОСЬ", "exit": "ВЫХОД", "difficulty": "Сложность", "bonus": "Бонусная ступень",
+        "chance": "Вероятность успеха: 75,5\u00a0% (без бонуса: 38,0\u00a0%)",
+        "verdict": r"\. (Успех(, \d дополнительн\w+ успех\w*)?|Провал)", "rule_of_one": "Правило единицы",
+        "log": "Журнал бросков",
     },
 }
 
@@ -254,7 +262,7 @@ def main_in(binary, language):
         wait_for("the test's announcement", lambda: len(announcements.shown) == 1)
         said = announcements.shown[0]
         check("the total is announced with its verdict in the language",
-              re.fullmatch(r"(\d+|" + words["rule_of_one"] + r")\. (" + words["verdict"] + ")", said)
+              re.fullmatch(r"(\d+|" + words["rule_of_one"] + ")" + words["verdict"], said)
               is not None)
         print(f"heard [{language}]: {said}")
         subprocess.run(["xdotool", "windowfocus", "--sync", main_window[0], "key", "ctrl+l"], check=True)

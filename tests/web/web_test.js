@@ -1,7 +1,7 @@
 'use strict';
 // The web edition in Debian's Chromium, as players meet it: with a mouse and a keyboard, through
 // the accessibility tree a screen reader reads, on phones (their viewports, touch and their own
-// keyboards), in German and French, offline, across an update, with its module missing and
+// keyboards), in every language it speaks, offline, across an update, with its module missing and
 // with storage refused. Nothing may break the page's security policy.
 //   web_test.js SITE_DIR WORK_DIR
 const fs = require('fs');
@@ -178,14 +178,23 @@ async function mainWindow(browser, origin) {
   await page.close();
 }
 
-// German and French: the page's and the windows' texts, the dice letter, the manifest.
+// Other languages: the page's and the windows' texts, the dice letter, the manifest; the
+// Brazilian texts for a Portuguese browser.
 async function languages(origin) {
+  const html = fs.readFileSync(path.join(site, 'index.html'), 'utf8');
+  const noScripts = html.match(/<noscript>(.*?)<\/noscript>/s)[1];
+  const spoken = html.match(/data-languages="([^"]*)"/)[1].split(' ');
+  check(`a browser without scripts is told so in ${spoken.join(', ')}`,
+    spoken.every((language) => noScripts.includes(`<p lang="${language}">`)));
   const cases = [
-    ['de', 'STUFE 1', 'WÜRFELN', '2W6', 'Stufenwürfel für Pen-and-Paper-Rollenspiele'],
-    ['fr', 'ÉCHELON 1', 'LANCER', '2D6', null],
+    ['de', 'STUFE 1', 'WURF', '2W6', 'Würfelprogramm für stufenbasierte Pen-and-Paper-Rollenspiele'],
+    ['fr', 'ÉCHELON 1', 'JETER', '2D6', null],
+    ['pl', 'STOPIEŃ 1', 'RZUĆ', '2K6', null],
+    ['ru', 'СТУПЕНЬ 1', 'БРОСЬ', '2К6', null],
+    ['pt', 'NÍVEL 1', 'ROLAR', '2D6', null, 'pt-PT'],
   ];
-  for (const [language, step, roll, dice, description] of cases) {
-    const browser = await launch([`--lang=${language}`, `--accept-lang=${language}`]);
+  for (const [language, step, roll, dice, description, tag = language] of cases) {
+    const browser = await launch([`--lang=${tag}`, `--accept-lang=${tag}`]);
     const page = await open(browser, origin);
     await startMain(page);
     await page.click('#optStep8');
@@ -207,7 +216,9 @@ async function languages(origin) {
 // three densities, in every language: no caption below a 16-pixel face, options a thumb apart,
 // TOTAL, ROLL and EXIT in view, nothing wider than the screen.
 async function phones(origin) {
-  for (const language of ['en', 'de', 'fr']) {
+  const spoken = (await fs.promises.readFile(path.join(site, 'index.html'), 'utf8'))
+    .match(/data-languages="([^"]*)"/)[1].split(' ');
+  for (const language of spoken) {
     const browser = await launch([`--lang=${language}`, `--accept-lang=${language}`]);
     for (const [width, height, scale] of [[375, 548, 3], [360, 560, 1.5], [320, 480, 1], [568, 320, 3]]) {
       const page = await open(browser, origin,

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Turns the program's catalogues into what the web page loads: texts-LANGUAGE.json for each
-language the site speaks (the page fetches only the player's), and a manifest for each, whose
-description a browser shows when the site is installed as an app.
+language the site speaks (the page fetches only the player's), a manifest for each, whose
+description a browser shows when the site is installed as an app, and the page itself, whose
+line for a browser that runs no scripts is in every language.
 
     page_translations.py OUT_DIR MANIFEST INDEX_HTML dicewright_en.ts dicewright_de.ts ...
 
@@ -10,6 +11,7 @@ finds it. A counted text gives its forms by the plural categories of Intl.Plural
 the page picks a form by category name and never by position. It stops, naming the text, where
 a text that the page shows in markup has no translation.
 """
+import html
 import json
 import os
 import re
@@ -17,11 +19,18 @@ import sys
 import xml.etree.ElementTree as ET
 
 # Qt's numerus forms in order, for each language, as the categories Intl.PluralRules gives.
-# French "many" (a million and more) takes Qt's second form, as Qt's French rule does.
+# The "many" of French, Spanish, Italian and Portuguese (a million and more) takes Qt's second
+# form, as Qt's rules for them do; Polish and Russian have three forms, and their "other" (a
+# fraction) never comes for a count.
 PLURAL_CATEGORIES = {
     "en": [["one"], ["other"]],
     "de": [["one"], ["other"]],
     "fr": [["one"], ["many", "other"]],
+    "es": [["one"], ["many", "other"]],
+    "it": [["one"], ["many", "other"]],
+    "pt": [["one"], ["many", "other"]],
+    "pl": [["one"], ["few"], ["many", "other"]],
+    "ru": [["one"], ["few"], ["many", "other"]],
 }
 
 
@@ -56,9 +65,14 @@ def main(out_dir, manifest, index_html, *catalogues):
     with open(manifest, encoding="utf-8") as file:
         english = json.load(file)
     with open(index_html, encoding="utf-8") as file:
-        shown = set(re.findall(r'data-text="([^"|]*)\|([^"]*)"', file.read()))
+        page = file.read()
+    shown = set(re.findall(r'data-text="([^"|]*)\|([^"]*)"', page))
+    product = english["name"]
+    no_scripts = []
     for catalogue in catalogues:
         language, texts = read(catalogue)
+        needs = texts.get(key("page", "%1 needs JavaScript.", None), "%1 needs JavaScript.")
+        no_scripts.append(f'<p lang="{language}">{html.escape(needs.replace("%1", product))}</p>')
         if language != "en":
             missing = [f"{c}|{s}" for c, s in sorted(shown) if key(c, s, None) not in texts]
             if missing:
@@ -72,6 +86,8 @@ def main(out_dir, manifest, index_html, *catalogues):
                 file.write("\n")
         with open(os.path.join(out_dir, f"texts-{language}.json"), "w", encoding="utf-8") as file:
             json.dump(texts, file, ensure_ascii=False, separators=(",", ":"), sort_keys=True)
+    with open(os.path.join(out_dir, "index.html"), "w", encoding="utf-8") as file:
+        file.write(page.replace("<!-- no-scripts -->", "".join(no_scripts)))
 
 
 if __name__ == "__main__":

@@ -100,7 +100,11 @@ async function start() {
                                                              : [navigator.language || 'en']);
   let engine;
   try {
-    [engine] = await Promise.all([startEngine(ENGINE_SECONDS), loadTexts(chosen)]);
+    // The loader speaks the player's language as soon as the texts are in.
+    const texts = loadTexts(chosen).then(() => {
+      if (document.body.dataset.state === 'loading') $('status').textContent = say(PAGE.loading);
+    });
+    [engine] = await Promise.all([startEngine(ENGINE_SECONDS), texts]);
   } catch (error) {
     translatePage(chosen.language);
     show('failed', say(PAGE.cannotStart, product, error.message || error));
