@@ -12,12 +12,12 @@ set -euo pipefail
 shopt -s inherit_errexit
 cd "$(dirname "$0")"
 
-readonly RUN_PACKAGES=(build-essential cmake qt6-base-dev qt6-l10n-tools libgl-dev fonts-liberation)
+readonly RUN_PACKAGES=(build-essential cmake qt6-base-dev qt6-l10n-tools libgl-dev fonts-liberation python3)
 readonly TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev qt6-base-private-dev xvfb xauth xdotool x11-utils
     openbox wmctrl dbus at-spi2-core python3-pyatspi binutils-mingw-w64-i686 gcc-mingw-w64-i686 desktop-file-utils appstream dpkg-dev file
     lintian devscripts)
 readonly PACKAGE_PACKAGES=(dpkg-dev file)
-readonly WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 ninja-build nsis locales
+readonly WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 ninja-build nsis locales fonttools
     wine wine64 fonts-wine libgtest-dev xvfb xauth xdotool x11-utils openbox wmctrl procps imagemagick
     unzip dpkg-dev)
 readonly WEB_PACKAGES=(emscripten ninja-build fonts-liberation fonts-wine fonttools python3-brotli nodejs brotli

@@ -200,7 +200,7 @@ private slots:
         QTest::addColumn<QStringList>("dice");      // steps 8, 1, 20, 25
         QTest::addColumn<QString>("ruleOfOne");
         QTest::newRow("German") << "de"
-                                << QStringList{"STUFE 8", "STUFENWÜRFEL", "ERGEBNIS", "WURF", "ENDE"}
+                                << QStringList{"STUFE 8", "WÜRFEL", "ERGEBNIS", "WURF", "ENDE"}
                                 << QStringList{"2W6", "W4-2", "W20+W8+W6", "W20+W10+W8+W4  "}
                                 << "Regel der Eins";
         QTest::newRow("French") << "fr"
@@ -350,23 +350,13 @@ private slots:
         }
     }
 
-    void splashWhole_data() {
-        QTest::addColumn<QString>("catalogue");
-        QTest::addColumn<QString>("button");
-        QTest::newRow("German") << "de"
-                                << "ZEIT ZUM WÜRFELN";
-        QTest::newRow("French") << "fr"
-                                << "À VOS DÉS\u202f!";
-        QTest::newRow("test language") << "en_XA"
-                                       << "[ŦÎMÉ ŦÖ ŔÖĻĻ ŦĤÉ ĎÎÇÉ ·········]";
-    }
+    void splashWhole_data() { everyCaptionWhole_data(); }
     void splashWhole() {
         QFETCH(QString, catalogue);
         Speak(catalogue);
         QWidget main;
         SplashWindow splash([&main]() -> QWidget& { return main; });
         splash.show();
-        QTEST(FindControl<QPushButton>(splash, "Command1")->text(), "button");
         const QStringList cut = CutCaptions(splash);
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(" | "))));
     }

@@ -2,8 +2,9 @@
 # Writes ui/translations/qt_LANG.ts: the texts of Qt's own that the program's windows show (the
 # Close and OK buttons, a field's menu, the names of keys in the menu's shortcuts, what a screen
 # reader calls a button's action), taken from Debian's translations of Qt (qt6-translations-l10n),
-# so that every platform's build carries them without the whole of Qt's catalogue.
-#   tools/trim_qt_translations.sh de fr
+# so that every platform's build carries them without the whole of Qt's catalogue, with our
+# corrections of the words a player should not meet (jargon, a misspelling).
+#   tools/trim_qt_translations.sh de fr es it pl pt_BR ru
 set -euo pipefail
 cd "$(dirname "$0")/.."
 readonly CONTEXTS='QPlatformTheme|QLineEdit|QAbstractSpinBox|QShortcut|QMessageBox|QAccessibleActionInterface'
@@ -12,9 +13,17 @@ readonly KEYS='\+|Alt|Ctrl|Shift|Meta|Del|Delete|Backspace|Return|Enter|Esc|Esca
 for language in "$@"; do
     full=$(mktemp --suffix=.ts)
     /usr/lib/qt6/bin/lconvert -i "/usr/share/qt6/translations/qtbase_$language.qm" -o "$full"
-    python3 - "$full" "ui/translations/qt_$language.ts" "$CONTEXTS" "$KEYS" <<'PY'
+    python3 - "$full" "ui/translations/qt_$language.ts" "$CONTEXTS" "$KEYS" "$language" <<'PY'
 import re, sys, xml.etree.ElementTree as ET
-full, out, contexts, keys = sys.argv[1:5]
+full, out, contexts, keys, language = sys.argv[1:6]
+# A spin box's menu and actions in plain words, and French's "Échappement" spelt right.
+CORRECTIONS = {
+    "de": {"&Step up": "Wert &erhöhen", "Step &down": "Wert &verringern", "Decrease": "Verringern"},
+    "fr": {"Escape": "Échappement"},
+    "pl": {"&Step up": "&Zwiększ", "Step &down": "Z&mniejsz"},
+    "pt_BR": {"&Step up": "&Aumentar", "Step &down": "&Diminuir"},
+    "ru": {"&Step up": "&Увеличить", "Step &down": "У&меньшить"},
+}.get(language, {})
 tree = ET.parse(full)
 root = tree.getroot()
 for context in list(root.findall("context")):
@@ -24,6 +33,9 @@ for context in list(root.findall("context")):
         for message in list(context.findall("message")):
             if not re.fullmatch(keys, message.findtext("source")):
                 context.remove(message)
+for message in root.iter("message"):
+    if message.findtext("source") in CORRECTIONS:
+        message.find("translation").text = CORRECTIONS[message.findtext("source")]
 ET.indent(tree, space="    ")
 with open(out, "w", encoding="utf-8") as file:
     file.write('<?xml version="1.0" encoding="utf-8"?>\n<!DOCTYPE TS>\n')

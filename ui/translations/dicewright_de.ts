@@ -232,7 +232,7 @@
     <name>dicewright::MainWindow</name>
     <message>
         <source>STEP DICE</source>
-        <translation>STUFENWÜRFEL</translation>
+        <translation>WÜRFEL</translation>
     </message>
     <message>
         <source>Dice of the chosen step</source>

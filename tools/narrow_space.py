@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
-"""Gives a cut-down face the narrow no-break space (U+202F) that French writes before "%", ":",
+"""Gives a face the narrow no-break space (U+202F) that French writes before "%", ":",
 "!", "?" and ";" and that some languages write in numbers ("1 152 000"), where the face has none
 of its own: an empty glyph half as wide as the face's space, as narrow as typesetters draw it.
-The browser's page has no other face to fall back on.
+A page in a browser, or the Windows program, has no other face to fall back on.
 
     narrow_space.py FACE.ttf
 """
