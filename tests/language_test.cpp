@@ -80,8 +80,7 @@ QStringList ShrunkCaptions(const QWidget& window) {
         if (caption == nullptr || !caption->isVisibleTo(&window)) continue;
         const qreal designed = names.contains(name) ? 12 : 18;
         const qreal drawn = caption->font().pointSizeF() / designed;
-        if (drawn < 0.8)
-            shrunk << QStringLiteral("%1 at %2%").arg(name).arg(qRound(drawn * 100));
+        if (drawn < 0.8) shrunk << QStringLiteral("%1 at %2%").arg(name).arg(qRound(drawn * 100));
     }
     return shrunk;
 }
@@ -277,14 +276,14 @@ private slots:
                                  << QStringList{"Успех, 1 дополнительный успех",
                                                 "Успех, 2 дополнительных успеха",
                                                 "Успех, 5 дополнительных успехов"};
-        QTest::newRow("American English") << "en"
-                                          << "Rule of One: 1 in 1,152,000"
-                                          << "Chance of success: 50.0% (with step 4 as bonus: "
-                                          << "Dicewright roll log, Wednesday, December 9, 2026"
-                                          << "9:07:45 PM"
-                                          << QStringList{"Success, 1 extra success",
-                                                         "Success, 2 extra successes",
-                                                         "Success, 5 extra successes"};
+        QTest::newRow("American English")
+            << "en"
+            << "Rule of One: 1 in 1,152,000"
+            << "Chance of success: 50.0% (with step 4 as bonus: "
+            << "Dicewright roll log, Wednesday, December 9, 2026"
+            << "9:07:45 PM"
+            << QStringList{"Success, 1 extra success", "Success, 2 extra successes",
+                           "Success, 5 extra successes"};
     }
     void numbersDatesAndCounts() {
         QFETCH(QString, catalogue);
@@ -297,8 +296,7 @@ private slots:
         QVERIFY2(ChanceText(3, 0, 3).startsWith(chance), qPrintable(ChanceText(3, 0, 3)));
         RollLogModel log;
         QTEST(log.record(QDate(2026, 12, 9)), "logTitle");
-        QTEST(ProgramLocale().toString(QTime(21, 7, 45), TimeWithSeconds(ProgramLocale())),
-              "time");
+        QTEST(ProgramLocale().toString(QTime(21, 7, 45), TimeWithSeconds(ProgramLocale())), "time");
         const int counts[] = {1, 2, 5};
         for (qsizetype i = 0; i < extraSuccesses.size(); ++i)
             QCOMPARE(VerdictText({.success = true, .extraSuccesses = counts[i]}),

@@ -133,11 +133,10 @@ int main(int argc, char** argv) {
     }
     QFile out(QString::fromLocal8Bit(argv[1]));
     if (!out.open(QIODevice::WriteOnly)) return 1;
-    out.write(QJsonDocument(
-                  QJsonObject{{"heldClockMs", kHeldClockMs},
-                              {"locales", locales},
-                              {"rolls", table},
-                              {"tally", reports}})
+    out.write(QJsonDocument(QJsonObject{{"heldClockMs", kHeldClockMs},
+                                        {"locales", locales},
+                                        {"rolls", table},
+                                        {"tally", reports}})
                   .toJson(QJsonDocument::Indented));
     return 0;
 }

@@ -38,8 +38,8 @@ QStringList DiceThrown(const StepThrows& throws) {
         for (const int face : FacesShown(throws, die)) faces << QString::number(face);
         //: A die and the faces it showed, in the roll log: "D6: 6 + 4 = 10". %1 is the die, %2
         //: its faces with their sum.
-        QString text = DiceWords::tr("%1: %2").arg(
-            DieLetter() + QString::number(step.dice[die]), faces.join(QStringLiteral(" + ")));
+        QString text = DiceWords::tr("%1: %2").arg(DieLetter() + QString::number(step.dice[die]),
+                                                   faces.join(QStringLiteral(" + ")));
         if (faces.size() > 1) text += QStringLiteral(" = ") + QString::number(throws.values[die]);
         if (step.modifier != 0) {
             text += (step.modifier < 0 ? QStringLiteral(" \u2212 ") : QStringLiteral(" + ")) +
@@ -65,6 +65,7 @@ QString DiceLabel(int step) {
 }
 
 QString StepCaption(int step) {
+    //: A step option's caption, in capitals as the window draws it: "STEP 8".
     return DiceWords::tr("STEP %1").arg(step);
 }
 
@@ -75,6 +76,7 @@ QString ThrowsText(const RollThrows& throws) {
 }
 
 QString TotalText(const RollOutcome& outcome) {
+    //: The total shown when every die of a step came up 1: the game's name for that roll.
     if (std::holds_alternative<RuleOfOne>(outcome)) return DiceWords::tr("Rule of One");
     return QString::fromStdString(OutcomeText(outcome));
 }

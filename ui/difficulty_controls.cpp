@@ -61,11 +61,14 @@ DifficultyControls::DifficultyControls(QWidget* window, QWidget* tabAfter, QWidg
 }
 
 void DifficultyControls::create() {
+    //: The caption of the field for what the total must reach, in capitals; a short word fits.
     m_difficultyCaption = MakeLabel(QStringLiteral("DifficultyLabel"), tr("DIFFICULTY"), m_window);
     // A screen reader hears an empty field as the value 0.
     m_difficulty = MakeField(QStringLiteral("txtDifficulty"), tr("Difficulty"),
                              tr("What the total must reach, 1 to 99; empty or 0 for none"),
                              kGreatestDifficulty, m_window);
+    //: The caption of the field for a second step thrown with the chosen one, in capitals; the
+    //: box is narrow, so a short word is better than a shrunken one.
     m_bonusCaption = MakeLabel(QStringLiteral("BonusStepLabel"), tr("BONUS STEP"), m_window);
     m_bonus = MakeField(
         QStringLiteral("txtBonusStep"), tr("Bonus step"),

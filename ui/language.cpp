@@ -47,7 +47,8 @@ QString CountText(qint64 count) {
     // threes here, as the locale's data has it, while four digits stay whole ("1234").
     if (std::abs(count) < 1000000 || !text.contains(locale.groupSeparator())) return text;
     QString digits = QString::number(std::abs(count));
-    for (qsizetype at = digits.size() - 3; at > 0; at -= 3) digits.insert(at, locale.groupSeparator());
+    for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
+        digits.insert(at, locale.groupSeparator());
     return (count < 0 ? locale.negativeSign() : QString()) + digits;
 }
 

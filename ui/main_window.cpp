@@ -101,14 +101,20 @@ MainWindow::MainWindow(RandomSource& random, QWidget* parent) : QWidget(parent),
     colours.setColor(QPalette::WindowText, kForeground);
     setPalette(colours);
 
+    //: The caption before the chosen step's dice ("2D6"), in capitals; its box is narrow, so
+    //: the language's short word for the dice is best.
     m_stepDiceCaption = MakeCaption(QStringLiteral("StepDiceLabel"), tr("STEP DICE"), this);
     m_stepDice = MakeDisplay<FittedLabel>(QStringLiteral("lblStepDice"),
                                           tr("Dice of the chosen step"), this);
     createStepOptions();
+    //: The caption before the total of the last roll, in capitals.
     m_totalCaption = MakeCaption(QStringLiteral("Label1"), tr("TOTAL"), this);
     m_total = MakeDisplay<TotalDisplay>(QStringLiteral("lblTotal"), TotalDisplay::Purpose(), this);
+    //: The button that throws the dice, in capitals; the button is small (about 8 capitals of
+    //: this size), so a short word keeps it legible.
     m_roll = MakeButton(QStringLiteral("Command1"), tr("ROLL"), this);
     m_roll->setAccessibleDescription(tr("Roll the dice of the chosen step"));
+    //: The button that ends the program, in capitals; as small as the one beside it.
     m_exit = MakeButton(QStringLiteral("cmdExit"), tr("EXIT"), this);
     m_exit->setAccessibleDescription(tr("End the program"));
     setFocusOrder();

@@ -18,7 +18,6 @@ struct OddsWords {
 
 }  // namespace
 
-
 QString AverageTotalLabel(const StepOdds& odds) {
     // A Rule of One shows no total, so where one can come the average leaves it out: say so.
     return odds.ruleOfOneOneIn == 0 ? OddsWords::tr("Average total")
@@ -31,7 +30,7 @@ QString OddsText(int step) {
     const QLocale locale = ProgramLocale();
     QStringList lines{DiceLabel(step).trimmed()};
     lines << OddsWords::tr("%1: %2").arg(AverageTotalLabel(odds),
-                                       locale.toString(odds.averageTotal, 'f', 2));
+                                         locale.toString(odds.averageTotal, 'f', 2));
     lines << (odds.ruleOfOneOneIn == 0
                   ? OddsWords::tr("Rule of One: none")
                   : OddsWords::tr("Rule of One: 1 in %1")

@@ -73,13 +73,17 @@ QString RollLogModel::chatLine(int row) const {
         steps = tr("%1 + step %2").arg(steps).arg(roll.bonus.step);
         dice = tr("%1 + %2").arg(dice, diceOf(roll.bonus));
     }
+    //: A roll log line's steps and their dice: "Step 8 (2D6)".
     QString head = tr("%1 (%2)").arg(steps, dice);
     const RollOutcome outcome = OutcomeOf(roll);
     QString result = TotalText(outcome);
     if (roll.hasDifficulty()) {
+        //: A test in a roll log line: %1 the steps and dice, %2 the difficulty.
         head = tr("%1 against %2").arg(head).arg(roll.difficulty);
+        //: The total and the test's verdict in a roll log line: "15, success".
         result = tr("%1, %2").arg(result, LoggedVerdictText(Judge(outcome, roll.difficulty)));
     }
+    //: A whole roll log line: %1 the steps and dice, %2 the total, %3 each die's faces.
     return tr("%1: %2 \u2014 %3").arg(head, result, ThrowsText(roll));
 }
 

@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QCoreApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -37,28 +37,28 @@ QString StatisticsLine(const StepTallyReport& report) {
         return value > 0.0 && value < 0.1 ? locale.toString(value, 'g', 2)
                                           : locale.toString(value, 'f', 2);
     };
-    const auto count = [&](std::uint64_t value) {
-        return CountText(static_cast<qint64>(value));
-    };
+    const auto count = [&](std::uint64_t value) { return CountText(static_cast<qint64>(value)); };
     const std::uint64_t shown = report.rolls - report.rulesOfOne;
-    const QString range =
-        FairnessWords::tr("%1 to %2").arg(number(report.fairRange.low), number(report.fairRange.high));
+    const QString range = FairnessWords::tr("%1 to %2")
+                              .arg(number(report.fairRange.low), number(report.fairRange.high));
     QString verdict;
     switch (report.verdict) {
         case FairnessVerdict::NotJudged:
             verdict = FairnessWords::tr("judged once %1 total(s) are in (%2 so far)", nullptr,
-                                  static_cast<int>(RollTally::kFewestToJudge))
+                                        static_cast<int>(RollTally::kFewestToJudge))
                           .arg(count(RollTally::kFewestToJudge), count(shown));
             break;
         case FairnessVerdict::Lower:
-            verdict = FairnessWords::tr("lower than fair dice give 99 times in 100 (%1)").arg(range);
+            verdict =
+                FairnessWords::tr("lower than fair dice give 99 times in 100 (%1)").arg(range);
             break;
         case FairnessVerdict::Within:
-            verdict =
-                FairnessWords::tr("within the range fair dice give 99 times in 100 (%1)").arg(range);
+            verdict = FairnessWords::tr("within the range fair dice give 99 times in 100 (%1)")
+                          .arg(range);
             break;
         case FairnessVerdict::Higher:
-            verdict = FairnessWords::tr("higher than fair dice give 99 times in 100 (%1)").arg(range);
+            verdict =
+                FairnessWords::tr("higher than fair dice give 99 times in 100 (%1)").arg(range);
             break;
     }
     QStringList parts;
@@ -71,8 +71,13 @@ QString StatisticsLine(const StepTallyReport& report) {
                         .arg(report.step)
                         .arg(report.bonusStep)
                         .arg(count(report.rolls)));
+    //: %1 is "Average total" (or its Rule of One form), %2 the average of the rolls so far, %3
+    //: the average fair dice give, %4 the verdict on the dice: "Average total 8.75, exact 8.58:
+    //: within the range fair dice give 99 times in 100 (6.10 to 11.06)".
     parts << FairnessWords::tr("%1 %2, exact %3: %4")
                  .arg(AverageTotalLabel(OddsOf(report.step, report.bonusStep)),
+                      //: What stands for the average where every roll so far was a Rule of
+                      //: One, so no total came yet.
                       shown == 0 ? FairnessWords::tr("none") : number(report.averageShown),
                       number(report.exactAverage), verdict);
     if (report.expectedRulesOfOne > 0.0) {
@@ -272,8 +277,7 @@ void RollLogWindow::refreshSummary() {
     if (dropped > 0) {
         m_dropped->setText(tr("%1 earlier roll(s) are no longer kept: the log holds the last %2.",
                               nullptr, CountForPlural(dropped))
-                               .arg(CountText(dropped),
-                                    CountText(RollLogModel::kCapacity)));
+                               .arg(CountText(dropped), CountText(RollLogModel::kCapacity)));
     }
     m_statistics->clear();
     for (const StepTallyReport& report : m_model.tally().reports())

@@ -5,14 +5,17 @@
         <name>ChanceWords</name>
         <message>
             <source>%1%</source>
+            <extracomment>A percentage: %1 is the number. The space before the sign, if any, is the one the language's own number forms use (CLDR).</extracomment>
             <translation>[%1% ··]</translation>
         </message>
         <message>
             <source>&gt; %1</source>
+            <extracomment>A chance above 99.9% that does not reach certainty; it is spoken, so a word reads better than a sign.</extracomment>
             <translation>[&gt; %1 ··]</translation>
         </message>
         <message>
             <source>&lt; %1</source>
+            <extracomment>A chance below 0.1% that is not impossible; spoken, like "&gt; %1".</extracomment>
             <translation>[&lt; %1 ··]</translation>
         </message>
         <message>
@@ -32,14 +35,17 @@
         </message>
         <message>
             <source>failure</source>
+            <extracomment>A test's verdict inside a roll log line, after the total: "9, failure".</extracomment>
             <translation>[fåîļüŕé ···]</translation>
         </message>
         <message>
             <source>success</source>
+            <extracomment>A test's verdict inside a roll log line, after the total: "15, success".</extracomment>
             <translation>[šüççéšš ···]</translation>
         </message>
         <message>
             <source>success, %1 extra</source>
+            <extracomment>A success with extra successes in a roll log line: "20, success, 2 extra". %1 is their number.</extracomment>
             <translation>[šüççéšš, %1 éxŧŕå ·······]</translation>
         </message>
         <message>
@@ -76,10 +82,12 @@
         </message>
         <message>
             <source>STEP %1</source>
+            <extracomment>A step option's caption, in capitals as the window draws it: "STEP 8".</extracomment>
             <translation>[ŠŦÉP %1 ···]</translation>
         </message>
         <message>
             <source>Rule of One</source>
+            <extracomment>The total shown when every die of a step came up 1: the game's name for that roll.</extracomment>
             <translation>[Ŕüļé öf Öñé ·····]</translation>
         </message>
     </context>
@@ -124,10 +132,12 @@
         </message>
         <message>
             <source>%1 %2, exact %3: %4</source>
+            <extracomment>%1 is "Average total" (or its Rule of One form), %2 the average of the rolls so far, %3 the average fair dice give, %4 the verdict on the dice: "Average total 8.75, exact 8.58: within the range fair dice give 99 times in 100 (6.10 to 11.06)".</extracomment>
             <translation>[%1 %2, éxåçŧ %3: %4 ········]</translation>
         </message>
         <message>
             <source>none</source>
+            <extracomment>What stands for the average where every roll so far was a Rule of One, so no total came yet.</extracomment>
             <translation>[ñöñé ··]</translation>
         </message>
         <message>
@@ -201,6 +211,7 @@
         <name>dicewright::DifficultyControls</name>
         <message>
             <source>DIFFICULTY</source>
+            <extracomment>The caption of the field for what the total must reach, in capitals; a short word fits.</extracomment>
             <translation>[ĎÎFFÎÇÜĻŦÝ ····]</translation>
         </message>
         <message>
@@ -213,6 +224,7 @@
         </message>
         <message>
             <source>BONUS STEP</source>
+            <extracomment>The caption of the field for a second step thrown with the chosen one, in capitals; the box is narrow, so a short word is better than a shrunken one.</extracomment>
             <translation>[BÖÑÜŠ ŠŦÉP ····]</translation>
         </message>
         <message>
@@ -232,6 +244,7 @@
         <name>dicewright::MainWindow</name>
         <message>
             <source>STEP DICE</source>
+            <extracomment>The caption before the chosen step's dice ("2D6"), in capitals; its box is narrow, so the language's short word for the dice is best.</extracomment>
             <translation>[ŠŦÉP ĎÎÇÉ ····]</translation>
         </message>
         <message>
@@ -240,10 +253,12 @@
         </message>
         <message>
             <source>TOTAL</source>
+            <extracomment>The caption before the total of the last roll, in capitals.</extracomment>
             <translation>[ŦÖŦÄĻ ··]</translation>
         </message>
         <message>
             <source>ROLL</source>
+            <extracomment>The button that throws the dice, in capitals; the button is small (about 8 capitals of this size), so a short word keeps it legible.</extracomment>
             <translation>[ŔÖĻĻ ··]</translation>
         </message>
         <message>
@@ -252,6 +267,7 @@
         </message>
         <message>
             <source>EXIT</source>
+            <extracomment>The button that ends the program, in capitals; as small as the one beside it.</extracomment>
             <translation>[ÉXÎŦ ··]</translation>
         </message>
         <message>
@@ -291,18 +307,22 @@
         </message>
         <message>
             <source>%1 (%2)</source>
+            <extracomment>A roll log line's steps and their dice: "Step 8 (2D6)".</extracomment>
             <translation>[%1 (%2) ···]</translation>
         </message>
         <message>
             <source>%1 against %2</source>
+            <extracomment>A test in a roll log line: %1 the steps and dice, %2 the difficulty.</extracomment>
             <translation>[%1 åĝåîñšŧ %2 ······]</translation>
         </message>
         <message>
             <source>%1, %2</source>
+            <extracomment>The total and the test's verdict in a roll log line: "15, success".</extracomment>
             <translation>[%1, %2 ···]</translation>
         </message>
         <message>
             <source>%1: %2 — %3</source>
+            <extracomment>A whole roll log line: %1 the steps and dice, %2 the total, %3 each die's faces.</extracomment>
             <translation>[%1: %2 — %3 ·····]</translation>
         </message>
         <message>
@@ -385,6 +405,13 @@
         </message>
         <message>
             <source>%1. %2</source>
+            <extracomment>What a screen reader says of the total display: what it is, then the dice behind the total ("Total of the last roll. D6: 5 · D6: 3").</extracomment>
+            <translation>[%1. %2 ···]</translation>
+        </message>
+        <message>
+            <source>%1. %2</source>
+            <comment>a total and its verdict</comment>
+            <extracomment>What a screen reader says after a roll: the total, then the test's verdict ("17. Success"). It must not read as an ordinal ("17th success").</extracomment>
             <translation>[%1. %2 ···]</translation>
         </message>
     </context>

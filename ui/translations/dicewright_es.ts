@@ -5,14 +5,17 @@
     <name>ChanceWords</name>
     <message>
         <source>%1%</source>
+        <extracomment>A percentage: %1 is the number. The space before the sign, if any, is the one the language&apos;s own number forms use (CLDR).</extracomment>
         <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>&gt; %1</source>
+        <extracomment>A chance above 99.9% that does not reach certainty; it is spoken, so a word reads better than a sign.</extracomment>
         <translation>más de %1</translation>
     </message>
     <message>
         <source>&lt; %1</source>
+        <extracomment>A chance below 0.1% that is not impossible; spoken, like &quot;&gt; %1&quot;.</extracomment>
         <translation>menos de %1</translation>
     </message>
     <message>
@@ -32,14 +35,17 @@
     </message>
     <message>
         <source>failure</source>
+        <extracomment>A test&apos;s verdict inside a roll log line, after the total: &quot;9, failure&quot;.</extracomment>
         <translation>fallo</translation>
     </message>
     <message>
         <source>success</source>
+        <extracomment>A test&apos;s verdict inside a roll log line, after the total: &quot;15, success&quot;.</extracomment>
         <translation>éxito</translation>
     </message>
     <message>
         <source>success, %1 extra</source>
+        <extracomment>A success with extra successes in a roll log line: &quot;20, success, 2 extra&quot;. %1 is their number.</extracomment>
         <translation>éxito, +%1</translation>
     </message>
     <message>
@@ -76,10 +82,12 @@
     </message>
     <message>
         <source>STEP %1</source>
+        <extracomment>A step option&apos;s caption, in capitals as the window draws it: &quot;STEP 8&quot;.</extracomment>
         <translation>NIVEL %1</translation>
     </message>
     <message>
         <source>Rule of One</source>
+        <extracomment>The total shown when every die of a step came up 1: the game&apos;s name for that roll.</extracomment>
         <translation>Regla del uno</translation>
     </message>
 </context>
@@ -124,10 +132,12 @@
     </message>
     <message>
         <source>%1 %2, exact %3: %4</source>
+        <extracomment>%1 is &quot;Average total&quot; (or its Rule of One form), %2 the average of the rolls so far, %3 the average fair dice give, %4 the verdict on the dice: &quot;Average total 8.75, exact 8.58: within the range fair dice give 99 times in 100 (6.10 to 11.06)&quot;.</extracomment>
         <translation>%1: %2 (teórico: %3), %4</translation>
     </message>
     <message>
         <source>none</source>
+        <extracomment>What stands for the average where every roll so far was a Rule of One, so no total came yet.</extracomment>
         <translation>aún ninguno</translation>
     </message>
     <message>
@@ -205,6 +215,7 @@
     </message>
     <message>
         <source>DIFFICULTY</source>
+        <extracomment>The caption of the field for what the total must reach, in capitals; a short word fits.</extracomment>
         <translation>DIFICULTAD</translation>
     </message>
     <message>
@@ -217,6 +228,7 @@
     </message>
     <message>
         <source>BONUS STEP</source>
+        <extracomment>The caption of the field for a second step thrown with the chosen one, in capitals; the box is narrow, so a short word is better than a shrunken one.</extracomment>
         <translation>NIVEL EXTRA</translation>
     </message>
     <message>
@@ -232,6 +244,7 @@
     <name>dicewright::MainWindow</name>
     <message>
         <source>STEP DICE</source>
+        <extracomment>The caption before the chosen step&apos;s dice (&quot;2D6&quot;), in capitals; its box is narrow, so the language&apos;s short word for the dice is best.</extracomment>
         <translation>DADOS</translation>
     </message>
     <message>
@@ -240,10 +253,12 @@
     </message>
     <message>
         <source>TOTAL</source>
+        <extracomment>The caption before the total of the last roll, in capitals.</extracomment>
         <translation>TOTAL</translation>
     </message>
     <message>
         <source>ROLL</source>
+        <extracomment>The button that throws the dice, in capitals; the button is small (about 8 capitals of this size), so a short word keeps it legible.</extracomment>
         <translation>TIRAR</translation>
     </message>
     <message>
@@ -252,6 +267,7 @@
     </message>
     <message>
         <source>EXIT</source>
+        <extracomment>The button that ends the program, in capitals; as small as the one beside it.</extracomment>
         <translation>SALIR</translation>
     </message>
     <message>
@@ -291,18 +307,22 @@
     </message>
     <message>
         <source>%1 (%2)</source>
+        <extracomment>A roll log line&apos;s steps and their dice: &quot;Step 8 (2D6)&quot;.</extracomment>
         <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1 against %2</source>
+        <extracomment>A test in a roll log line: %1 the steps and dice, %2 the difficulty.</extracomment>
         <translation>%1 contra %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
+        <extracomment>The total and the test&apos;s verdict in a roll log line: &quot;15, success&quot;.</extracomment>
         <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1: %2 — %3</source>
+        <extracomment>A whole roll log line: %1 the steps and dice, %2 the total, %3 each die&apos;s faces.</extracomment>
         <translation>%1: %2 — %3</translation>
     </message>
     <message>
@@ -385,6 +405,13 @@
     </message>
     <message>
         <source>%1. %2</source>
+        <extracomment>What a screen reader says of the total display: what it is, then the dice behind the total (&quot;Total of the last roll. D6: 5 · D6: 3&quot;).</extracomment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>a total and its verdict</comment>
+        <extracomment>What a screen reader says after a roll: the total, then the test&apos;s verdict (&quot;17. Success&quot;). It must not read as an ordinal (&quot;17th success&quot;).</extracomment>
         <translation>%1. %2</translation>
     </message>
 </context>

@@ -183,8 +183,8 @@ export class MainWindow {
     $('lblTotal').setAttribute('aria-description', throws);
     $('lblVerdict').textContent = verdict;
     // One announcement for both, so that a screen reader says them together, once.
-    this.announce(verdict ? arg(qsTranslate('dicewright::TotalDisplay', '%1. %2'), total, verdict)
-                          : total);
+    const spoken = qsTranslate('dicewright::TotalDisplay', '%1. %2', 'a total and its verdict');
+    this.announce(verdict ? arg(spoken, total, verdict) : total);
     this.onRoll(roll);
   }
 
