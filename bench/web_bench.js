@@ -1,13 +1,16 @@
 'use strict';
 // The web edition's figures in Debian's Chromium, each visit with an empty cache:
 // - a first visit's bytes from a plain static server, until the splash shows and for 1.5 s
-//   after, the service worker's fetches included, against a budget of 300 kB;
+//   after, the service worker's fetches included, against a budget of 300 kB, in each of the
+//   site's languages (each fetches its own texts and the parts of the faces it writes);
 // - a phone on Chromium's "Slow 4G" with the CPU slowed four times: navigation to the splash,
 //   and to a first total with the taps on the splash button, STEP 8 and ROLL;
 // - a roll's press to its total on the page, and scrolling a log of 100,000 rolls, in frames;
 // - the page's memory after 100,000 rolls.
 //   NODE_PATH=... node web_bench.js SITE_DIR [RUNS]
 const { execFileSync } = require('child_process');
+const fs = require('fs');
+const path = require('path');
 const { serve, launch, waitFor, state, firstVisitBytes } = require('../tests/web/browser');
 
 const [site, runsText] = process.argv.slice(2);
@@ -41,9 +44,18 @@ async function slowPhone(browser, origin) {
   const server = await serve(site);
   const browser = await launch();
   try {
-    const visit = await firstVisitBytes(browser, server.origin);
-    console.log(`first visit: ${visit.bytes} bytes in ${visit.files.length} files (budget 300000; ` +
-      `largest: ${visit.files.slice(0, 4).map(([file, bytes]) => `${file} ${bytes}`).join(', ')})`);
+    const languages = fs.readFileSync(path.join(site, 'index.html'), 'utf8')
+      .match(/data-languages="([^"]*)"/)[1].split(' ');
+    for (const language of languages) {
+      const speaking = await launch([`--lang=${language}`, `--accept-lang=${language}`]);
+      const visit = await firstVisitBytes(speaking, server.origin);
+      const fonts = visit.files.filter(([file]) => file.includes('fonts/'))
+        .reduce((sum, [, bytes]) => sum + bytes, 0);
+      console.log(`first visit in ${language}: ${visit.bytes} bytes in ${visit.files.length} files, ` +
+        `${fonts} of them faces (budget 300000; largest: ` +
+        `${visit.files.slice(0, 3).map(([file, bytes]) => `${file} ${bytes}`).join(', ')})`);
+      await speaking.close();
+    }
 
     const phones = [];
     for (let run = 0; run < runs; ++run) phones.push(await slowPhone(browser, server.origin));

@@ -271,6 +271,11 @@ async function offlineAndFailures() {
   await startMain(page);
   await waitFor('the files kept for offline use', () => page.evaluate(async () =>
     document.body.dataset.offline === 'ready' && (await caches.keys()).length === 1), 60);
+  const kept = await page.evaluate(async () => (await (await caches.open((await caches.keys())[0]))
+    .keys()).map((request) => new URL(request.url).pathname));
+  check(`kept for offline use: English texts and faces only (${kept.length} files)`,
+    kept.includes('/texts-en.json') && kept.some((file) => file.endsWith('-basic.woff2')) &&
+    !kept.some((file) => /texts-de|manifest-de|-latin\.|-cyrillic\./.test(file)));
   await page.close();
   const offlineContext = await browser.createBrowserContext();
   const context = browser.defaultBrowserContext();

@@ -3,7 +3,8 @@
 // signs), and sorts them into the parts the faces are cut in: basic (what English writes), the
 // other Latin letters and signs, and Cyrillic. Writes one list of code points per part, for
 // pyftsubset, and the page's style sheet with the faces' rules first, each part named by its
-// letters (unicode-range) so that a browser fetches only the parts a text needs.
+// letters (unicode-range) so that a browser fetches only the parts a text needs, and which parts
+// each language writes (parts.json), so that the service worker keeps only those.
 //
 //   node face_letters.mjs LETTERS_DIR STYLE_IN STYLE_OUT texts-en.json texts-de.json ...
 import fs from 'node:fs';
@@ -53,16 +54,26 @@ const codes = (text) => new Set([...text].map((letter) => letter.codePointAt(0))
 
 const parts = { basic: new Set(), latin: new Set(), cyrillic: new Set() };
 for (const [low, high] of ALWAYS) for (let code = low; code <= high; ++code) parts.basic.add(code);
+const written = new Map();
 for (const file of files.filter((name) => /texts-[a-z]+\.json$/.test(name))) {
   const language = path.basename(file).match(/texts-([a-z]+)\.json$/)[1];
-  for (const code of codes(textsOf(file) + localeWriting(language))) {
-    if (code < 0x20 || parts.basic.has(code)) continue;
-    if (language === 'en') parts.basic.add(code);
-    else if (isCyrillic(code)) parts.cyrillic.add(code);
-    else parts.latin.add(code);
-  }
+  written.set(language, codes(textsOf(file) + localeWriting(language)));
 }
-for (const code of parts.basic) parts.latin.delete(code);
+// English first: what it writes is the basic part, which every language fetches.
+for (const code of written.get('en') || []) if (code >= 0x20) parts.basic.add(code);
+const partsOf = {};
+for (const [language, letters] of written) {
+  const needed = new Set(['basic']);
+  for (const code of letters) {
+    if (code < 0x20 || parts.basic.has(code)) continue;
+    const part = isCyrillic(code) ? 'cyrillic' : 'latin';
+    parts[part].add(code);
+    needed.add(part);
+  }
+  partsOf[language] = [...needed];
+}
+fs.mkdirSync(lettersDir, { recursive: true });
+fs.writeFileSync(path.join(lettersDir, 'parts.json'), `${JSON.stringify(partsOf)}\n`);
 
 // Code points as the fewest ranges: "U+0020-007E, U+00A0".
 function ranges(set) {
@@ -76,7 +87,6 @@ function ranges(set) {
   return found.map(([low, high]) => (low === high ? `U+${hex(low)}` : `U+${hex(low)}-${hex(high)}`));
 }
 
-fs.mkdirSync(lettersDir, { recursive: true });
 const rules = [];
 for (const [part, letters] of Object.entries(parts)) {
   fs.writeFileSync(path.join(lettersDir, `${part}.txt`), `${ranges(letters).join('\n')}\n`);

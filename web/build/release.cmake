@@ -1,7 +1,8 @@
 # Run at install, once the site's files are in place: names this release after a digest of every
 # file, so that the service worker caches each release apart, and lays compressed copies of the
 # files that compress beside them, for servers that serve those as they are.
-#   Needs SITE_TEMPLATE_DIR, RELEASE_PREFIX and, optionally, BROTLI.
+#   Needs SITE_TEMPLATE_DIR, RELEASE_PREFIX, FACE_PARTS_FILE (the parts of the faces each
+#   language writes) and, optionally, BROTLI.
 # A relative prefix (cmake --install --prefix build/site) is taken from where the install runs.
 get_filename_component(site "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}" ABSOLUTE)
 file(GLOB_RECURSE files RELATIVE "${site}" "${site}/*")
@@ -19,6 +20,8 @@ string(SHA256 release_digest "${digests}")
 string(SUBSTRING "${release_digest}" 0 12 release_digest)
 set(DICEWRIGHT_RELEASE "${RELEASE_PREFIX}-${release_digest}")
 set(DICEWRIGHT_RELEASE_FILES "[${quoted}]")
+file(READ "${FACE_PARTS_FILE}" DICEWRIGHT_FACE_PARTS)
+string(STRIP "${DICEWRIGHT_FACE_PARTS}" DICEWRIGHT_FACE_PARTS)
 
 configure_file("${SITE_TEMPLATE_DIR}/service-worker.js.in" "${site}/service-worker.js" @ONLY)
 

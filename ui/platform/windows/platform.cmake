@@ -11,13 +11,12 @@ function(dicewright_platform_parts ui program)
     set(here ${DICEWRIGHT_PLATFORM_DIR})
     target_sources(${ui} PRIVATE ${here}/announcement_windows.cpp ${here}/fonts_windows.cpp
         ${here}/regional_formats_windows.cpp)
-    find_program(PYTHON3 python3 PATHS /usr/bin NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
     set(faces)
     foreach(face LiberationSansNarrow-Regular LiberationSansNarrow-Bold)
         set(out ${CMAKE_CURRENT_BINARY_DIR}/fonts/${face}.ttf)
         add_custom_command(OUTPUT ${out}
             COMMAND ${CMAKE_COMMAND} -E copy ${DICEWRIGHT_LIBERATION_DIR}/${face}.ttf ${out}
-            COMMAND ${PYTHON3} ${PROJECT_SOURCE_DIR}/tools/narrow_space.py ${out}
+            COMMAND ${DICEWRIGHT_PYTHON3} ${PROJECT_SOURCE_DIR}/tools/narrow_space.py ${out}
             DEPENDS ${DICEWRIGHT_LIBERATION_DIR}/${face}.ttf ${PROJECT_SOURCE_DIR}/tools/narrow_space.py
             COMMENT "Giving ${face} a narrow no-break space")
         list(APPEND faces ${out})
