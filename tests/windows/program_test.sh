@@ -4,8 +4,8 @@
 # with its splash window, hands over to the main window, rolls, shows a test's controls on Ctrl+T
 # and hides them again, and ends with EXIT, and the uninstaller leaves nothing behind; then the
 # same start from the portable zip, unpacked into a folder whose path has blanks and non-ASCII
-# letters; then the installer's pages and the program in German. Screenshots of each window are
-# kept.
+# letters; then the installer's pages and the program in German, and the program in each other
+# language it speaks. Screenshots of each window are kept.
 #   program_test.sh INSTALLER ZIP WORK_DIR VERSION
 set -u
 installer=$(realpath "$1")
@@ -207,6 +207,27 @@ kill $setup 2>/dev/null
 WINEPREFIX=$WINE_RUN_KEEP_PREFIX wineserver -k 2>/dev/null
 wait $setup 2>/dev/null
 run_program 'C:\Spiele und Würfel\Dés à jouer\'"$(basename "$zip" .zip)"'\Dicewright.exe' portable-de Wurfprotokoll
+
+# Every other language of cmake/languages.cmake, in its own country's locale: the roll log is
+# found by the title its catalogue gives it.
+source_dir=$(dirname "$(realpath "$0")")/../..
+roll_log_title() {
+    python3 - "$source_dir/ui/translations/dicewright_$1.ts" <<'PY'
+import sys, xml.etree.ElementTree as ET
+for context in ET.parse(sys.argv[1]).getroot().iter("context"):
+    for message in context.iter("message"):
+        if context.findtext("name") == "dicewright::RollLogWindow" and \
+                message.findtext("source") == "Roll log":
+            print(message.findtext("translation"))
+PY
+}
+for language in $(sed -n 's/^set(DICEWRIGHT_LANGUAGES \(.*\))$/\1/p' "$source_dir/cmake/languages.cmake"); do
+    [[ $language == en || $language == de ]] && continue
+    [[ $language == *_* ]] && locale=$language || locale=${language}_${language^^}
+    export WINE_RUN_LOCALE=$locale.UTF-8
+    run_program 'C:\Spiele und Würfel\Dés à jouer\'"$(basename "$zip" .zip)"'\Dicewright.exe' \
+        "portable-$language" "$(roll_log_title "$language")"
+done
 unset WINE_RUN_LOCALE
 
 echo "screenshots in $work/shots"
