@@ -115,7 +115,7 @@ case "${1:-}" in
         fi
         # The web figures, when ./build.sh web has built the site.
         if [ -d build/web/site ]; then
-            NODE_PATH=$(tools/web_test_tools.sh | tail -n 1) node bench/web_bench.js build/web/site build/web/bench
+            NODE_PATH=$(tools/web_test_tools.sh | tail -n 1) node bench/web_bench.js build/web/site
         fi
         ;;
     package)
