@@ -108,6 +108,7 @@ case "${1:-}" in
         build/release/bench/engine_bench
         QT_QPA_PLATFORM=offscreen build/release/bench/roll_log_bench
         bench/startup_bench.sh build/release/ui/dicewright build/release/bench/bare_window
+        bench/startup_bench.sh build/release/ui/dicewright build/release/bench/bare_text_window
         # The Windows figures, when ./build.sh windows has built the program and its packages.
         if [ -f build/windows/bench/bare_window.exe ]; then
             install_packages bc zip

@@ -62,4 +62,5 @@ done
 } <"${TMPDIR:-/tmp}/startup_bench.$$"
 rm -f "${TMPDIR:-/tmp}/startup_bench.$$"
 awk -v t1="$t1" -v t2="$t2" -v m1="$m1" -v m2="$m2" \
-    'BEGIN {printf "ratio to the bare window: time %.2f, memory %.2f\n", t1 / t2, m1 / m2}'
+    -v yardstick="$(basename "${programs[1]}")" \
+    'BEGIN {printf "ratio to %s: time %.2f, memory %.2f\n", yardstick, t1 / t2, m1 / m2}'
