@@ -11,27 +11,41 @@ finds it. A counted text gives its forms by the plural categories of Intl.Plural
 the page picks a form by category name and never by position. It stops, naming the text, where
 a text that the page shows in markup has no translation.
 """
+import functools
 import html
 import json
 import os
 import re
+import shutil
+import subprocess
 import sys
 import xml.etree.ElementTree as ET
 
-# Qt's numerus forms in order, for each language, as the categories Intl.PluralRules gives.
-# The "many" of French, Spanish, Italian and Portuguese (a million and more) takes Qt's second
-# form, as Qt's rules for them do; Polish and Russian have three forms, and their "other" (a
-# fraction) never comes for a count.
-PLURAL_CATEGORIES = {
-    "en": [["one"], ["other"]],
-    "de": [["one"], ["other"]],
-    "fr": [["one"], ["many", "other"]],
-    "es": [["one"], ["many", "other"]],
-    "it": [["one"], ["many", "other"]],
-    "pt": [["one"], ["many", "other"]],
-    "pl": [["one"], ["few"], ["many", "other"]],
-    "ru": [["one"], ["few"], ["many", "other"]],
+# The plural categories of Intl.PluralRules for a language, in the order their counts first
+# come (1, 2, 3...), which is the order of Qt's numerus forms: "one", "few", "many" in Polish.
+# Node's Intl, the same CLDR rules as the browser's, gives them.
+CATEGORY_ORDER = """
+const rules = new Intl.PluralRules(process.argv[1]);
+const order = [];
+for (const n of [...Array(200).keys()].map((i) => i + 1).concat([1000, 1e6, 1e7, 0])) {
+  if (!order.includes(rules.select(n))) order.push(rules.select(n));
 }
+for (const category of rules.resolvedOptions().pluralCategories) {
+  if (!order.includes(category)) order.push(category);
+}
+console.log(JSON.stringify(order));
+"""
+
+
+@functools.cache
+def plural_categories(language, forms):
+    """Qt's numerus forms of `language`, each as the categories it stands for: every category
+    beyond the language's forms takes the last one, as the "many" of a million in French and the
+    "other" of fractions in Polish do in Qt's rules."""
+    node = shutil.which("node") or shutil.which("nodejs")
+    order = json.loads(subprocess.run([node, "-e", CATEGORY_ORDER, language], check=True,
+                                      capture_output=True, text=True).stdout)
+    return [[category] for category in order[:forms - 1]] + [order[forms - 1:]]
 
 
 def key(context, source, comment):
@@ -52,7 +66,7 @@ def read(path):
             forms = [form.text or "" for form in translation.findall("numerusform")]
             if message.get("numerus") == "yes":
                 by_category = {}
-                for form, categories in zip(forms, PLURAL_CATEGORIES[language]):
+                for form, categories in zip(forms, plural_categories(language, len(forms))):
                     for category in categories:
                         by_category[category] = form
                 texts[entry] = by_category
