@@ -4,7 +4,6 @@
 // caption whole and legible on the designed window.
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -309,12 +308,8 @@ private slots:
     // the translations.
     void everyCaptionWhole_data() {
         QTest::addColumn<QString>("catalogue");
-        const QString prefix = QStringLiteral("dicewright_");
-        for (const QString& file :
-             QDir(QStringLiteral(":/i18n")).entryList({prefix + QStringLiteral("*.qm")})) {
-            const QString catalogue = file.mid(prefix.size()).chopped(3);
+        for (const QString& catalogue : CarriedCatalogues())
             QTest::newRow(qPrintable(catalogue)) << catalogue;
-        }
     }
     void everyCaptionWhole() {
         QFETCH(QString, catalogue);

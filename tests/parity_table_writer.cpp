@@ -3,7 +3,6 @@
 // chance of success as exact bits, and the texts the program shows for it in each language.
 //   parity_table_writer OUT.json
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -81,12 +80,8 @@ int main(int argc, char** argv) {
     // Every language the program carries, by the name the page gives it ("pt" for "pt_BR"), in
     // its own forms.
     QMap<QString, Language> spoken;
-    const QString prefix = QStringLiteral("dicewright_");
-    for (const QString& file :
-         QDir(QStringLiteral(":/i18n")).entryList({prefix + QStringLiteral("*.qm")})) {
-        const QString catalogue = file.mid(prefix.size()).chopped(3);
+    for (const QString& catalogue : CarriedCatalogues())
         spoken.insert(catalogue.section(u'_', 0, 0), ChooseLanguage({catalogue}));
-    }
     QJsonObject locales;
     for (auto language = spoken.cbegin(); language != spoken.cend(); ++language)
         locales[language.key()] = language->locale.name().replace(u'_', u'-');

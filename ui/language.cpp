@@ -15,10 +15,7 @@ namespace {
 QList<std::pair<QLocale::Language, QString>> Translated() {
     static const QList<std::pair<QLocale::Language, QString>> translated = [] {
         QList<std::pair<QLocale::Language, QString>> found;
-        const QString prefix = QStringLiteral("dicewright_");
-        for (QString name : QDir(QStringLiteral(":/i18n"))
-                                .entryList({prefix + QStringLiteral("*.qm")}, QDir::Files)) {
-            name = name.mid(prefix.size()).chopped(3);
+        for (const QString& name : CarriedCatalogues()) {
             const QLocale::Language language = QLocale(name).language();
             if (language != QLocale::English && language != QLocale::C)
                 found.append({language, name});
@@ -34,6 +31,15 @@ QLocale& Current() {
 }
 
 }  // namespace
+
+QStringList CarriedCatalogues() {
+    const QString prefix = QStringLiteral("dicewright_");
+    QStringList names;
+    for (const QString& file :
+         QDir(QStringLiteral(":/i18n")).entryList({prefix + QStringLiteral("*.qm")}, QDir::Files))
+        names << file.mid(prefix.size()).chopped(3);
+    return names;
+}
 
 QLocale ProgramLocale() {
     return Current();

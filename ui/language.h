@@ -15,6 +15,10 @@ struct Language {
     QString catalogue;
 };
 
+// The names of the program's catalogues among its resources ("en", "de", "pt_BR"; "en_XA" where
+// the window tests link in the test language): the languages it speaks.
+QStringList CarriedCatalogues();
+
 // The player's preferred languages, the most preferred first, as the platform tells them: the
 // desktop's list on Linux, the display languages on Windows, the browser's on the web.
 QStringList PreferredLanguages();
