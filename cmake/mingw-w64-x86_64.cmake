@@ -1,5 +1,9 @@
 # Cross-compiling for 64-bit Windows with Debian's MinGW-w64 (posix threads).
 # The target Qt is found through CMAKE_PREFIX_PATH; the host Qt (moc, rcc, uic) through QT_HOST_PATH.
+# Raise the version with any change that alters what this file builds: the cached Windows Qt is
+# keyed on it (tools/build_windows_qt.sh), not on the file's text.
+set(DICEWRIGHT_TOOLCHAIN_VERSION 1)
+
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 

@@ -174,9 +174,6 @@ private slots:
         QTest::newRow("punctuation") << int(Qt::Key_Comma) << ",";
         QTest::newRow("backspace") << int(Qt::Key_Backspace) << "\b";
         QTest::newRow("escape") << int(Qt::Key_Escape) << "\x1b";
-        // As a browser sends them: the key alone, without its control character.
-        QTest::newRow("escape without text") << int(Qt::Key_Escape) << "";
-        QTest::newRow("backspace without text") << int(Qt::Key_Backspace) << "";
     }
     void characterKeyEndsTheProgram() {
         QFETCH(int, key);

@@ -39,11 +39,16 @@ build_qt() {
         -DCMAKE_TOOLCHAIN_FILE="$prefix/mingw-w64-x86_64.cmake" "${qt_options[@]}"
 }
 
-# The key covers everything the result depends on: the source, the options, the toolchain
-# and the compilers it names.
-key_text=$(echo "$source_version"; printf '%s\n' "${qt_options[@]}"; cat "$toolchain"
+# The key is what changes the result: the source, the options, the toolchain file's declared
+# version (its wording and comments are not) and the versions of the compilers and binutils it
+# names.
+toolchain_version=$(sed -n 's/^set(DICEWRIGHT_TOOLCHAIN_VERSION \([0-9]*\))$/\1/p' "$toolchain")
+[ -n "$toolchain_version" ] || { echo "$toolchain declares no DICEWRIGHT_TOOLCHAIN_VERSION" >&2; exit 1; }
+key_text=$(echo "$source_version"; printf '%s\n' "${qt_options[@]}"
+    echo "toolchain $toolchain_version"
     x86_64-w64-mingw32-g++-posix --version | sed -n 1p
-    x86_64-w64-mingw32-gcc-posix --version | sed -n 1p)
+    x86_64-w64-mingw32-gcc-posix --version | sed -n 1p
+    x86_64-w64-mingw32-ld --version | sed -n 1p)
 # cache_build runs this script again to build: every step that fails stops it there.
 if [ "${1:-}" = --build ]; then
     build_qt "$2" "$3"

@@ -1,6 +1,7 @@
 #include "app.h"
 
 #include <QIcon>
+#include <QMessageBox>
 #include <new>
 #include <stdexcept>
 
@@ -10,7 +11,6 @@
 #include "error_boundary.h"
 #include "fonts.h"
 #include "main_window.h"
-#include "program_end.h"
 #include "splash_window.h"
 
 namespace dicewright {
@@ -58,7 +58,7 @@ QIcon WindowIcon() {
 }
 
 void ShowToUser(const QString& text) {
-    ShowFatalError(Title(), text);
+    QMessageBox::critical(nullptr, Title(), text);
 }
 
 }  // namespace
@@ -73,7 +73,7 @@ Application::Application(int& argc, char** argv)
     AddBundledFonts();
     // The first of the player's languages that the program speaks, else English, whose
     // catalogue gives the counted texts their plural forms ("1 roll", "2 rolls").
-    m_translations.installPreferred(PreferredLanguages());
+    m_translations.installPreferred(QLocale::system().uiLanguages());
     // The program ends through its own paths: EXIT, closing the main window, or unloading the
     // splash while it is the only window. A hidden splash never keeps it alive.
     setQuitOnLastWindowClosed(false);
@@ -86,7 +86,7 @@ void Application::start() {
     m_splash = std::make_unique<SplashWindow>([this]() -> QWidget& { return loadMainWindow(); });
     // Unloading the splash before the main window exists leaves no window: the program ends.
     connect(m_splash.get(), &SplashWindow::unloaded, this, [this] {
-        if (!m_main) EndProgram(0);
+        if (!m_main) QCoreApplication::exit(0);
     });
     m_splash->showCentred();
 }
@@ -115,7 +115,7 @@ void Application::reportFatalError(const std::exception_ptr& error) {
         m_failed = true;
         m_reportError(ErrorText(error));
     }
-    EndProgram(EXIT_FAILURE);
+    QCoreApplication::exit(EXIT_FAILURE);
 }
 
 void ReportFatalError(std::exception_ptr error) {

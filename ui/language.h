@@ -19,10 +19,6 @@ struct Language {
 // the window tests link in the test language): the languages it speaks.
 QStringList CarriedCatalogues();
 
-// The player's preferred languages, the most preferred first, as the platform tells them: the
-// desktop's list on Linux, the display languages on Windows, the browser's on the web.
-QStringList PreferredLanguages();
-
 // The first of `preferred` (tags such as "de-AT", "fr", "en_US") that the program speaks, in
 // that tag's own locale; American English for anything else. "en-XA", the accented test
 // language that browsers and phones know, shows English lengthened and accented, so that a

@@ -11,7 +11,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 
 #include "accessibility.h"
 #include "caption_fit.h"
@@ -23,11 +22,9 @@
 #include "main_window_layout.h"
 #include "odds_text.h"
 #include "press_and_hold.h"
-#include "program_end.h"
 #include "roll_log_model.h"
 #include "roll_log_window.h"
 #include "roll_press.h"
-#include "shortcuts.h"
 #include "step_table.h"
 #include "total_display.h"
 
@@ -135,8 +132,6 @@ MainWindow::MainWindow(RandomSource& random, QWidget* parent) : QWidget(parent),
 void MainWindow::createStepOptions() {
     m_steps = new QButtonGroup(this);
     m_steps->setObjectName(QStringLiteral("grpSteps"));
-    // What a screen reader calls the options as one group, where the platform shows groups.
-    m_steps->setProperty("accessibleName", tr("Steps"));
     for (const StepDefinition& step : StepTable::All()) {
         auto* option = new StepOption(StepCaption(step.number), this);
         option->setObjectName(QString::fromStdString(step.optionName));
@@ -188,11 +183,13 @@ void MainWindow::placeSteps(const MainWindowLayout& layout) {
 }
 
 void MainWindow::createDifficultyAction() {
-    // The menu names the first of the keys: the one this platform's players can use.
     m_difficultyAction = new QAction(tr("Test against a difficulty"), this);
     m_difficultyAction->setObjectName(QStringLiteral("actDifficulty"));
     m_difficultyAction->setCheckable(true);
-    m_difficultyAction->setShortcuts(DifficultyShortcuts());
+    // The menu names Ctrl+T. Alt+T works too, as on the web page, whose browser keeps Ctrl+T
+    // for a new tab: a player who knows one edition's keys has them in the other.
+    m_difficultyAction->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_T), QKeySequence(Qt::ALT | Qt::Key_T)});
     connect(m_difficultyAction, &QAction::toggled, this,
             Guarded([this](bool shown) { showDifficulty(shown); }));
     addAction(m_difficultyAction);
@@ -229,17 +226,14 @@ void MainWindow::showChance() {
 }
 
 // Shortcuts and the context menu (a right-click anywhere in the window, or a finger held on
-// it): no control is added. The menu pops up and returns at once, since a browser cannot wait
-// in a nested event loop.
+// it): no control is added. The menu pops up and returns at once, so that the window's own
+// handlers never run inside a nested event loop.
 void MainWindow::createLogActions() {
     setContextMenuPolicy(Qt::CustomContextMenu);
     m_menu = new QMenu(this);
     m_menu->setObjectName(QStringLiteral("mnuContext"));
-    // It pops up once the press that asked for it is done: a browser closes every popup when a
-    // press finds no widget to take it.
-    connect(this, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
-        QTimer::singleShot(0, m_menu, [this, at = mapToGlobal(pos)] { m_menu->popup(at); });
-    });
+    connect(this, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { m_menu->popup(mapToGlobal(pos)); });
     new PressAndHold(this);
     auto* showLog = new QAction(tr("Roll log"), this);
     showLog->setObjectName(QStringLiteral("actRollLog"));
@@ -285,7 +279,7 @@ void MainWindow::showTotal(const QString& text) {
 void MainWindow::closeEvent(QCloseEvent* event) {
     // Closing the window ends the program, even while the splash window stays loaded.
     event->accept();
-    EndProgram(0);
+    QCoreApplication::exit(0);
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
@@ -345,7 +339,7 @@ void MainWindow::Command1_Click() {
 
 void MainWindow::cmdExit_Click() {
     close();
-    EndProgram(0);
+    QCoreApplication::exit(0);
 }
 
 }  // namespace dicewright

@@ -11,8 +11,9 @@ class QWidget;
 namespace dicewright {
 
 // A finger held still on a window for about half a second asks for the context menu of the
-// widget under it, as a right-click does: the touch screens' convention, since a phone has no
-// right button. The press it began with presses nothing. A mouse is left alone.
+// widget under it, as a right-click does: the touch screens' convention on Windows and GNOME,
+// for tablets and touch-screen laptops held without a mouse. The press it began with presses
+// nothing. A mouse is left alone.
 class PressAndHold : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(PressAndHold)

@@ -261,8 +261,8 @@ void RollLogWindow::keyPressEvent(QKeyEvent* event) {
 
 void RollLogWindow::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
-    // The keyboard goes back to the main window, where it was: a browser activates no window
-    // by itself when one closes.
+    // The keyboard goes back to the main window, where it was, whichever window the window
+    // manager would activate next (openbox and a bare X server activate none).
     if (event->isAccepted() && parentWidget() != nullptr) parentWidget()->activateWindow();
 }
 

@@ -22,10 +22,9 @@ namespace {
 constexpr int kClientWidth = 7380;
 constexpr int kClientHeight = 4245;
 
-// Keys that produce a character: everything with text except Tab, which only moves the focus,
-// and Esc and Backspace, which some platforms (a browser) send without their control character.
+// Keys that produce a character, control characters (Esc, Backspace) included: everything
+// with text except Tab, which only moves the focus.
 bool IsCharacterKey(const QKeyEvent& key) {
-    if (key.key() == Qt::Key_Escape || key.key() == Qt::Key_Backspace) return true;
     return !key.text().isEmpty() && key.key() != Qt::Key_Tab && key.key() != Qt::Key_Backtab;
 }
 

@@ -16,7 +16,8 @@ stand_in() { printf '#!/bin/sh\n%s\n' "$2" >"$work/bin/$1" && chmod +x "$work/bi
 stand_in dpkg-query 'echo 6.4.2+dfsg-10'
 stand_in x86_64-w64-mingw32-g++-posix 'echo "x86_64-w64-mingw32-g++-posix (GCC) 12-posix"'
 stand_in x86_64-w64-mingw32-gcc-posix 'echo "x86_64-w64-mingw32-gcc-posix (GCC) 12-posix"'
-stand_in apt-get 'case " $* " in *" source "*) echo "apt-get source" >>'"$calls"'; q=qt6-base-6.4.2/src; mkdir -p $q/plugins/platforms/wasm $q/widgets/kernel; touch $q/plugins/platforms/wasm/CMakeLists.txt $q/widgets/CMakeLists.txt $q/widgets/kernel/qapplication.cpp ;; esac'
+stand_in x86_64-w64-mingw32-ld 'echo "GNU ld (GNU Binutils) 2.40"'
+stand_in apt-get 'case " $* " in *" source "*) echo "apt-get source" >>'"$calls"'; mkdir -p qt6-base-6.4.2 ;; esac'
 # CMake fails the step named in $BREAK (configure, build or install).
 stand_in cmake 'step=configure; case "$1" in --build) step=build ;; --install) step=install ;; esac
 echo "cmake $step" >>'"$calls"'; [ "$step" != "${BREAK:-}" ]'

@@ -331,7 +331,7 @@ async function offlineAndFailures() {
   await browser.close();
   await server.close();
 
-  const broken = await serve(site, { missing: 'engine.wasm' });
+  const broken = await serve(site, { missing: 'engine-glue.wasm' });
   const fresh = await launch();
   page = await fresh.newPage();
   const started = Date.now();

@@ -275,10 +275,6 @@
         <translation>Das Programm beenden</translation>
     </message>
     <message>
-        <source>Steps</source>
-        <translation>Stufen</translation>
-    </message>
-    <message>
         <source>Test against a difficulty</source>
         <translation>Probe gegen einen Mindestwurf</translation>
     </message>

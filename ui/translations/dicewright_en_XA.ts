@@ -275,10 +275,6 @@
             <translation>[Éñď ŧĥé pŕöĝŕåm ······]</translation>
         </message>
         <message>
-            <source>Steps</source>
-            <translation>[Šŧépš ··]</translation>
-        </message>
-        <message>
             <source>Test against a difficulty</source>
             <translation>[Ŧéšŧ åĝåîñšŧ å ďîffîçüļŧý ··········]</translation>
         </message>

@@ -275,10 +275,6 @@
         <translation>Cerrar el programa</translation>
     </message>
     <message>
-        <source>Steps</source>
-        <translation>Niveles</translation>
-    </message>
-    <message>
         <source>Test against a difficulty</source>
         <translation>Prueba contra una dificultad</translation>
     </message>

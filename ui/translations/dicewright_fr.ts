@@ -275,10 +275,6 @@
         <translation>Quitter le programme</translation>
     </message>
     <message>
-        <source>Steps</source>
-        <translation>Échelons</translation>
-    </message>
-    <message>
         <source>Test against a difficulty</source>
         <translation>Test contre une difficulté</translation>
     </message>

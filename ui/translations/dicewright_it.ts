@@ -275,10 +275,6 @@
         <translation>Chiudi il programma</translation>
     </message>
     <message>
-        <source>Steps</source>
-        <translation>Gradi</translation>
-    </message>
-    <message>
         <source>Test against a difficulty</source>
         <translation>Prova contro una difficoltà</translation>
     </message>

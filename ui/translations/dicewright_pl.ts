@@ -279,10 +279,6 @@
         <translation>Zamknij program</translation>
     </message>
     <message>
-        <source>Steps</source>
-        <translation>Stopnie</translation>
-    </message>
-    <message>
         <source>Test against a difficulty</source>
         <translation>Test przeciw trudności</translation>
     </message>

@@ -275,10 +275,6 @@
         <translation>Fechar o programa</translation>
     </message>
     <message>
-        <source>Steps</source>
-        <translation>Níveis</translation>
-    </message>
-    <message>
         <source>Test against a difficulty</source>
         <translation>Teste contra uma dificuldade</translation>
     </message>

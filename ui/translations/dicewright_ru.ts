@@ -279,10 +279,6 @@
         <translation>Закрыть программу</translation>
     </message>
     <message>
-        <source>Steps</source>
-        <translation>Ступени</translation>
-    </message>
-    <message>
         <source>Test against a difficulty</source>
         <translation>Проверка против сложности</translation>
     </message>

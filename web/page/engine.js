@@ -1,4 +1,4 @@
-// The dice engine, compiled from the program's own C++ into engine.wasm: every number the dice
+// The dice engine, compiled from the program's own C++ into engine-glue.wasm: every number the dice
 // decide comes from here, none is worked out again in script.
 import loadEngine from './engine-glue.js';
 
