@@ -11,8 +11,8 @@
 #include <cstdlib>
 
 #include "dice.h"
-#include "main_window.h"
-#include "roll_log_model.h"
+#include "main_window/main_window.h"
+#include "roll_log/roll_log_model.h"
 #include "step_roll.h"
 
 namespace {

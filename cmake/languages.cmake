@@ -1,4 +1,4 @@
-# The languages the program speaks, English first: one catalogue each in ui/translations/
+# The languages the program speaks, English first: one catalogue each in translations/
 # (dicewright_NAME.ts, whose "die letter" text gives the dice their letter, and qt_NAME.ts, the
 # texts of Qt's own that the windows show). The windows, the web page and its manifests, the
 # installer, the desktop entry, the metainfo and the web faces' letters all follow this list.
@@ -14,7 +14,7 @@ function(dicewright_catalogue_texts kind source out)
     set(script ${PROJECT_SOURCE_DIR}/packaging/catalogue_texts.py)
     set(catalogues)
     foreach(language IN LISTS DICEWRIGHT_LANGUAGES)
-        list(APPEND catalogues ${PROJECT_SOURCE_DIR}/ui/translations/dicewright_${language}.ts)
+        list(APPEND catalogues ${PROJECT_SOURCE_DIR}/translations/dicewright_${language}.ts)
     endforeach()
     set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${script} ${catalogues})
     execute_process(COMMAND ${DICEWRIGHT_PYTHON3} ${script} ${kind} ${source} ${out} ${catalogues}

@@ -14,10 +14,10 @@
 #include <QSpinBox>
 #include <QtTest>
 
-#include "main_window.h"
-#include "main_window_layout.h"
+#include "main_window/main_window.h"
+#include "main_window/main_window_layout.h"
 #include "qt_test_main.h"
-#include "roll_log_model.h"
+#include "roll_log/roll_log_model.h"
 #include "scripted_main_window.h"
 #include "window_controls.h"
 

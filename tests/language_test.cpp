@@ -10,20 +10,20 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "app.h"
-#include "difficulty_text.h"
-#include "fitted_label.h"
-#include "language.h"
-#include "main_window.h"
-#include "main_window_layout.h"
-#include "odds_text.h"
-#include "program_locale.h"
+#include "app/app.h"
+#include "languages/language.h"
+#include "languages/program_locale.h"
+#include "main_window/main_window.h"
+#include "main_window/main_window_layout.h"
 #include "qt_test_main.h"
-#include "roll_log_model.h"
+#include "roll_log/roll_log_model.h"
 #include "scripted_main_window.h"
-#include "splash_window.h"
+#include "splash_window/splash_window.h"
+#include "widgets/fitted_label.h"
+#include "widgets/wrapping_button.h"
 #include "window_controls.h"
-#include "wrapping_button.h"
+#include "wording/difficulty_text.h"
+#include "wording/odds_text.h"
 
 using namespace dicewright;
 using dicewright::testing::FindControl;

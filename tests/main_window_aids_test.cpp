@@ -12,9 +12,9 @@
 #include <memory>
 #include <vector>
 
-#include "announcement.h"
+#include "accessibility/announcement.h"
 
-#include "main_window.h"
+#include "main_window/main_window.h"
 #include "qt_test_main.h"
 #include "scripted_main_window.h"
 #include "step_table.h"

@@ -13,14 +13,14 @@
 #include <variant>
 
 #include "dice.h"
-#include "dice_text.h"
 #include "difficulty_roll.h"
-#include "difficulty_text.h"
-#include "language.h"
-#include "odds_text.h"
-#include "roll_log_model.h"
+#include "languages/language.h"
+#include "roll_log/roll_log_model.h"
 #include "roll_tally.h"
 #include "success_chance.h"
+#include "wording/dice_text.h"
+#include "wording/difficulty_text.h"
+#include "wording/odds_text.h"
 
 using namespace dicewright;
 

@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <QTest>
 
-#include "app.h"
+#include "app/app.h"
 
 namespace dicewright::testing {
 

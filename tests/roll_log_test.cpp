@@ -12,10 +12,10 @@
 #include <QtTest>
 #include <memory>
 
-#include "main_window.h"
+#include "main_window/main_window.h"
 #include "qt_test_main.h"
-#include "roll_log_model.h"
-#include "roll_log_window.h"
+#include "roll_log/roll_log_model.h"
+#include "roll_log/roll_log_window.h"
 #include "scripted_main_window.h"
 #include "window_controls.h"
 

@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "main_window.h"
+#include "main_window/main_window.h"
 #include "scripted_random_source.h"
 #include "window_controls.h"
 

@@ -1,4 +1,4 @@
-#include "splash_window.h"
+#include "splash_window/splash_window.h"
 
 #include <QFontInfo>
 #include <QLabel>
@@ -6,7 +6,7 @@
 #include <QtTest>
 
 #include "event_loop.h"
-#include "main_window.h"
+#include "main_window/main_window.h"
 #include "qt_test_main.h"
 
 using namespace dicewright;

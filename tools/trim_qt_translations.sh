@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Writes ui/translations/qt_LANG.ts: the texts of Qt's own that the program's windows show (the
+# Writes translations/qt_LANG.ts: the texts of Qt's own that the program's windows show (the
 # Close and OK buttons, a field's menu, the names of keys in the menu's shortcuts, what a screen
 # reader calls a button's action), taken from Debian's translations of Qt (qt6-translations-l10n),
 # so that every platform's build carries them without the whole of Qt's catalogue, with our
@@ -13,7 +13,7 @@ readonly KEYS='\+|Alt|Ctrl|Shift|Meta|Del|Delete|Backspace|Return|Enter|Esc|Esca
 for language in "$@"; do
     full=$(mktemp --suffix=.ts)
     /usr/lib/qt6/bin/lconvert -i "/usr/share/qt6/translations/qtbase_$language.qm" -o "$full"
-    python3 - "$full" "ui/translations/qt_$language.ts" "$CONTEXTS" "$KEYS" "$language" <<'PY'
+    python3 - "$full" "translations/qt_$language.ts" "$CONTEXTS" "$KEYS" "$language" <<'PY'
 import re, sys, xml.etree.ElementTree as ET
 full, out, contexts, keys, language = sys.argv[1:6]
 # A spin box's menu and actions in plain words, and French's "Échappement" spelt right.

@@ -48,7 +48,7 @@ function(add_platform_tests)
     add_executable(translations_test ${PROJECT_SOURCE_DIR}/tests/translations_test.cpp ${fresh})
     target_compile_definitions(translations_test PRIVATE
         DICEWRIGHT_SOURCE_TEXTS="${fresh}"
-        DICEWRIGHT_TRANSLATIONS_DIR="${PROJECT_SOURCE_DIR}/ui/translations"
+        DICEWRIGHT_TRANSLATIONS_DIR="${PROJECT_SOURCE_DIR}/translations"
         DICEWRIGHT_LANGUAGES="${languages}")
     target_link_libraries(translations_test PRIVATE dicewright_options Qt6::Core GTest::gtest_main)
     add_gtest_suite(translations_test)

@@ -212,7 +212,7 @@ run_program 'C:\Spiele und Würfel\Dés à jouer\'"$(basename "$zip" .zip)"'\Dic
 # found by the title its catalogue gives it.
 source_dir=$(dirname "$(realpath "$0")")/../..
 roll_log_title() {
-    python3 - "$source_dir/ui/translations/dicewright_$1.ts" <<'PY'
+    python3 - "$source_dir/translations/dicewright_$1.ts" <<'PY'
 import sys, xml.etree.ElementTree as ET
 for context in ET.parse(sys.argv[1]).getroot().iter("context"):
     for message in context.iter("message"):

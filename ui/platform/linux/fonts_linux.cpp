@@ -1,4 +1,4 @@
-#include "fonts.h"
+#include "app/fonts.h"
 
 namespace dicewright {
 

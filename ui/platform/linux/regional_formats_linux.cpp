@@ -1,6 +1,6 @@
 #include <QLocale>
 
-#include "language.h"
+#include "languages/language.h"
 
 namespace dicewright {
 

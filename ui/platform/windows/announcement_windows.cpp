@@ -1,7 +1,7 @@
 #include <QAccessibleEvent>
 #include <QWidget>
 
-#include "announcement.h"
+#include "accessibility/announcement.h"
 
 namespace dicewright {
 

@@ -1,7 +1,7 @@
 #include <QFontDatabase>
 #include <QStringList>
 
-#include "fonts.h"
+#include "app/fonts.h"
 
 namespace dicewright {
 

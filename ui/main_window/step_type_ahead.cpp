@@ -1,4 +1,4 @@
-#include "step_type_ahead.h"
+#include "main_window/step_type_ahead.h"
 
 #include <QDeadlineTimer>
 #include <utility>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fitted_label.h"
+#include "widgets/fitted_label.h"
 
 namespace dicewright {
 

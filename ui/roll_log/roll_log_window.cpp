@@ -1,4 +1,4 @@
-#include "roll_log_window.h"
+#include "roll_log/roll_log_window.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -15,11 +15,11 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "error_boundary.h"
-#include "odds_text.h"
-#include "program_locale.h"
-#include "roll_log_model.h"
+#include "app/error_boundary.h"
+#include "languages/program_locale.h"
+#include "roll_log/roll_log_model.h"
 #include "step_odds.h"
+#include "wording/odds_text.h"
 
 namespace dicewright {
 namespace {

@@ -1,4 +1,4 @@
-#include "wrapping_button.h"
+#include "widgets/wrapping_button.h"
 
 #include <QFontInfo>
 #include <QStyleOptionButton>

@@ -1,6 +1,6 @@
-#include "total_display.h"
+#include "main_window/total_display.h"
 
-#include "announcement.h"
+#include "accessibility/announcement.h"
 
 namespace dicewright {
 

@@ -1,12 +1,12 @@
-#include "odds_text.h"
+#include "wording/odds_text.h"
 
 #include <QCoreApplication>
 #include <QStringList>
 
-#include "dice_text.h"
-#include "program_locale.h"
+#include "languages/program_locale.h"
 #include "step_odds.h"
 #include "step_table.h"
+#include "wording/dice_text.h"
 
 namespace dicewright {
 namespace {

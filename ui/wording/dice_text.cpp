@@ -1,4 +1,4 @@
-#include "dice_text.h"
+#include "wording/dice_text.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>

@@ -1,17 +1,17 @@
-#include "app.h"
+#include "app/app.h"
 
 #include <QIcon>
 #include <QMessageBox>
 #include <new>
 #include <stdexcept>
 
-#include "accessibility.h"
-#include "app_info.h"
+#include "accessibility/accessibility.h"
+#include "app/app_info.h"
+#include "app/error_boundary.h"
+#include "app/fonts.h"
 #include "dice.h"
-#include "error_boundary.h"
-#include "fonts.h"
-#include "main_window.h"
-#include "splash_window.h"
+#include "main_window/main_window.h"
+#include "splash_window/splash_window.h"
 
 namespace dicewright {
 

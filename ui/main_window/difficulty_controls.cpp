@@ -1,12 +1,12 @@
-#include "difficulty_controls.h"
+#include "main_window/difficulty_controls.h"
 
 #include <QLabel>
 
-#include "announcement.h"
-#include "caption_fit.h"
-#include "difficulty_text.h"
-#include "optional_number_field.h"
+#include "accessibility/announcement.h"
 #include "step_table.h"
+#include "widgets/caption_fit.h"
+#include "widgets/optional_number_field.h"
+#include "wording/difficulty_text.h"
 
 namespace dicewright {
 namespace {

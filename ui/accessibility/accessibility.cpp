@@ -1,4 +1,4 @@
-#include "accessibility.h"
+#include "accessibility/accessibility.h"
 
 #include <QAccessibleWidget>
 #include <QLabel>

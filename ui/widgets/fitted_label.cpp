@@ -1,4 +1,4 @@
-#include "fitted_label.h"
+#include "widgets/fitted_label.h"
 
 namespace dicewright {
 

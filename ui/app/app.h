@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "dice.h"
-#include "language.h"
+#include "languages/language.h"
 
 namespace dicewright {
 

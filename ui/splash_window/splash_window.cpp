@@ -1,4 +1,4 @@
-#include "splash_window.h"
+#include "splash_window/splash_window.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -9,12 +9,12 @@
 #include <QScreen>
 #include <algorithm>
 
-#include "app_info.h"
-#include "error_boundary.h"
-#include "fitted_label.h"
-#include "fonts.h"
-#include "twips.h"
-#include "wrapping_button.h"
+#include "app/app_info.h"
+#include "app/error_boundary.h"
+#include "app/fonts.h"
+#include "widgets/fitted_label.h"
+#include "widgets/twips.h"
+#include "widgets/wrapping_button.h"
 
 namespace dicewright {
 namespace {

@@ -1,4 +1,4 @@
-#include "optional_number_field.h"
+#include "widgets/optional_number_field.h"
 
 #include <QFocusEvent>
 #include <QTimer>

@@ -1,9 +1,9 @@
-#include "difficulty_text.h"
+#include "wording/difficulty_text.h"
 
 #include <QCoreApplication>
 #include <cmath>
 
-#include "program_locale.h"
+#include "languages/program_locale.h"
 #include "roll_settings.h"
 #include "success_chance.h"
 

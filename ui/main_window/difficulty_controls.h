@@ -4,7 +4,7 @@
 #include <QTimer>
 
 #include "difficulty_roll.h"
-#include "main_window_layout.h"
+#include "main_window/main_window_layout.h"
 #include "roll_settings.h"
 
 class QLabel;

@@ -1,4 +1,4 @@
-#include "press_and_hold.h"
+#include "main_window/press_and_hold.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,13 +1,13 @@
-#include "roll_log_model.h"
+#include "roll_log/roll_log_model.h"
 
 #include <QFont>
 #include <algorithm>
 #include <variant>
 
-#include "dice_text.h"
-#include "difficulty_text.h"
-#include "program_locale.h"
+#include "languages/program_locale.h"
 #include "step_table.h"
+#include "wording/dice_text.h"
+#include "wording/difficulty_text.h"
 
 namespace dicewright {
 namespace {

@@ -1,11 +1,11 @@
-#include "language.h"
+#include "languages/language.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QRegularExpression>
 #include <cstdlib>
 
-#include "program_locale.h"
+#include "languages/program_locale.h"
 
 namespace dicewright {
 namespace {

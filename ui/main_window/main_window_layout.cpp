@@ -1,6 +1,6 @@
-#include "main_window_layout.h"
+#include "main_window/main_window_layout.h"
 
-#include "twips.h"
+#include "widgets/twips.h"
 
 namespace dicewright {
 namespace {

@@ -3,8 +3,8 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "main_window_layout.h"
-#include "step_type_ahead.h"
+#include "main_window/main_window_layout.h"
+#include "main_window/step_type_ahead.h"
 
 class QAction;
 class QButtonGroup;

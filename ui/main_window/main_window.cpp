@@ -1,4 +1,4 @@
-#include "main_window.h"
+#include "main_window/main_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -12,21 +12,21 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "accessibility.h"
-#include "caption_fit.h"
-#include "dice_text.h"
-#include "difficulty_controls.h"
-#include "error_boundary.h"
-#include "fitted_label.h"
-#include "fonts.h"
-#include "main_window_layout.h"
-#include "odds_text.h"
-#include "press_and_hold.h"
-#include "roll_log_model.h"
-#include "roll_log_window.h"
+#include "accessibility/accessibility.h"
+#include "app/error_boundary.h"
+#include "app/fonts.h"
+#include "main_window/difficulty_controls.h"
+#include "main_window/main_window_layout.h"
+#include "main_window/press_and_hold.h"
+#include "main_window/total_display.h"
+#include "roll_log/roll_log_model.h"
+#include "roll_log/roll_log_window.h"
 #include "roll_press.h"
 #include "step_table.h"
-#include "total_display.h"
+#include "widgets/caption_fit.h"
+#include "widgets/fitted_label.h"
+#include "wording/dice_text.h"
+#include "wording/odds_text.h"
 
 namespace dicewright {
 namespace {
