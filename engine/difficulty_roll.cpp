@@ -1,12 +1,20 @@
 #include "difficulty_roll.h"
 
 #include <array>
+#include <stdexcept>
+#include <string>
 #include <variant>
+
+#include "step_table.h"
 
 namespace dicewright {
 
 RollOutcome RollWithSettings(int step, const RollSettings& settings, RandomSource& source,
                              RollThrows& throws) {
+    if (settings.bonusStep < kNoBonus || settings.bonusStep > StepTable::kLastStep)
+        throw std::out_of_range("bonus step out of range: " + std::to_string(settings.bonusStep));
+    if (settings.difficulty < kNoDifficulty || settings.difficulty > kGreatestDifficulty)
+        throw std::out_of_range("difficulty out of range: " + std::to_string(settings.difficulty));
     RollThrows thrown{
         .step = {}, .bonus = {}, .difficulty = static_cast<std::int8_t>(settings.difficulty)};
     RollStep(step, source, thrown.step);

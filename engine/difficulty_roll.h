@@ -23,7 +23,8 @@ struct RollThrows {
 
 // Throws the step's dice, then the bonus step's, each in the table's order and by its own
 // rules, and records them with the difficulty they are judged against. Does not reseed.
-// `throws` is written only when the roll succeeds.
+// `throws` is written only when the roll succeeds. Throws std::out_of_range for a step, bonus
+// step or difficulty outside its range (kNoBonus and kNoDifficulty are in range).
 RollOutcome RollWithSettings(int step, const RollSettings& settings, RandomSource& source,
                              RollThrows& throws);
 

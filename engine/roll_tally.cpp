@@ -6,6 +6,11 @@
 #include "step_odds.h"
 
 namespace dicewright {
+
+StatisticForm FormOfStatistic(double value) {
+    return value > 0.0 && value < 0.1 ? StatisticForm::TwoSignificantDigits
+                                      : StatisticForm::TwoDecimals;
+}
 namespace {
 
 // The standard normal quantile of 1 - 1/200.

@@ -24,6 +24,9 @@ public:
     static constexpr int kFirstStep = 1;
     static constexpr int kLastStep = 40;
     static constexpr int kStepCount = kLastStep - kFirstStep + 1;
+    // What the dice display shows before any step is chosen: not step 26's label, and note the
+    // two trailing blanks.
+    static constexpr std::string_view kStartDiceLabel = "D20+D10+D8+D6  ";
     static constexpr std::size_t kMostDice = 6;
 
     // Throws std::out_of_range for a number outside 1 to 40.

@@ -3,10 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <exception>
 #include <limits>
+#include <new>
 #include <set>
+#include <stdexcept>
 #include <vector>
 
+#include "failure.h"
 #include "scripted_random_source.h"
 
 namespace dicewright {
@@ -186,16 +190,29 @@ TEST(Dice, DrawOutsideTheUnitIntervalIsAnInvalidOperation) {
     }
 }
 
-TEST(Dice, ErrorTextsAreWhatTheUserReads) {
-    EXPECT_STREQ(OverflowError().what(), "Overflow");
-    EXPECT_STREQ(FloatingPointError(FloatingPointError::Kind::DivisionByZero).what(),
-                 "Division by zero");
-    EXPECT_STREQ(FloatingPointError(FloatingPointError::Kind::Overflow).what(),
-                 "Floating-point overflow");
-    EXPECT_STREQ(FloatingPointError(FloatingPointError::Kind::InvalidOperation).what(),
-                 "Invalid floating-point operation");
-    const std::runtime_error& asRuntime = OverflowError();
-    EXPECT_STREQ(asRuntime.what(), "Overflow");
+// Each error the engine raises is known by its failure, whose words are the error's own text.
+TEST(Dice, EveryErrorIsKnownByItsWords) {
+    using Kind = FloatingPointError::Kind;
+    const std::vector<std::pair<std::exception_ptr, Failure>> errors{
+        {std::make_exception_ptr(OverflowError()), Failure::Overflow},
+        {std::make_exception_ptr(FloatingPointError(Kind::DivisionByZero)),
+         Failure::DivisionByZero},
+        {std::make_exception_ptr(FloatingPointError(Kind::Overflow)),
+         Failure::FloatingPointOverflow},
+        {std::make_exception_ptr(FloatingPointError(Kind::InvalidOperation)),
+         Failure::InvalidOperation},
+    };
+    for (const auto& [error, failure] : errors) {
+        EXPECT_EQ(FailureOf(error), failure);
+        try {
+            std::rethrow_exception(error);
+        } catch (const std::exception& thrown) {
+            EXPECT_EQ(thrown.what(), WordsOf(failure).words);
+        }
+    }
+    EXPECT_EQ(FailureOf(std::make_exception_ptr(std::bad_alloc())), Failure::OutOfMemory);
+    EXPECT_EQ(FailureOf(std::make_exception_ptr(std::out_of_range("x"))), Failure::OutOfRange);
+    EXPECT_EQ(FailureOf(std::make_exception_ptr(42)), Failure::Unknown);
 }
 
 // The program's generator.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <utility>
 #include <vector>
 
 #include "scripted_random_source.h"
@@ -128,6 +130,25 @@ TEST(DifficultyRoll, PastSixteenBitsWithTheBonusIsTheOverflowError) {
                  OverflowError);
     EXPECT_EQ(throws, before) << "a failed roll records nothing";
 }
+
+// Settings outside their ranges are refused before a die is thrown, rather than narrowed: a
+// difficulty of 200 would otherwise be recorded as -56.
+class TestSettingsOutOfRange : public ::testing::TestWithParam<std::pair<int, int>> {};
+
+TEST_P(TestSettingsOutOfRange, AreRefusedWithNothingThrown) {
+    const auto [bonusStep, difficulty] = GetParam();
+    ScriptedRandomSource source({});
+    RollThrows throws{.step = Roll(4, {3}), .bonus = {}, .difficulty = 5};
+    const RollThrows before = throws;
+    EXPECT_THROW(
+        RollWithSettings(8, {.bonusStep = bonusStep, .difficulty = difficulty}, source, throws),
+        std::out_of_range);
+    EXPECT_EQ(throws, before);
+}
+
+INSTANTIATE_TEST_SUITE_P(DifficultyRoll, TestSettingsOutOfRange,
+                         ::testing::Values(std::pair{0, 200}, std::pair{0, 100}, std::pair{0, -1},
+                                           std::pair{41, 0}, std::pair{-1, 9}));
 
 TEST(DifficultyRoll, TheLargestTotalsWithABonusAreShown) {
     RollThrows throws;

@@ -307,23 +307,6 @@ private slots:
         QCOMPARE(checkedStep(), step);
     }
 
-    // The pause that ends a number, on a clock the test moves.
-    void aPauseStartsANewNumber_data() {
-        QTest::addColumn<qint64>("pause");
-        QTest::addColumn<int>("step");
-        QTest::newRow("within the pause") << StepTypeAhead::kPauseMs << 29;
-        QTest::newRow("past the pause") << StepTypeAhead::kPauseMs + 1 << 9;
-    }
-    void aPauseStartsANewNumber() {
-        QFETCH(qint64, pause);
-        QFETCH(int, step);
-        qint64 now = 5000;
-        StepTypeAhead typeAhead([&now] { return now; });
-        QCOMPARE(typeAhead.type(2), 2);
-        now += pause;
-        QCOMPARE(typeAhead.type(9), step);
-    }
-
     // Enter or Return rolls from a step option or from ROLL, not from EXIT.
     void enterRolls_data() {
         QTest::addColumn<QString>("focus");

@@ -2,14 +2,12 @@
 
 #include <QIcon>
 #include <QMessageBox>
-#include <new>
-#include <stdexcept>
 
 #include "accessibility/accessibility.h"
 #include "app/app_info.h"
 #include "app/error_boundary.h"
 #include "app/fonts.h"
-#include "dice.h"
+#include "failure.h"
 #include "main_window/main_window.h"
 #include "splash_window/splash_window.h"
 
@@ -21,29 +19,26 @@ QString Title() {
     return QString::fromUtf8(AppInfo::title);
 }
 
-// The error's own text: what the user reads in the message box.
+// The error's own text: what the user reads in the message box. The page words the same
+// failures from the engine's table of them (failure.h), whose English these are.
 QString ErrorText(const std::exception_ptr& error) {
-    try {
-        std::rethrow_exception(error);
-    } catch (const OverflowError&) {
-        return Application::tr("Overflow");
-    } catch (const FloatingPointError& error) {
-        switch (error.kind()) {
-            case FloatingPointError::Kind::DivisionByZero:
-                return Application::tr("Division by zero");
-            case FloatingPointError::Kind::Overflow:
-                return Application::tr("Floating-point overflow");
-            case FloatingPointError::Kind::InvalidOperation:
-                return Application::tr("Invalid floating-point operation");
-        }
-        return Application::tr("Unknown error");
-    } catch (const std::bad_alloc&) {
-        return Application::tr("Out of memory");
-    } catch (const std::out_of_range&) {
-        return Application::tr("A value out of range");
-    } catch (...) {
-        return Application::tr("Unknown error");
+    switch (FailureOf(error)) {
+        case Failure::Overflow:
+            return Application::tr("Overflow");
+        case Failure::DivisionByZero:
+            return Application::tr("Division by zero");
+        case Failure::FloatingPointOverflow:
+            return Application::tr("Floating-point overflow");
+        case Failure::InvalidOperation:
+            return Application::tr("Invalid floating-point operation");
+        case Failure::OutOfMemory:
+            return Application::tr("Out of memory");
+        case Failure::OutOfRange:
+            return Application::tr("A value out of range");
+        case Failure::Unknown:
+            break;
     }
+    return Application::tr("Unknown error");
 }
 
 // The sizes a window manager draws in title bars and task switchers; the larger pictures are

@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "accessibility/announcement.h"
+#include "chance_shown.h"
 #include "step_table.h"
 #include "widgets/caption_fit.h"
 #include "widgets/optional_number_field.h"
@@ -10,9 +11,6 @@
 
 namespace dicewright {
 namespace {
-
-// How long after the last change the chance is spoken: long enough for a second digit.
-constexpr int kSettleMilliseconds = 800;
 
 // The chance. Assistive technology meets it as a notification, which can be spoken although
 // the focus is on a field; like any label it is read as its text.
@@ -53,7 +51,7 @@ QString NoChanceYet() {
 DifficultyControls::DifficultyControls(QWidget* window, QWidget* tabAfter, QWidget* readBefore)
     : QObject(window), m_window(window), m_tabAfter(tabAfter), m_readBefore(readBefore) {
     m_chanceSettles.setSingleShot(true);
-    m_chanceSettles.setInterval(kSettleMilliseconds);
+    m_chanceSettles.setInterval(kChanceSettleMs);
     connect(&m_chanceSettles, &QTimer::timeout, this, [this] {
         if (m_chance->isVisible() && !m_chance->text().isEmpty())
             Announce(m_chance, m_chance->text());

@@ -34,10 +34,6 @@ namespace {
 const QColor kBackground(0, 64, 0);
 const QColor kForeground(192, 192, 0);
 
-// What the dice display shows until a step is chosen. It is not step 26's label: note the two
-// trailing blanks.
-constexpr char kStartDice[] = "D20+D10+D8+D6  ";
-
 // The designed fonts, made once the application's own font is known.
 QFont DesignedText() {
     return ArialNarrow(12);
@@ -314,7 +310,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void MainWindow::Form_Load() {
-    m_stepDice->showText(DiceText(kStartDice));
+    m_stepDice->showText(DiceText(std::string(StepTable::kStartDiceLabel)));
 }
 
 void MainWindow::optStep_Click(int step) {

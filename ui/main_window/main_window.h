@@ -4,7 +4,7 @@
 #include <QWidget>
 
 #include "main_window/main_window_layout.h"
-#include "main_window/step_type_ahead.h"
+#include "step_type_ahead.h"
 
 class QAction;
 class QButtonGroup;

@@ -32,10 +32,10 @@ struct FairnessWords {
 // One step's statistics as one line, so that a screen reader reads it whole.
 QString StatisticsLine(const StepTallyReport& report) {
     const QLocale locale = ProgramLocale();
-    // Two decimals, or two significant digits for the small expectations of rare events.
     const auto number = [&](double value) {
-        return value > 0.0 && value < 0.1 ? locale.toString(value, 'g', 2)
-                                          : locale.toString(value, 'f', 2);
+        return FormOfStatistic(value) == StatisticForm::TwoSignificantDigits
+                   ? locale.toString(value, 'g', 2)
+                   : locale.toString(value, 'f', 2);
     };
     const auto count = [&](std::uint64_t value) { return CountText(static_cast<qint64>(value)); };
     const std::uint64_t shown = report.rolls - report.rulesOfOne;

@@ -2,22 +2,20 @@
 
 #include <QFocusEvent>
 #include <QTimer>
-#include <optional>
+#include <vector>
+
+#include "optional_number.h"
 
 namespace dicewright {
 namespace {
 
-// The digits of a whole number in any script, as a keyboard or a screen reader may give them;
-// none for a text that is not one.
-std::optional<int> NumberIn(const QString& text) {
-    const QString digits = text.trimmed();
-    if (digits.isEmpty() || digits.size() > 4) return std::nullopt;
-    int number = 0;
-    for (const QChar c : digits) {
-        if (c.category() != QChar::Number_DecimalDigit) return std::nullopt;
-        number = 10 * number + c.digitValue();
-    }
-    return number;
+// The field's text as the rule reads it: each character's digit value, in any script, as a
+// keyboard or a screen reader may give them.
+OptionalNumber Read(const QString& text, int greatest) {
+    std::vector<int> digits;
+    for (const QChar c : text.trimmed())
+        digits.push_back(c.category() == QChar::Number_DecimalDigit ? c.digitValue() : kNotADigit);
+    return ReadOptionalNumber(digits, greatest);
 }
 
 }  // namespace
@@ -46,16 +44,11 @@ void OptionalNumberField::focusInEvent(QFocusEvent* event) {
 }
 
 QValidator::State OptionalNumberField::validate(QString& input, int&) const {
-    if (input.trimmed().isEmpty()) return QValidator::Acceptable;
-    const std::optional<int> number = NumberIn(input);
-    // No leading zero: "07" is not how a number is written, and "0" is no value.
-    const bool leadingZero = input.trimmed().front().digitValue() == 0;
-    return number && !leadingZero && *number <= maximum() ? QValidator::Acceptable
-                                                          : QValidator::Invalid;
+    return Read(input, maximum()).accepted() ? QValidator::Acceptable : QValidator::Invalid;
 }
 
 int OptionalNumberField::valueFromText(const QString& text) const {
-    return NumberIn(text).value_or(0);
+    return Read(text, maximum()).value;
 }
 
 QString OptionalNumberField::textFromValue(int value) const {

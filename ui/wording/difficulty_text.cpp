@@ -1,8 +1,8 @@
 #include "wording/difficulty_text.h"
 
 #include <QCoreApplication>
-#include <cmath>
 
+#include "chance_shown.h"
 #include "languages/program_locale.h"
 #include "roll_settings.h"
 #include "success_chance.h"
@@ -15,8 +15,8 @@ struct ChanceWords {
     Q_DECLARE_TR_FUNCTIONS(ChanceWords)
 };
 
-// A chance to a tenth of a percent; "100%" and "0%" only where they are exact, since a player
-// reads them as certain, and "> 99.9%" or "< 0.1%" for what only rounds to them.
+// A chance as the engine shows it: "75.5%", "100%" only where certain, "> 99.9%" where it
+// merely rounds to certainty.
 QString Percent(double chance) {
     const QLocale locale = ProgramLocale();
     const auto percent = [&locale](double value, int decimals) {
@@ -24,15 +24,23 @@ QString Percent(double chance) {
         //: language's own number forms use (CLDR).
         return ChanceWords::tr("%1%").arg(locale.toString(value, 'f', decimals));
     };
-    if (chance >= 1.0) return percent(100, 0);
-    if (chance <= 0.0) return percent(0, 0);
-    const double tenths = std::round(1000.0 * chance);
-    //: A chance above 99.9% that does not reach certainty; it is spoken, so a word reads better
-    //: than a sign.
-    if (tenths >= 1000.0) return ChanceWords::tr("> %1").arg(percent(99.9, 1));
-    //: A chance below 0.1% that is not impossible; spoken, like "> %1".
-    if (tenths <= 0.0) return ChanceWords::tr("< %1").arg(percent(0.1, 1));
-    return percent(tenths / 10.0, 1);
+    const ShownChance shown = ShowChance(chance);
+    switch (shown.band) {
+        case ChanceBand::Certain:
+            return percent(100, 0);
+        case ChanceBand::NearlyCertain:
+            //: A chance above 99.9% that does not reach certainty; it is spoken, so a word
+            //: reads better than a sign.
+            return ChanceWords::tr("> %1").arg(percent(99.9, 1));
+        case ChanceBand::Tenths:
+            return percent(shown.tenths / 10.0, 1);
+        case ChanceBand::NearlyImpossible:
+            //: A chance below 0.1% that is not impossible; spoken, like "> %1".
+            return ChanceWords::tr("< %1").arg(percent(0.1, 1));
+        case ChanceBand::Impossible:
+            break;
+    }
+    return percent(0, 0);
 }
 
 }  // namespace
@@ -57,14 +65,11 @@ QString LoggedVerdictText(const Verdict& verdict) {
 QString ChanceText(int step, int bonusStep, int difficulty) {
     const QString chance = ChanceWords::tr("Chance of success: %1")
                                .arg(Percent(ChanceOfSuccess(step, bonusStep, difficulty)));
-    if (bonusStep != kNoBonus) {
-        return ChanceWords::tr("%1 (without the bonus: %2)")
-            .arg(chance, Percent(ChanceOfSuccess(step, kNoBonus, difficulty)));
-    }
-    return ChanceWords::tr("%1 (with step %2 as bonus: %3)")
-        .arg(chance)
-        .arg(kUsualBonusStep)
-        .arg(Percent(ChanceOfSuccess(step, kUsualBonusStep, difficulty)));
+    const int compared = ComparedBonusStep(bonusStep);
+    const QString other = Percent(ChanceOfSuccess(step, compared, difficulty));
+    if (compared == kNoBonus)
+        return ChanceWords::tr("%1 (without the bonus: %2)").arg(chance, other);
+    return ChanceWords::tr("%1 (with step %2 as bonus: %3)").arg(chance).arg(compared).arg(other);
 }
 
 }  // namespace dicewright

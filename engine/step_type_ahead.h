@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QtGlobal>
+#include <cstdint>
 #include <functional>
 #include <optional>
 
@@ -10,9 +10,9 @@ namespace dicewright {
 // to one number ("2" then "9" names step 29). A digit that would make no step starts afresh.
 class StepTypeAhead {
 public:
-    static constexpr qint64 kPauseMs = 1000;
+    static constexpr std::int64_t kPauseMs = 1000;
     // Milliseconds on a clock that only moves forward; the system's steady clock by default.
-    using Clock = std::function<qint64()>;
+    using Clock = std::function<std::int64_t()>;
 
     explicit StepTypeAhead(Clock clock = SteadyClockMs);
 
@@ -20,14 +20,14 @@ public:
     // returns the step the digits now name, or 0 for none.
     int type(int digit);
 
-    static qint64 SteadyClockMs();
+    static std::int64_t SteadyClockMs();
 
 private:
     Clock m_clock;
     // The number the digits so far make, and how many digits make it (0 to 2).
     int m_typed = 0;
     int m_digits = 0;
-    std::optional<qint64> m_lastTyped;
+    std::optional<std::int64_t> m_lastTyped;
 };
 
 }  // namespace dicewright

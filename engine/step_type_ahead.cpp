@@ -1,6 +1,6 @@
-#include "main_window/step_type_ahead.h"
+#include "step_type_ahead.h"
 
-#include <QDeadlineTimer>
+#include <chrono>
 #include <utility>
 
 #include "step_table.h"
@@ -16,12 +16,13 @@ int StepNamed(int number) {
 
 StepTypeAhead::StepTypeAhead(Clock clock) : m_clock(std::move(clock)) {}
 
-qint64 StepTypeAhead::SteadyClockMs() {
-    return QDeadlineTimer::current().deadline();
+std::int64_t StepTypeAhead::SteadyClockMs() {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
 int StepTypeAhead::type(int digit) {
-    const qint64 now = m_clock();
+    const std::int64_t now = m_clock();
     if (!m_lastTyped || now - *m_lastTyped > kPauseMs) m_digits = 0;
     m_lastTyped = now;
     // Three digits never name a step; a number that is no step gives way to the new digit.
