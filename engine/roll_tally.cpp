@@ -7,9 +7,10 @@
 
 namespace dicewright {
 
-StatisticForm FormOfStatistic(double value) {
-    return value > 0.0 && value < 0.1 ? StatisticForm::TwoSignificantDigits
-                                      : StatisticForm::TwoDecimals;
+int StatisticDecimals(double value) {
+    if (!(value > 0.0 && value < 0.1)) return 2;
+    // The first significant digit stands at 10^floor(log10(value)); one more digit after it.
+    return 1 - static_cast<int>(std::floor(std::log10(value)));
 }
 namespace {
 

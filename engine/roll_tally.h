@@ -13,10 +13,9 @@ namespace dicewright {
 
 struct StepOdds;
 
-// How a statistic is written: to two decimals, or to two significant digits for the small
-// expectations of rare events ("0.0031" rather than "0.00").
-enum class StatisticForm { TwoDecimals, TwoSignificantDigits };
-StatisticForm FormOfStatistic(double value);
+// How many decimals a statistic is written with: two, or as many as give two significant
+// digits to the small expectations of rare events ("0.000083", never "0.00" or "8.3E-05").
+int StatisticDecimals(double value);
 
 // Where the mean of a number of shown totals lies against the range that fair dice give.
 enum class FairnessVerdict { NotJudged, Lower, Within, Higher };

@@ -10,6 +10,7 @@
 #include "chance_shown.h"
 #include "optional_number.h"
 #include "roll_settings.h"
+#include "roll_tally.h"
 #include "step_type_ahead.h"
 
 namespace dicewright {
@@ -40,6 +41,14 @@ INSTANTIATE_TEST_SUITE_P(Chances, ShownChanceTest,
                                            ChanceCase{std::numeric_limits<double>::min(),
                                                       ChanceBand::NearlyImpossible, 0},
                                            ChanceCase{0.0, ChanceBand::Impossible, 0}));
+
+// Two decimals, or two significant digits for what is smaller, and never an exponent.
+TEST(StatisticDecimals, GiveTwoSignificantDigitsToSmallValues) {
+    const std::vector<std::pair<double, int>> cases{{8.58, 2},   {0.0, 2},      {0.1, 2}, {0.05, 3},
+                                                    {0.0031, 4}, {0.000083, 6}, {-0.5, 2}};
+    for (const auto& [value, decimals] : cases)
+        EXPECT_EQ(StatisticDecimals(value), decimals) << value;
+}
 
 TEST(ComparedBonusStep, IsTheOtherChoice) {
     EXPECT_EQ(ComparedBonusStep(kNoBonus), kUsualBonusStep);

@@ -1,12 +1,16 @@
 // Writes what the desktop program makes of a table of seeded rolls, for the web edition's check
 // that its module and its wording give the same: each roll's dice, total and verdict, its
-// chance of success as exact bits, and the texts the program shows for it in each language.
+// chance of success as exact bits, and the texts the program shows for it in each language;
+// and in each language every line of the roll log the rolls make (its rows, its game-night
+// record, its statistics, the line over a full log) and the chance's hint.
 //   parity_table_writer OUT.json
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QList>
 #include <QMap>
 #include <bit>
 #include <cstdint>
@@ -21,6 +25,7 @@
 #include "wording/dice_text.h"
 #include "wording/difficulty_text.h"
 #include "wording/odds_text.h"
+#include "wording/statistics_text.h"
 
 using namespace dicewright;
 
@@ -31,6 +36,28 @@ namespace {
 constexpr double kHeldClockMs = 1765400000000.0;
 std::uint64_t HeldClock() {
     return static_cast<std::uint64_t>(kHeldClockMs * 1e6);
+}
+
+// When the log says each roll came: 37 minutes apart, so that the rolls span days.
+constexpr double kRollsApartMs = 37 * 60 * 1000.0;
+// A count of rolls gone from a full log, with digit groups in every language.
+constexpr qint64 kDropped = 1234567;
+
+// Every line the roll log writes of these rolls, in the language installed.
+QJsonObject LogLines(const QList<RollThrows>& rolls, const QList<double>& times) {
+    RollLogModel log;
+    for (qsizetype i = 0; i < rolls.size(); ++i)
+        log.add(rolls[i], QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(times[i])));
+    QJsonArray rows;
+    for (int row = 0; row < log.rowCount(); ++row) rows.append(log.line(row));
+    QJsonArray statistics;
+    for (const StepTallyReport& report : log.tally().reports())
+        statistics.append(StatisticsLine(report));
+    return {{"rows", rows},
+            {"record", log.record()},
+            {"statistics", statistics},
+            {"dropped", DroppedText(kDropped, RollLogModel::kCapacity)},
+            {"noChanceYet", NoChanceYetText()}};
 }
 
 struct Case {
@@ -88,6 +115,8 @@ int main(int argc, char** argv) {
     Translations translations;
     RollTally tally;
     QJsonArray table;
+    QList<RollThrows> rolls;
+    QList<double> times;
     for (const QJsonValue& value : cases) {
         const QJsonObject in = value.toObject();
         const Case c{in["seed"].toInt(), in["step"].toInt(), in["bonusStep"].toInt(),
@@ -98,6 +127,9 @@ int main(int argc, char** argv) {
         const RollOutcome outcome = RollWithSettings(
             c.step, {.bonusStep = c.bonusStep, .difficulty = c.difficulty}, source, throws);
         QJsonObject row = in;
+        row["when"] = kHeldClockMs + kRollsApartMs * static_cast<double>(rolls.size());
+        rolls.append(throws);
+        times.append(row["when"].toDouble());
         QJsonArray values;
         for (const StepThrows* thrown : {&throws.step, &throws.bonus}) {
             for (const DieRoll die : thrown->dice()) values.append(die);
@@ -126,11 +158,18 @@ int main(int argc, char** argv) {
             report.expectedRulesOfOne, report.averageShown, report.exactAverage,
             static_cast<int>(report.verdict), report.fairRange.low, report.fairRange.high});
     }
+    QJsonObject lines;
+    for (auto language = spoken.cbegin(); language != spoken.cend(); ++language) {
+        translations.install(*language);
+        lines[language.key()] = LogLines(rolls, times);
+    }
     QFile out(QString::fromLocal8Bit(argv[1]));
     if (!out.open(QIODevice::WriteOnly)) return 1;
     out.write(QJsonDocument(QJsonObject{{"heldClockMs", kHeldClockMs},
                                         {"locales", locales},
                                         {"rolls", table},
+                                        {"lines", lines},
+                                        {"dropped", double(kDropped)},
                                         {"tally", reports}})
                   .toJson(QJsonDocument::Indented));
     return 0;

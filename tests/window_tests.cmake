@@ -16,6 +16,9 @@ target_link_libraries(main_window_aids_test PRIVATE Qt6::GuiPrivate)
 add_window_test(splash_window_test)
 add_window_test(roll_log_test)
 add_window_test(difficulty_controls_test)
+# Its table of what a field takes, which the web page's test reads too.
+qt_add_resources(difficulty_controls_test "field_cases" PREFIX "/"
+    FILES optional_number_fields.json)
 add_window_test(language_test)
 # The long accented test language, which the program itself does not carry.
 target_link_libraries(language_test PRIVATE dicewright_test_language)

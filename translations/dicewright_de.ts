@@ -275,6 +275,11 @@
         <translation>Das Programm beenden</translation>
     </message>
     <message>
+        <source>Steps</source>
+        <extracomment>What a screen reader calls the 40 step options as one group.</extracomment>
+        <translation>Stufen</translation>
+    </message>
+    <message>
         <source>Test against a difficulty</source>
         <translation>Probe gegen einen Mindestwurf</translation>
     </message>

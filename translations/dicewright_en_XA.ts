@@ -275,6 +275,11 @@
             <translation>[Éñď ŧĥé pŕöĝŕåm ······]</translation>
         </message>
         <message>
+            <source>Steps</source>
+            <extracomment>What a screen reader calls the 40 step options as one group.</extracomment>
+            <translation>[Šŧépš ··]</translation>
+        </message>
+        <message>
             <source>Test against a difficulty</source>
             <translation>[Ŧéšŧ åĝåîñšŧ å ďîffîçüļŧý ··········]</translation>
         </message>

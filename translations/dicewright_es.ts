@@ -275,6 +275,11 @@
         <translation>Cerrar el programa</translation>
     </message>
     <message>
+        <source>Steps</source>
+        <extracomment>What a screen reader calls the 40 step options as one group.</extracomment>
+        <translation>Niveles</translation>
+    </message>
+    <message>
         <source>Test against a difficulty</source>
         <translation>Prueba contra una dificultad</translation>
     </message>

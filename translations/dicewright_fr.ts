@@ -275,6 +275,11 @@
         <translation>Quitter le programme</translation>
     </message>
     <message>
+        <source>Steps</source>
+        <extracomment>What a screen reader calls the 40 step options as one group.</extracomment>
+        <translation>Échelons</translation>
+    </message>
+    <message>
         <source>Test against a difficulty</source>
         <translation>Test contre une difficulté</translation>
     </message>

@@ -275,6 +275,11 @@
         <translation>Chiudi il programma</translation>
     </message>
     <message>
+        <source>Steps</source>
+        <extracomment>What a screen reader calls the 40 step options as one group.</extracomment>
+        <translation>Gradi</translation>
+    </message>
+    <message>
         <source>Test against a difficulty</source>
         <translation>Prova contro una difficoltà</translation>
     </message>

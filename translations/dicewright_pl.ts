@@ -279,6 +279,11 @@
         <translation>Zamknij program</translation>
     </message>
     <message>
+        <source>Steps</source>
+        <extracomment>What a screen reader calls the 40 step options as one group.</extracomment>
+        <translation>Stopnie</translation>
+    </message>
+    <message>
         <source>Test against a difficulty</source>
         <translation>Test przeciw trudności</translation>
     </message>

@@ -275,6 +275,11 @@
         <translation>Fechar o programa</translation>
     </message>
     <message>
+        <source>Steps</source>
+        <extracomment>What a screen reader calls the 40 step options as one group.</extracomment>
+        <translation>Níveis</translation>
+    </message>
+    <message>
         <source>Test against a difficulty</source>
         <translation>Teste contra uma dificuldade</translation>
     </message>

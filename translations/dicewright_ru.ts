@@ -279,6 +279,11 @@
         <translation>Закрыть программу</translation>
     </message>
     <message>
+        <source>Steps</source>
+        <extracomment>What a screen reader calls the 40 step options as one group.</extracomment>
+        <translation>Ступени</translation>
+    </message>
+    <message>
         <source>Test against a difficulty</source>
         <translation>Проверка против сложности</translation>
     </message>

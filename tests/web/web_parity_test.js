@@ -2,7 +2,9 @@
 // The page's engine module and wording against the desktop program's, roll for roll: the desktop
 // program wrote what it makes of a table of seeded rolls (parity_table_writer), and the page,
 // seeded alike, must throw the same dice to the same totals and verdicts, give the same chances
-// to the last bit, and word them in every language as the desktop does. Spaces inside numbers
+// to the last bit, and word them in every language as the desktop does, the roll log's every
+// line included (its rows, its record, its statistics, the line over a full log) and the
+// chance's hint. Spaces inside numbers
 // are compared as spaces: Qt's locale data and the browser's Intl may pick another kind.
 //   web_parity_test.js SITE_DIR WORK_DIR TABLE.json
 const fs = require('fs');
@@ -20,7 +22,7 @@ const LOCALES = table.locales;
   const page = await browser.newPage();
   await page.goto(`${server.origin}/`);
   await waitFor('the splash window', async () => (await state(page)) === 'splash', 30);
-  const { rows: shown, tally, refused } = await page.evaluate(async (table, locales) => {
+  const { rows: shown, lines, tally, refused } = await page.evaluate(async (table, locales) => {
     const { startEngine } = await import('./engine.js');
     const texts = await import('./texts.js');
     const wording = await import('./wording.js');
@@ -28,12 +30,14 @@ const LOCALES = table.locales;
     const bits = (value) => new BigUint64Array(new Float64Array([value]).buffer)[0]
       .toString(16).padStart(16, '0');
     const rows = [];
+    const lines = {};
     let tally = null;
     for (const language of Object.keys(locales)) {
       await texts.loadTexts({ language, locale: locales[language] });
+      engine.clearRecordForChecks();
       table.rolls.forEach((row, i) => {
         engine.seedForChecks(row.seed, table.heldClockMs);
-        const roll = engine.roll(row.step, row.bonusStep, row.difficulty);
+        const roll = engine.roll(row.step, row.bonusStep, row.difficulty, row.when);
         const said = {
           total: wording.totalText(roll), throws: wording.throwsText(roll),
           chat: wording.chatLine(engine, roll), odds: wording.oddsText(engine, row.step),
@@ -48,12 +52,20 @@ const LOCALES = table.locales;
         rows[i].texts[language] = said;
       });
       tally = tally || engine.tally();
+      const kept = [...Array(engine.recordSize).keys()].map((row) => engine.row(row));
+      lines[language] = {
+        rows: kept.map((roll, row) => wording.logLine(engine, roll, kept[row + 1])),
+        record: wording.record(engine),
+        statistics: engine.tally().map((report) => wording.statisticsLine(engine, report)),
+        dropped: wording.droppedText(table.dropped, engine.recordCapacity),
+        noChanceYet: wording.noChanceYet(),
+      };
     }
     // What cannot be rolled or set comes back as an error the page words, not a bare number.
     const refused = [() => engine.roll(41, 0, 0), () => engine.roll(8, 41, 0),
       () => engine.roll(8, 0, 100), () => engine.chance(0, 0, 5), () => engine.odds(8, -1)]
-      .map((call) => { try { call(); return 'accepted'; } catch (error) { return error.kind; } });
-    return { rows, tally, refused };
+      .map((call) => { try { call(); return 'accepted'; } catch (error) { return error.failure.name; } });
+    return { rows, lines, tally, refused };
   }, table, LOCALES);
 
   // Whether four digits take a group separator ("1.200", "1200") changed between the CLDR
@@ -75,6 +87,17 @@ const LOCALES = table.locales;
       }
     }
   });
+  for (const [language, desktop] of Object.entries(table.lines)) {
+    for (const [what, words] of Object.entries(desktop)) {
+      const said = [lines[language][what]].flat();
+      [words].flat().forEach((line, i) => {
+        if (spaces(said[i] ?? '') !== spaces(line)) {
+          textsDiffer.push(`${language} ${what} ${i}: "${said[i]}" / "${line}"`);
+        }
+      });
+      if (said.length !== [words].flat().length) textsDiffer.push(`${language} ${what}: count`);
+    }
+  }
   check(`every one of ${table.rolls.length} rolls throws the same dice to the same total and chance`,
     numbersAgree === table.rolls.length);
   check(`the page words them as the desktop does in ${Object.keys(LOCALES).join(', ')}` +

@@ -12,6 +12,9 @@ const {
 } = require('./browser.js');
 
 const [site, work] = process.argv.slice(2);
+// What a number field takes: the table the desktop's window test keeps to too.
+const FIELD_CASES = JSON.parse(fs.readFileSync(path.join(__dirname, '..', 'optional_number_fields.json'),
+  'utf8'));
 fs.mkdirSync(work, { recursive: true });
 const { check, finish } = checks();
 
@@ -76,19 +79,36 @@ async function mainWindow(browser, origin) {
   await page.click('#Command1');
   check('ROLL with no step writes nothing', await text(page, 'lblTotal') === '');
   await page.focus('#optStep1');
-  // The keyboard: arrows through the steps, digits naming one, Enter rolling.
+  const cdp = await page.target().createCDPSession();
+  // A digit key at a time of the test's choosing, in seconds after the key before: the
+  // type-ahead reads the time of the key event, so no check waits for its pause to pass.
+  let keyTime = Date.now() / 1000;
+  const typeAt = async (digit, later) => {
+    keyTime += later;
+    const key = { key: digit, code: `Digit${digit}`, windowsVirtualKeyCode: 48 + Number(digit),
+      timestamp: keyTime };
+    await cdp.send('Input.dispatchKeyEvent', { type: 'keyDown', text: digit, ...key });
+    await cdp.send('Input.dispatchKeyEvent', { type: 'keyUp', ...key });
+  };
+  // The keyboard: arrows through the steps, digits naming one (0.1 s apart, or past the pause),
+  // Enter rolling.
+  const pause = 1.1;
   const keys = [
-    [['ArrowDown'], 'optStep2', 'D4-1'], [['ArrowUp'], 'optStep1', 'd4-2'],
-    [['2', '5'], 'optstep25', 'D20+D10+D8+D4  '], [['1', '2'], 'optStep12', '2D10'],
-    [['4'], 'optStep4', 'D6'], [['9', '9'], 'optStep9', 'D8 + D6'],
+    [[['ArrowDown']], 'optStep2', 'D4-1'], [[['ArrowUp']], 'optStep1', 'd4-2'],
+    [[['2', 0.1], ['5', 0.1]], 'optstep25', 'D20+D10+D8+D4  '],
+    [[['1', pause], ['2', 0.1]], 'optStep12', '2D10'],
+    [[['4', pause], ['0', 0.1]], 'optStep40', '2D20+D10+D8+2D6'],
+    [[['4', pause], ['0', pause]], 'optStep4', 'D6'],
+    [[['9', pause], ['9', 0.1]], 'optStep9', 'D8 + D6'], [[['8', pause]], 'optStep8', '2D6'],
   ];
   for (const [typed, option, dice] of keys) {
-    for (const key of typed) await press(page, key);
-    check(`${typed.join('')} chooses ${option} (${await checked(page)}) showing "${dice}"`,
-      await checked(page) === option && await text(page, 'lblStepDice') === dice);
+    for (const [key, later] of typed) {
+      if (later === undefined) await press(page, key); else await typeAt(key, later);
+    }
+    check(`${typed.map(([key, later]) => `${key}${later ? ` after ${later} s` : ''}`).join(', ')}` +
+      ` chooses ${option} (${await checked(page)}) showing "${dice}"`,
+    await checked(page) === option && await text(page, 'lblStepDice') === dice);
   }
-  await new Promise((resolve) => setTimeout(resolve, 1100));
-  await press(page, '8');
   await press(page, 'Enter');
   const total = await text(page, 'lblTotal');
   check(`Enter rolls step 8 (${total})`, /^\d+$|^Rule of One$/.test(total));
@@ -99,22 +119,31 @@ async function mainWindow(browser, origin) {
   // The test's fields: what a phone's keyboard or a paste puts in, and what the field keeps.
   await press(page, 't', 'Alt');
   check('Alt+T shows the test, its first field focused', await focused(page) === 'txtDifficulty');
-  const cdp = await page.target().createCDPSession();
-  const typing = [
-    ['txtDifficulty', '12', '12', ''], ['txtDifficulty', 'abc', '', ''],
-    ['txtDifficulty', '\u0663', '3', ''], ['txtDifficulty', '100', '10', ''],
-    ['txtBonusStep', '45', '', 'The highest BONUS STEP is 40.'], ['txtBonusStep', '4', '4', ''],
-    ['txtDifficulty', '9', '9', ''],
-  ];
-  for (const [field, typed, kept, note] of typing) {
-    await page.$eval(`#${field}`, (element) => { element.value = ''; element.focus(); });
-    // As Android's keyboard types: a keydown of code 229, then the text.
-    await cdp.send('Input.dispatchKeyEvent', { type: 'keyDown', windowsVirtualKeyCode: 229, key: 'Unidentified' });
-    await cdp.send('Input.insertText', { text: typed });
-    const value = await page.$eval(`#${field}`, (element) => element.value);
-    check(`"${typed}" typed into ${field} keeps "${value}"`, value === kept &&
-      await text(page, 'lblFieldNote') === note);
+  // What a field takes, by the desktop's own table of cases: each text as Android's keyboard
+  // types it (a keydown of code 229, then the text), one character at a time or a paste whole.
+  const typeInto = async (field, typed) => {
+    await page.$eval(`#${field}`, (element) => {
+      element.value = '';
+      element.dataset.kept = '';
+      element.focus();
+    });
+    for (const text of typed) {
+      await cdp.send('Input.dispatchKeyEvent', { type: 'keyDown', windowsVirtualKeyCode: 229, key: 'Unidentified' });
+      await cdp.send('Input.insertText', { text });
+    }
+    return page.$eval(`#${field}`, (element) => element.value);
+  };
+  for (const { name, field, typed, shown } of FIELD_CASES) {
+    const value = await typeInto(field, typed);
+    check(`${name}: ${field} shows "${value}"`, value === shown);
   }
+  await typeInto('txtBonusStep', ['45']);
+  check('a number past the greatest says why', await text(page, 'lblFieldNote') ===
+    'The highest BONUS STEP is 40.');
+  for (const [field, typed] of [['txtBonusStep', '4'], ['txtDifficulty', '9']]) {
+    await typeInto(field, [typed]);
+  }
+  check('a number taken clears the note', await text(page, 'lblFieldNote') === '');
   await waitFor('the chance spoken once typing settles',
     async () => /^Chance of success: [\d.]+% \(without the bonus: [\d.]+%\)$/.test(await announced(page)), 5);
   await press(page, 'Enter');

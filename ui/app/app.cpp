@@ -5,7 +5,6 @@
 
 #include "accessibility/accessibility.h"
 #include "app/app_info.h"
-#include "app/error_boundary.h"
 #include "app/fonts.h"
 #include "failure.h"
 #include "main_window/main_window.h"
@@ -111,14 +110,6 @@ void Application::reportFatalError(const std::exception_ptr& error) {
         m_reportError(ErrorText(error));
     }
     QCoreApplication::exit(EXIT_FAILURE);
-}
-
-void ReportFatalError(std::exception_ptr error) {
-    if (auto* app = qobject_cast<Application*>(QCoreApplication::instance())) {
-        app->reportFatalError(error);
-    } else {
-        std::rethrow_exception(error);
-    }
 }
 
 }  // namespace dicewright

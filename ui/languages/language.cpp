@@ -2,10 +2,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QRegularExpression>
-#include <cstdlib>
 
 #include "languages/program_locale.h"
+#include "languages/regional_formats.h"
 
 namespace dicewright {
 namespace {
@@ -25,11 +24,6 @@ QList<std::pair<QLocale::Language, QString>> Translated() {
     return translated;
 }
 
-QLocale& Current() {
-    static QLocale locale(QLocale::English, QLocale::UnitedStates);
-    return locale;
-}
-
 }  // namespace
 
 QStringList CarriedCatalogues() {
@@ -39,33 +33,6 @@ QStringList CarriedCatalogues() {
          QDir(QStringLiteral(":/i18n")).entryList({prefix + QStringLiteral("*.qm")}, QDir::Files))
         names << file.mid(prefix.size()).chopped(3);
     return names;
-}
-
-QLocale ProgramLocale() {
-    return Current();
-}
-
-QString CountText(qint64 count) {
-    const QLocale locale = ProgramLocale();
-    QString text = locale.toString(count);
-    // Qt 6.4 drops the first group's separator where a language groups only from five digits
-    // (Polish and Spanish write "1 152 000", not "1152 000"): such numbers are grouped in
-    // threes here, as the locale's data has it, while four digits stay whole ("1234").
-    if (std::abs(count) < 1000000 || !text.contains(locale.groupSeparator())) return text;
-    QString digits = QString::number(std::abs(count));
-    for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
-        digits.insert(at, locale.groupSeparator());
-    return (count < 0 ? locale.negativeSign() : QString()) + digits;
-}
-
-QString TimeWithSeconds(const QLocale& locale) {
-    QString format = locale.timeFormat(QLocale::ShortFormat);
-    if (format.contains(u's')) return format;
-    // The seconds follow the minutes with the separator that the hours and minutes have.
-    static const QRegularExpression hoursAndMinutes(QStringLiteral("[hH]+([^hHm]+)m+"));
-    const QRegularExpressionMatch match = hoursAndMinutes.match(format);
-    if (!match.hasMatch()) return QStringLiteral("HH:mm:ss");
-    return format.insert(match.capturedEnd(), match.captured(1) + QStringLiteral("ss"));
 }
 
 Language ChooseLanguage(const QStringList& preferred) {
@@ -121,8 +88,7 @@ bool Translations::install(const Language& language, const std::optional<QLocale
     if (m_qt.load(QStringLiteral("qt_") + language.catalogue, folder))
         QCoreApplication::installTranslator(&m_qt);
     QCoreApplication::installTranslator(&m_program);
-    Current() = FormatsLocale(region, language);
-    QLocale::setDefault(Current());
+    UseProgramLocale(FormatsLocale(region, language));
     return true;
 }
 

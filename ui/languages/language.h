@@ -25,11 +25,6 @@ QStringList CarriedCatalogues();
 // text cut short or left out of the translations shows at once.
 Language ChooseLanguage(const QStringList& preferred);
 
-// The player's regional format for numbers, dates and times, as the platform keeps it apart
-// from the language of the texts (LC_NUMERIC and LC_TIME on Linux, the regional format on
-// Windows); none where the platform names no region (C or POSIX).
-std::optional<QLocale> RegionalFormats();
-
 // The locale of the numbers and dates the program writes: the player's region, else the chosen
 // language's own forms.
 QLocale FormatsLocale(const std::optional<QLocale>& region, const Language& chosen);

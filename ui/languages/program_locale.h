@@ -12,6 +12,8 @@ namespace dicewright {
 // writes: "1,152,000" and "Tuesday, December 8, 2026" in English, "1.152.000" and "Dienstag,
 // 8. Dezember 2026" in German.
 QLocale ProgramLocale();
+// Makes `locale` the program's, Qt's default included; Translations does so for each language.
+void UseProgramLocale(const QLocale& locale);
 
 // A day as the roll log writes it: "Wednesday, December 9, 2026".
 inline QString DayText(const QDate& day) {

@@ -40,12 +40,6 @@ OptionalNumberField* MakeField(const QString& name, const QString& accessibleNam
     return field;
 }
 
-// While there is no chance to show, a screen reader that meets the chance (as the fields are
-// shown) hears what it waits for.
-QString NoChanceYet() {
-    return DifficultyControls::tr("Set a step and a difficulty for the chance of success");
-}
-
 }  // namespace
 
 DifficultyControls::DifficultyControls(QWidget* window, QWidget* tabAfter, QWidget* readBefore)
@@ -78,7 +72,7 @@ void DifficultyControls::create() {
     m_chance->setObjectName(QStringLiteral("lblChance"));
     m_chance->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_chance->setWordWrap(true);
-    m_chance->setAccessibleName(NoChanceYet());
+    m_chance->setAccessibleName(NoChanceYetText());
     m_result = MakeLabel(QStringLiteral("lblVerdict"), QString(), m_window);
     for (OptionalNumberField* field : {m_difficulty, m_bonus}) {
         connect(field, &QSpinBox::valueChanged, this, &DifficultyControls::clearVerdict);
@@ -134,7 +128,7 @@ void DifficultyControls::showChance(int step) {
     m_chance->setText(chance);
     fitChance();
     // Read as its text again until it is spoken.
-    m_chance->setAccessibleName(chance.isEmpty() ? NoChanceYet() : QString());
+    m_chance->setAccessibleName(chance.isEmpty() ? NoChanceYetText() : QString());
     if (!chance.isEmpty()) m_chanceSettles.start();
 }
 

@@ -72,4 +72,9 @@ QString ChanceText(int step, int bonusStep, int difficulty) {
     return ChanceWords::tr("%1 (with step %2 as bonus: %3)").arg(chance).arg(compared).arg(other);
 }
 
+QString NoChanceYetText() {
+    return QCoreApplication::translate("dicewright::DifficultyControls",
+                                       "Set a step and a difficulty for the chance of success");
+}
+
 }  // namespace dicewright

@@ -17,4 +17,8 @@ QString LoggedVerdictText(const Verdict& verdict);
 // as bonus: 75.5%)", step 4's D6 being the usual bonus.
 QString ChanceText(int step, int bonusStep, int difficulty);
 
+// What the chance says while there is none to show, so that a screen reader that meets it (as
+// the fields are shown) hears what it waits for.
+QString NoChanceYetText();
+
 }  // namespace dicewright

@@ -4,12 +4,15 @@ language the site speaks (the page fetches only the player's), a manifest for ea
 description a browser shows when the site is installed as an app, and the page itself, whose
 line for a browser that runs no scripts is in every language.
 
-    page_translations.py OUT_DIR MANIFEST INDEX_HTML dicewright_en.ts dicewright_de.ts ...
+    page_translations.py OUT_DIR MANIFEST INDEX_HTML SCRIPTS dicewright_en.ts dicewright_de.ts ...
+
+SCRIPTS is the page's scripts, separated by semicolons.
 
 A text is keyed by its context and source (and disambiguation, where it has one), as Qt's tr()
 finds it. A counted text gives its forms by the plural categories of Intl.PluralRules, so that
 the page picks a form by category name and never by position. It stops, naming the text, where
-a text that the page shows in markup has no translation.
+a text that the page shows in markup, or that a script asks for by its context and source, has
+no translation: the page would show it in English.
 """
 import functools
 import html
@@ -75,12 +78,49 @@ def read(path):
     return language, texts
 
 
-def main(out_dir, manifest, index_html, *catalogues):
+# A string literal of the page's scripts, in single quotes.
+LITERAL = r"'((?:[^'\\\n]|\\.)*)'"
+ARGUMENT = rf"\s*(?:{LITERAL}|([A-Za-z_$][\w$.]*))\s*"
+ASKED = re.compile(rf"qsTranslate\({ARGUMENT},{ARGUMENT}(?:,{ARGUMENT})?[,)]")
+
+
+def unquoted(literal):
+    def escape(match):
+        code, char = match.groups()
+        return chr(int(code, 16)) if code else {"n": "\n"}.get(char, char)
+    return re.sub(r"\\(?:u([0-9a-fA-F]{4})|(.))", escape, literal)
+
+
+def asked_for(script):
+    """The texts a script asks for by name: (context, source, disambiguation) for each call of
+    qsTranslate whose context and source are literals or constants of the script's own. Calls
+    that pass what they were given (markup's data-text, the page's marked texts, the engine's
+    failures) are checked where those come from."""
+    with open(script, encoding="utf-8") as file:
+        code = file.read()
+    constants = {name: unquoted(value)
+                 for name, value in re.findall(rf"const (\w+) = {LITERAL};", code)}
+
+    def value(literal, name):
+        return unquoted(literal) if name is None else constants.get(name)
+
+    for match in ASKED.finditer(code):
+        literal_c, name_c, literal_s, name_s, literal_d, name_d = match.groups()
+        context = value(literal_c, name_c)
+        source = value(literal_s, name_s)
+        if context is None or source is None:
+            continue
+        disambiguation = unquoted(literal_d) if literal_d else None
+        yield os.path.basename(script), context, source, disambiguation or None
+
+
+def main(out_dir, manifest, index_html, scripts, *catalogues):
     with open(manifest, encoding="utf-8") as file:
         english = json.load(file)
     with open(index_html, encoding="utf-8") as file:
         page = file.read()
     shown = set(re.findall(r'data-text="([^"|]*)\|([^"]*)"', page))
+    asked = sorted(set(text for script in scripts.split(";") for text in asked_for(script)))
     product = english["name"]
     no_scripts = []
     for catalogue in catalogues:
@@ -89,6 +129,8 @@ def main(out_dir, manifest, index_html, *catalogues):
         no_scripts.append(f'<p lang="{language}">{html.escape(needs.replace("%1", product))}</p>')
         if language != "en":
             missing = [f"{c}|{s}" for c, s in sorted(shown) if key(c, s, None) not in texts]
+            missing += [f"{s} asks for {c}|{t}" + (f" ({d})" if d else "")
+                        for s, c, t, d in asked if key(c, t, d) not in texts]
             if missing:
                 sys.exit(f"{catalogue}: no translation of {', '.join(missing)}")
             translated = dict(english, lang=language)

@@ -1,24 +1,31 @@
 // The dice engine as the web page calls it: plain C functions over the engine's own code. The
-// page reads what a call gives from one buffer of 32-bit integers and one of doubles, whose
-// places it learns once; texts come back as UTF-8 in a buffer of bytes. Every number the dice
-// decide is decided here: the page words them and shows them.
+// page reads what a call gives from one buffer of 32-bit integers and one of doubles, at the
+// places engine_interface.h declares; texts come back as UTF-8 in a buffer of bytes. Every number
+// the dice decide, and every rule of the controls that needs no window, is decided here: the
+// page words them and shows them.
 #include <emscripten/em_js.h>
 #include <emscripten/emscripten.h>
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <exception>
-#include <stdexcept>
 #include <string>
 #include <variant>
 #include <vector>
 
+#include "chance_shown.h"
 #include "dice.h"
 #include "difficulty_roll.h"
+#include "engine_interface.h"
+#include "failure.h"
+#include "optional_number.h"
 #include "roll_record.h"
 #include "roll_settings.h"
 #include "step_odds.h"
 #include "step_roll.h"
 #include "step_table.h"
+#include "step_type_ahead.h"
 #include "success_chance.h"
 
 // The finest clock the browser has: milliseconds since the epoch, with the fraction
@@ -27,14 +34,6 @@ EM_JS(double, BrowserClockMs, (), { return performance.timeOrigin + performance.
 
 namespace dicewright {
 namespace {
-
-// What a call that failed gives instead of a count, so that the page can word it.
-enum ErrorCode : int {
-    kOverflow = -1,
-    kFloatingPoint = -2,
-    kOutOfRange = -3,
-    kOtherError = -4,
-};
 
 // A clock that a check of the code holds still, so that a seed gives the same draws as the
 // desktop's engine; 0 lets it run.
@@ -58,46 +57,67 @@ RollRecord& Record() {
 
 std::vector<std::int32_t> g_ints(64);
 std::vector<double> g_numbers(64);
+std::vector<std::int32_t> g_input;
 std::string g_text;
+
+// The time of the key being typed, which the type-ahead's clock reads.
+double g_keyTime = 0.0;
+
+StepTypeAhead& TypeAhead() {
+    static StepTypeAhead typeAhead([] { return static_cast<std::int64_t>(g_keyTime); });
+    return typeAhead;
+}
+
+int ErrorCodeOfCurrent() {
+    return wire::ErrorCode(FailureOf(std::current_exception()));
+}
 
 template <typename Call>
 int Guarded(Call call) {
     try {
         return call();
-    } catch (const OverflowError&) {
-        return kOverflow;
-    } catch (const FloatingPointError&) {
-        return kFloatingPoint;
-    } catch (const std::out_of_range&) {
-        return kOutOfRange;
     } catch (...) {
-        return kOtherError;
+        return ErrorCodeOfCurrent();
     }
 }
 
-// A roll as the page reads it: the outcome (0 a total, 1 the Rule of One), the total, the
-// verdict (-1 where no difficulty was set, 0 failure, 1 success), the extra successes, the
-// step, the bonus step, the difficulty and the number of dice; then for each die its faces,
-// its modifier, its value, whether it is the bonus step's, how many faces it showed and those
-// faces in the order thrown.
+// Puts `values` into the integers at their declared places; gives their count.
+template <std::size_t N>
+int WriteInts(const std::array<std::int32_t, N>& values) {
+    g_ints.assign(values.begin(), values.end());
+    return static_cast<int>(g_ints.size());
+}
+
+// A roll as wire::RollHead and wire::Die lay it out.
 int WriteRoll(const RollThrows& roll) {
+    using namespace wire;
     g_ints.clear();
     const RollOutcome outcome = OutcomeOf(roll);
     const bool ruleOfOne = std::holds_alternative<RuleOfOne>(outcome);
     const Verdict verdict = Judge(outcome, roll.difficulty);
-    g_ints.insert(g_ints.end(),
-                  {ruleOfOne ? 1 : 0, ruleOfOne ? 0 : std::get<std::int16_t>(outcome),
-                   roll.hasDifficulty() ? (verdict.success ? 1 : 0) : -1, verdict.extraSuccesses,
-                   roll.step.step, roll.bonus.step, roll.difficulty,
-                   roll.step.count + (roll.hasBonus() ? roll.bonus.count : 0)});
+    std::array<std::int32_t, kRollHeadSize> head{};
+    head[kRuleOfOne] = ruleOfOne ? 1 : 0;
+    head[kTotal] = ruleOfOne ? 0 : std::get<std::int16_t>(outcome);
+    head[kVerdict] = roll.hasDifficulty() ? (verdict.success ? 1 : 0) : -1;
+    head[kExtraSuccesses] = verdict.extraSuccesses;
+    head[kStep] = roll.step.step;
+    head[kBonusStep] = roll.bonus.step;
+    head[kDifficulty] = roll.difficulty;
+    head[kDiceCount] =
+        static_cast<std::int32_t>(roll.step.count + (roll.hasBonus() ? roll.bonus.count : 0));
+    g_ints.assign(head.begin(), head.end());
     for (const StepThrows* thrown : {&roll.step, &roll.bonus}) {
         if (thrown->step == kNoBonus) continue;
         const StepDefinition& step = StepTable::Step(thrown->step);
         for (std::size_t die = 0; die < thrown->count; ++die) {
             const std::vector<int> shown = FacesShown(*thrown, die);
-            g_ints.insert(g_ints.end(),
-                          {step.dice[die], step.modifier, thrown->values[die],
-                           thrown == &roll.bonus ? 1 : 0, static_cast<std::int32_t>(shown.size())});
+            std::array<std::int32_t, kDieSize> written{};
+            written[kFaces] = step.dice[die];
+            written[kModifier] = step.modifier;
+            written[kValue] = thrown->values[die];
+            written[kIsBonus] = thrown == &roll.bonus ? 1 : 0;
+            written[kShownCount] = static_cast<std::int32_t>(shown.size());
+            g_ints.insert(g_ints.end(), written.begin(), written.end());
             g_ints.insert(g_ints.end(), shown.begin(), shown.end());
         }
     }
@@ -136,9 +156,6 @@ EMSCRIPTEN_KEEPALIVE int dw_dice_label(int step) {
 // by `msecsSinceEpoch`. Writes the roll (WriteRoll); an error keeps nothing.
 EMSCRIPTEN_KEEPALIVE int dw_roll(int step, int bonusStep, int difficulty, double msecsSinceEpoch) {
     return Guarded([=] {
-        if (bonusStep < kNoBonus || bonusStep > StepTable::kLastStep ||
-            difficulty < kNoDifficulty || difficulty > kGreatestDifficulty)
-            throw std::out_of_range("no such bonus step or difficulty");
         Source().Reseed();
         RollThrows throws;
         RollWithSettings(step, {.bonusStep = bonusStep, .difficulty = difficulty}, Source(),
@@ -153,19 +170,59 @@ EMSCRIPTEN_KEEPALIVE double dw_chance(int step, int bonusStep, int difficulty) {
     try {
         return ChanceOfSuccess(step, bonusStep, difficulty);
     } catch (...) {
-        return kOutOfRange;
+        return ErrorCodeOfCurrent();
     }
 }
 
-// The odds of a step, alone or with a bonus step, as six numbers: the average total, the Rule of
-// One's "one in" (0: none), the chance of an explosion, the deviation, skewness and excess
-// kurtosis of the totals.
+// A chance as it is shown (wire::Chance), and the bonus step whose chance stands beside it.
+EMSCRIPTEN_KEEPALIVE int dw_show_chance(double chance) {
+    const ShownChance shown = ShowChance(chance);
+    std::array<std::int32_t, wire::kChanceSize> written{};
+    written[wire::kBand] = static_cast<std::int32_t>(shown.band);
+    written[wire::kTenths] = shown.tenths;
+    return WriteInts(written);
+}
+EMSCRIPTEN_KEEPALIVE int dw_compared_bonus_step(int bonusStep) {
+    return ComparedBonusStep(bonusStep);
+}
+
+// How many decimals a statistic is written with.
+EMSCRIPTEN_KEEPALIVE int dw_statistic_decimals(double value) {
+    return StatisticDecimals(value);
+}
+
+// One digit typed at `msecs` on a clock that only moves forward: the step the digits now name.
+EMSCRIPTEN_KEEPALIVE int dw_type_ahead(int digit, double msecs) {
+    g_keyTime = msecs;
+    return TypeAhead().type(digit);
+}
+
+// Room for `count` characters of a field as digit values (kNotADigit for others), which
+// dw_read_optional_number then reads (wire::Field).
+EMSCRIPTEN_KEEPALIVE std::int32_t* dw_input(int count) {
+    g_input.assign(static_cast<std::size_t>(std::max(count, 0)), kNotADigit);
+    return g_input.data();
+}
+EMSCRIPTEN_KEEPALIVE int dw_read_optional_number(int greatest) {
+    const OptionalNumber read = ReadOptionalNumber(g_input, greatest);
+    std::array<std::int32_t, wire::kFieldSize> written{};
+    written[wire::kFieldValue] = read.value;
+    written[wire::kRefusal] = static_cast<std::int32_t>(read.refusal);
+    return WriteInts(written);
+}
+
+// The odds of a step, alone or with a bonus step (wire::Odds).
 EMSCRIPTEN_KEEPALIVE int dw_odds(int step, int bonusStep) {
     return Guarded([=] {
         const StepOdds odds = OddsOf(step, bonusStep);
-        g_numbers = {odds.averageTotal,    static_cast<double>(odds.ruleOfOneOneIn),
-                     odds.explosionChance, odds.totalDeviation,
-                     odds.totalSkewness,   odds.totalExcessKurtosis};
+        std::array<double, wire::kOddsSize> written{};
+        written[wire::kAverage] = odds.averageTotal;
+        written[wire::kRuleOfOneOneIn] = static_cast<double>(odds.ruleOfOneOneIn);
+        written[wire::kExplosionChance] = odds.explosionChance;
+        written[wire::kDeviation] = odds.totalDeviation;
+        written[wire::kSkewness] = odds.totalSkewness;
+        written[wire::kExcessKurtosis] = odds.totalExcessKurtosis;
+        g_numbers.assign(written.begin(), written.end());
         return static_cast<int>(g_numbers.size());
     });
 }
@@ -191,40 +248,28 @@ EMSCRIPTEN_KEEPALIVE int dw_record_row(int row) {
     });
 }
 
-// What the dice have done so far, each step (and each step with a bonus step) as ten numbers:
-// step, bonus step, rolls, Rules of One, the Rules of One expected, the average shown, the exact
-// average, the fairness verdict (0 not judged, 1 lower, 2 within, 3 higher) and the fair range's
-// low and high end. Gives the count of numbers.
+// What the dice have done so far, a report (wire::Report) for each step and each step with a
+// bonus step. Gives the count of numbers.
 EMSCRIPTEN_KEEPALIVE int dw_tally() {
     return Guarded([] {
+        using namespace wire;
         g_numbers.clear();
         for (const StepTallyReport& report : Record().tally().reports()) {
-            g_numbers.insert(
-                g_numbers.end(),
-                {static_cast<double>(report.step), static_cast<double>(report.bonusStep),
-                 static_cast<double>(report.rolls), static_cast<double>(report.rulesOfOne),
-                 report.expectedRulesOfOne, report.averageShown, report.exactAverage,
-                 static_cast<double>(report.verdict), report.fairRange.low, report.fairRange.high});
+            std::array<double, kReportSize> written{};
+            written[kReportStep] = report.step;
+            written[kReportBonusStep] = report.bonusStep;
+            written[kRolls] = static_cast<double>(report.rolls);
+            written[kRulesOfOne] = static_cast<double>(report.rulesOfOne);
+            written[kExpectedRulesOfOne] = report.expectedRulesOfOne;
+            written[kAverageShown] = report.averageShown;
+            written[kExactAverage] = report.exactAverage;
+            written[kFairness] = static_cast<double>(report.verdict);
+            written[kFairLow] = report.fairRange.low;
+            written[kFairHigh] = report.fairRange.high;
+            g_numbers.insert(g_numbers.end(), written.begin(), written.end());
         }
         return static_cast<int>(g_numbers.size());
     });
-}
-
-// The rules the page's controls keep to: the last step, the greatest difficulty, and the bonus
-// step whose chance is shown beside the chance without a bonus.
-EMSCRIPTEN_KEEPALIVE int dw_last_step() {
-    return StepTable::kLastStep;
-}
-EMSCRIPTEN_KEEPALIVE int dw_greatest_difficulty() {
-    return kGreatestDifficulty;
-}
-EMSCRIPTEN_KEEPALIVE int dw_usual_bonus_step() {
-    return kUsualBonusStep;
-}
-
-// The least rolls of a step whose average the tally judges.
-EMSCRIPTEN_KEEPALIVE int dw_fewest_to_judge() {
-    return static_cast<int>(RollTally::kFewestToJudge);
 }
 
 // For checks of the code: seeds the generator as the desktop's engine is seeded and holds the
@@ -232,6 +277,11 @@ EMSCRIPTEN_KEEPALIVE int dw_fewest_to_judge() {
 EMSCRIPTEN_KEEPALIVE void dw_seed_for_checks(double seed, double heldClockMs) {
     g_heldClock = heldClockMs;
     Source() = ClockRandomSource(static_cast<std::uint64_t>(seed), ClockReading);
+}
+
+// For checks of the code: a record as at the start, so that each check's rolls are its own.
+EMSCRIPTEN_KEEPALIVE void dw_clear_record_for_checks() {
+    Record() = RollRecord();
 }
 
 }  // extern "C"

@@ -1,6 +1,6 @@
 // Starts Dicewright in the page: the player's language, the engine, the splash window, then the
 // main window with its menu and roll log; and the program's end, with the offer to start again.
-import { EngineError, startEngine } from './engine.js';
+import { failureOf, startEngine } from './engine.js';
 import { MainWindow } from './main_window.js';
 import { Menu } from './menu.js';
 import { keepForOffline } from './offline.js';
@@ -19,13 +19,6 @@ const product = document.title;
 const PAGE = globalThis.dicewrightPageTexts;
 const say = (text, ...values) => arg(qsTranslate(text.context, text.source), ...values);
 
-// The words of the engine's errors, as the desktop program's message box gives them.
-const ERROR_TEXTS = {
-  overflow: { context: 'dicewright::Application', source: 'Overflow' },
-  'floating-point': { context: 'dicewright::Application', source: 'Invalid floating-point operation' },
-  unknown: { context: 'dicewright::Application', source: 'Unknown error' },
-};
-
 function show(state, text) {
   document.body.dataset.state = state;
   $('frmSplash').hidden = state !== 'splash';
@@ -40,9 +33,9 @@ function show(state, text) {
 function end(error) {
   if ($('frmRollLog').open) $('frmRollLog').close();
   if (error) {
-    const words = ERROR_TEXTS[error instanceof EngineError ? error.kind : 'unknown'] ||
-      ERROR_TEXTS.unknown;
-    show('failed', say(PAGE.stopped, product, say(words)));
+    // The desktop's words for the same failure, from the engine's one table of them.
+    const failure = failureOf(error);
+    show('failed', say(PAGE.stopped, product, qsTranslate(failure.context, failure.words)));
   } else {
     show('ended', say(PAGE.ended, product));
   }

@@ -1,16 +1,10 @@
 // The main window: the 40 steps as one radio group, the step's dice, the total with its verdict,
 // ROLL and EXIT, and the test against a difficulty with its chance.
+import { RULES } from './engine.js';
 import { arg, qsTranslate } from './texts.js';
 import {
   chanceText, diceText, noChanceYet, oddsText, stepCaption, throwsText, totalText, verdictText,
 } from './wording.js';
-
-// What the dice display shows until a step is chosen: not step 26's label (note the blanks).
-const START_DICE = 'D20+D10+D8+D6  ';
-// How long after the last keystroke the chance is spoken: long enough for a second digit.
-const SETTLE_MS = 800;
-// Two digits typed within this pause name one step.
-const TYPE_AHEAD_PAUSE_MS = 1000;
 
 const $ = (id) => document.getElementById(id);
 
@@ -21,9 +15,8 @@ export class MainWindow {
     this.onRoll = onRoll;
     this.onError = onError;
     this.lastRoll = null;
-    this.typed = { digits: 0, number: 0, at: 0 };
     this.createSteps();
-    $('lblStepDice').textContent = diceText(START_DICE);
+    $('lblStepDice').textContent = diceText(RULES.startDiceLabel);
     $('lblStepDice').setAttribute('aria-label', qsTranslate('dicewright::MainWindow',
       'Dice of the chosen step'));
     $('lblTotal').setAttribute('aria-label', qsTranslate('dicewright::TotalDisplay',
@@ -49,7 +42,7 @@ export class MainWindow {
 
   createSteps() {
     const group = $('grpSteps');
-    for (let step = 1; step <= this.engine.lastStep; ++step) {
+    for (let step = 1; step <= RULES.lastStep; ++step) {
       const option = document.createElement('label');
       option.className = 'step';
       const radio = document.createElement('input');
@@ -77,20 +70,17 @@ export class MainWindow {
     return !$('difficulty').hidden;
   }
 
-  // A field's number, 0 where it is empty or holds no number the field takes.
-  fieldValue(field, greatest) {
-    const value = Number(field.value);
-    return field.value !== '' && Number.isInteger(value) && value >= 0 && value <= greatest
-      ? value : 0;
+  // A field's number, 0 where it is empty: it only ever holds what the rule took.
+  static fieldValue(field) {
+    return field.value === '' ? 0 : Number(field.value);
   }
 
   get difficulty() {
-    return this.difficultyShown
-      ? this.fieldValue($('txtDifficulty'), this.engine.greatestDifficulty) : 0;
+    return this.difficultyShown ? MainWindow.fieldValue($('txtDifficulty')) : 0;
   }
 
   get bonusStep() {
-    return this.difficultyShown ? this.fieldValue($('txtBonusStep'), this.engine.lastStep) : 0;
+    return this.difficultyShown ? MainWindow.fieldValue($('txtBonusStep')) : 0;
   }
 
   stepChosen() {
@@ -99,31 +89,27 @@ export class MainWindow {
     this.showChance(false);
   }
 
-  // Digits only, whatever keyboard typed them (a phone's own, another script's digits, a
-  // paste); what is left is checked against the field's range, and a field that cannot hold
-  // it says why and keeps its last good value.
+  // What the field now holds, however it came (a key of any keyboard or script, a phone's own
+  // keyboard, a paste), as the engine's rule takes it: a number it refuses leaves the field
+  // with its last good value, and one past the greatest says why.
   fieldChanged(field) {
-    const greatest = field.id === 'txtDifficulty' ? this.engine.greatestDifficulty
-                                                  : this.engine.lastStep;
-    const digits = [...field.value.normalize('NFKC')].map((c) => {
-      const western = c.replace(/\p{Nd}/u, (d) => String(digitValue(d)));
-      return /[0-9]/.test(western) ? western : '';
-    }).join('').slice(0, 2);
+    const greatest = field.id === 'txtDifficulty' ? RULES.greatestDifficulty : RULES.lastStep;
+    const digits = [...field.value.trim()].map((c) => (/\p{Nd}/u.test(c) ? digitValue(c) : -1));
+    const read = this.engine.readOptionalNumber(digits, greatest);
     const note = $('lblFieldNote');
-    if (digits !== field.value) {
-      field.value = digits;
-    }
-    const value = Number(digits);
-    if (digits !== '' && value > greatest) {
-      field.value = field.dataset.kept || '';
-      field.setAttribute('aria-invalid', 'true');
-      const highest = globalThis.dicewrightPageTexts.highest;
-      note.textContent = arg(qsTranslate(highest.context, highest.source),
-        field.labels[0].textContent, greatest);
-    } else {
+    if (read.refusal === 'none') {
+      field.value = read.value === 0 ? '' : String(read.value);
       field.dataset.kept = field.value;
       field.removeAttribute('aria-invalid');
       note.textContent = '';
+    } else {
+      field.value = field.dataset.kept || '';
+      if (read.refusal === 'too-large') {
+        field.setAttribute('aria-invalid', 'true');
+        const highest = globalThis.dicewrightPageTexts.highest;
+        note.textContent = arg(qsTranslate(highest.context, highest.source),
+          field.labels[0].textContent, greatest);
+      }
     }
     this.clearVerdict();
     this.showChance(true);
@@ -137,7 +123,9 @@ export class MainWindow {
     chance.textContent = text;
     if (text) chance.removeAttribute('aria-label'); else chance.setAttribute('aria-label', noChanceYet());
     clearTimeout(this.settles);
-    if (text && spokenLater) this.settles = setTimeout(() => this.announce(text), SETTLE_MS);
+    if (text && spokenLater) {
+      this.settles = setTimeout(() => this.announce(text), RULES.chanceSettleMs);
+    }
   }
 
   clearVerdict() {
@@ -203,7 +191,8 @@ export class MainWindow {
         !/\p{Nd}/u.test(event.key) || !$('Dicewright').contains(target) ||
         target.closest('[role="menu"]')) return;
     event.preventDefault();
-    const step = this.typeAhead(digitValue(event.key), event.timeStamp);
+    // The key's own time: a check of the code gives its keys the times it wants.
+    const step = this.engine.typeAhead(digitValue(event.key), event.timeStamp);
     if (step === 0) return;
     const option = document.getElementById(step === 25 ? 'optstep25' : `optStep${step}`);
     option.focus();
@@ -211,21 +200,6 @@ export class MainWindow {
       option.checked = true;
       this.stepChosen();
     }
-  }
-
-  typeAhead(digit, now) {
-    const typed = this.typed;
-    if (now - typed.at > TYPE_AHEAD_PAUSE_MS) typed.digits = 0;
-    typed.at = now;
-    const named = (n) => (n >= 1 && n <= this.engine.lastStep ? n : 0);
-    if (typed.digits === 1 && named(typed.number * 10 + digit)) {
-      typed.number = typed.number * 10 + digit;
-      typed.digits = 2;
-    } else {
-      typed.number = digit;
-      typed.digits = 1;
-    }
-    return named(typed.number);
   }
 }
 

@@ -27,5 +27,7 @@
     close: QT_TRANSLATE_NOOP('page', 'Close'),
     //: Said where a field cannot take what was typed. %1 is the field's name, %2 its highest value.
     highest: QT_TRANSLATE_NOOP('page', 'The highest %1 is %2.'),
+    //: What a screen reader calls the 40 step options as one group.
+    steps: QT_TRANSLATE_NOOP('dicewright::MainWindow', 'Steps'),
   };
 }());

@@ -1,8 +1,7 @@
 // The roll log: every roll kept, newest first, in a grid that draws only the rows in view (a
 // hundred thousand rows stay smooth) and tells a screen reader each row's place; what the dice
 // have done so far; and copying. A modal dialog that takes the focus and gives it back.
-import { arg, formatCount, qsTranslate } from './texts.js';
-import { logLine, record, statisticsLine } from './wording.js';
+import { droppedText, logLine, record, statisticsLine } from './wording.js';
 
 const $ = (id) => document.getElementById(id);
 // Rows drawn beyond each edge of the view, so that a quick scroll meets drawn rows.
@@ -58,9 +57,7 @@ export class RollLog {
     const dropped = this.engine.recordDropped;
     $('lblDropped').hidden = dropped === 0;
     if (dropped > 0) {
-      $('lblDropped').textContent = arg(qsTranslate('dicewright::RollLogWindow',
-        '%1 earlier roll(s) are no longer kept: the log holds the last %2.', '', dropped),
-      formatCount(dropped), formatCount(this.engine.recordCapacity));
+      $('lblDropped').textContent = droppedText(dropped, this.engine.recordCapacity);
     }
     const statistics = $('lstStatistics');
     statistics.replaceChildren(...this.engine.tally().map((report) => {

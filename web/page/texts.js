@@ -77,12 +77,6 @@ export function formatFixed(value, decimals) {
     { minimumFractionDigits: decimals, maximumFractionDigits: decimals })).format(value);
 }
 
-// A number to so many significant digits, for the small expectations of rare events.
-export function formatSignificant(value, digits) {
-  return format(`significant${digits}`, () => new Intl.NumberFormat(locale,
-    { maximumSignificantDigits: digits })).format(value);
-}
-
 // A day as the roll log writes it: "Wednesday, December 9, 2026".
 export function formatDay(date) {
   return format('day', () => new Intl.DateTimeFormat(locale, { dateStyle: 'full' })).format(date);

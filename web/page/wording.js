@@ -1,8 +1,9 @@
 // How the program words what the engine decides, as the desktop program words it, from the
 // same catalogue entries (the same context and text): dice, totals, verdicts, chances, odds,
 // the roll log's lines and its statistics.
+import { RULES } from './engine.js';
 import {
-  arg, formatCount, formatDay, formatFixed, formatSignificant, formatTime, qsTranslate,
+  arg, formatCount, formatDay, formatFixed, formatTime, qsTranslate,
 } from './texts.js';
 
 const DICE = 'DiceWords';
@@ -45,30 +46,31 @@ function loggedVerdictText(verdict) {
   return arg(qsTranslate(CHANCE, 'success, %1 extra'), formatCount(verdict.extraSuccesses));
 }
 
-// A chance to a tenth of a percent; "100%" and "0%" only where exact, "> 99.9%" or "< 0.1%"
-// for what only rounds to them.
-function percent(chance) {
+// A chance as the engine shows it: "75.5%", "100%" only where certain, "> 99.9%" where it
+// merely rounds to certainty.
+function percent(engine, chance) {
   const written = (value, decimals) => arg(qsTranslate(CHANCE, '%1%'),
     formatFixed(value, decimals));
-  if (chance >= 1) return written(100, 0);
-  if (chance <= 0) return written(0, 0);
-  const tenths = Math.round(1000 * chance);
-  if (tenths >= 1000) return arg(qsTranslate(CHANCE, '> %1'), written(99.9, 1));
-  if (tenths <= 0) return arg(qsTranslate(CHANCE, '< %1'), written(0.1, 1));
-  return written(tenths / 10, 1);
+  const { band, tenths } = engine.showChance(chance);
+  const words = {
+    certain: () => written(100, 0),
+    'nearly-certain': () => arg(qsTranslate(CHANCE, '> %1'), written(99.9, 1)),
+    tenths: () => written(tenths / 10, 1),
+    'nearly-impossible': () => arg(qsTranslate(CHANCE, '< %1'), written(0.1, 1)),
+    impossible: () => written(0, 0),
+  };
+  return words[band]();
 }
 
 export function chanceText(engine, step, bonusStep, difficulty) {
   const chance = arg(qsTranslate(CHANCE, 'Chance of success: %1'),
-    percent(engine.chance(step, bonusStep, difficulty)));
-  if (bonusStep !== 0) {
-    return arg(qsTranslate(CHANCE, '%1 (without the bonus: %2)'), chance,
-      percent(engine.chance(step, 0, difficulty)));
+    percent(engine, engine.chance(step, bonusStep, difficulty)));
+  const compared = engine.comparedBonusStep(bonusStep);
+  const other = percent(engine, engine.chance(step, compared, difficulty));
+  if (compared === RULES.noBonus) {
+    return arg(qsTranslate(CHANCE, '%1 (without the bonus: %2)'), chance, other);
   }
-  // The bonus a player usually buys: its chance beside the chance without.
-  const usual = engine.usualBonusStep;
-  return arg(qsTranslate(CHANCE, '%1 (with step %2 as bonus: %3)'), chance, usual,
-    percent(engine.chance(step, usual, difficulty)));
+  return arg(qsTranslate(CHANCE, '%1 (with step %2 as bonus: %3)'), chance, compared, other);
 }
 
 export const noChanceYet = () => qsTranslate('dicewright::DifficultyControls',
@@ -146,13 +148,12 @@ export function record(engine) {
 
 // One step's statistics as one line, so that a screen reader reads it whole.
 export function statisticsLine(engine, report) {
-  const number = (value) => (value > 0 && value < 0.1 ? formatSignificant(value, 2)
-                                                      : formatFixed(value, 2));
+  const number = (value) => formatFixed(value, engine.statisticDecimals(value));
   const shown = report.rolls - report.rulesOfOne;
   const range = arg(qsTranslate(FAIRNESS, '%1 to %2'), number(report.low), number(report.high));
   const verdicts = {
     'not-judged': () => arg(qsTranslate(FAIRNESS, 'judged once %1 total(s) are in (%2 so far)',
-      '', engine.fewestToJudge), formatCount(engine.fewestToJudge), formatCount(shown)),
+      '', RULES.fewestToJudge), formatCount(RULES.fewestToJudge), formatCount(shown)),
     lower: () => arg(qsTranslate(FAIRNESS, 'lower than fair dice give 99 times in 100 (%1)'),
       range),
     within: () => arg(qsTranslate(FAIRNESS,
@@ -175,3 +176,8 @@ export function statisticsLine(engine, report) {
   }
   return `${parts.join('. ')}.`;
 }
+
+// The line over the roll log once it is full.
+export const droppedText = (dropped, kept) => arg(qsTranslate('dicewright::RollLogWindow',
+  '%1 earlier roll(s) are no longer kept: the log holds the last %2.', '', dropped),
+formatCount(dropped), formatCount(kept));

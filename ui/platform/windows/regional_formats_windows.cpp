@@ -1,6 +1,6 @@
 #include <QLocale>
 
-#include "languages/language.h"
+#include "languages/regional_formats.h"
 
 namespace dicewright {
 
