@@ -12,7 +12,8 @@ set -euo pipefail
 shopt -s inherit_errexit
 cd "$(dirname "$0")"
 
-readonly RUN_PACKAGES=(build-essential cmake qt6-base-dev qt6-l10n-tools libgl-dev fonts-liberation python3)
+readonly RUN_PACKAGES=(build-essential cmake qt6-base-dev qt6-tools-dev qt6-l10n-tools libgl-dev fonts-liberation
+    python3)
 readonly TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev qt6-base-private-dev xvfb xauth xdotool x11-utils
     openbox wmctrl dbus at-spi2-core python3-pyatspi binutils-mingw-w64-i686 gcc-mingw-w64-i686 desktop-file-utils appstream dpkg-dev file
     lintian devscripts)

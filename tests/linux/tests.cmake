@@ -35,14 +35,10 @@ function(add_platform_tests)
 
     # The catalogues against the texts lupdate finds in the sources now.
     set(fresh ${CMAKE_CURRENT_BINARY_DIR}/source_texts.ts)
-    file(GLOB_RECURSE text_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/ui/*.cpp
-        ${PROJECT_SOURCE_DIR}/ui/*.h)
-    set(web_text_sources ${PROJECT_SOURCE_DIR}/web/page/page_texts.js
-        ${PROJECT_SOURCE_DIR}/packaging/package_texts.js)
     add_custom_command(OUTPUT ${fresh}
-        COMMAND ${LUPDATE} -silent -locations none -extensions cpp,h,js
+        COMMAND Qt6::lupdate -silent -locations none -I ${PROJECT_SOURCE_DIR}/ui
             ${DICEWRIGHT_TEXT_SOURCES} -ts ${fresh}
-        DEPENDS ${text_sources} ${web_text_sources}
+        DEPENDS ${DICEWRIGHT_TEXT_SOURCES}
         COMMENT "Reading the texts of the sources")
     string(REPLACE ";" " " languages "${DICEWRIGHT_LANGUAGES}")
     add_executable(translations_test ${PROJECT_SOURCE_DIR}/tests/translations_test.cpp ${fresh})
