@@ -9,7 +9,7 @@
 #                         bytes, and the package's checks (lintian, contents, hardening)
 #   ./build.sh windows    the Windows program, installer and zip in build/windows, tested under Wine
 #   ./build.sh web        the web edition in build/web/site (and a zip), tested in three browsers
-#   ./build.sh style      checks that the C++ is laid out as .clang-format says
+#   ./build.sh style      checks the C++ against .clang-format and the shell scripts with shellcheck
 # With DICEWRIGHT_WERROR=ON (as CI runs it), any warning of the program's code stops the build.
 set -euo pipefail
 shopt -s inherit_errexit
@@ -110,6 +110,28 @@ package() {
     ls build/package/*.deb
 }
 
+# The files of the source, NUL-separated: the tracked ones, or in a source tarball every file
+# outside the build folders.
+source_files() {
+    if [ -e .git ] && command -v git >/dev/null; then
+        git ls-files -z
+    else
+        find . -type d \( -path './build*' -o -name node_modules \) -prune -o -type f -print0 |
+            sed -z 's|^\./||'
+    fi
+}
+
+# The shell scripts among them: each .sh file and each file that starts with a bash shebang
+# (build.sh, .ci/run).
+shell_scripts() {
+    local file
+    while IFS= read -r -d '' file; do
+        if [[ $file == *.sh ]] || { [ -f "$file" ] && head -n 1 "$file" | grep -q '^#!.*bash'; }; then
+            printf '%s\0' "$file"
+        fi
+    done < <(source_files)
+}
+
 case "${1:-}" in
     run)
         install_packages "${RUN_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"
@@ -203,14 +225,12 @@ case "${1:-}" in
         ctest --test-dir build/web --output-on-failure
         ;;
     style)
-        install_packages clang-format
-        # The tracked sources, or in a source tarball every source outside the build folders.
-        if [ -d .git ] && command -v git >/dev/null; then
-            git ls-files -z -- '*.cpp' '*.h'
-        else
-            find engine ui tests bench tools \( -name '*.cpp' -o -name '*.h' \) -print0
-        fi | xargs -0 clang-format --dry-run -Werror
+        install_packages clang-format shellcheck
+        source_files | grep -z -E '\.(cpp|h)$' | xargs -0 clang-format --dry-run -Werror
         echo "The C++ is laid out as .clang-format says."
+        # Its settings, and where a script's `source` is found, are in .shellcheckrc.
+        shell_scripts | xargs -0 shellcheck
+        echo "The shell scripts pass shellcheck."
         ;;
     *)
         sed -n '2,10s/^# \{0,1\}//p' "$0"
