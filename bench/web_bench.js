@@ -1,7 +1,7 @@
 'use strict';
 // The web edition's figures in Debian's Chromium, each visit with an empty cache:
-// - a first visit's bytes from a plain static server, until the splash shows and for 1.5 s
-//   after, the service worker's fetches included, against a budget of 300 kB, in each of the
+// - a first visit's bytes from a plain static server, until the program is ready for its first
+//   roll with its files kept for offline use, against a budget of 300 kB, in each of the
 //   site's languages (each fetches its own texts and the parts of the faces it writes);
 // - a phone on Chromium's "Slow 4G" with the CPU slowed four times: navigation to the splash,
 //   and to a first total with the taps on the splash button, STEP 8 and ROLL;
@@ -48,7 +48,7 @@ async function slowPhone(browser, origin) {
       .match(/data-languages="([^"]*)"/)[1].split(' ');
     for (const language of languages) {
       const speaking = await launch([`--lang=${language}`, `--accept-lang=${language}`]);
-      const visit = await firstVisitBytes(speaking, server.origin);
+      const visit = await firstVisitBytes(speaking, server);
       const fonts = visit.files.filter(([file]) => file.includes('fonts/'))
         .reduce((sum, [, bytes]) => sum + bytes, 0);
       console.log(`first visit in ${language}: ${visit.bytes} bytes in ${visit.files.length} files, ` +

@@ -7,9 +7,6 @@ set(DICEWRIGHT_LANGUAGES en de fr es it pl pt_BR ru)
 # Writes OUT from SOURCE with every language's texts from the catalogues, as
 # packaging/catalogue_texts.py does it for KIND (desktop, metainfo, nsis), again whenever a
 # catalogue changes.
-# Debian's own Python, whose modules (fontTools) the build installs.
-find_program(DICEWRIGHT_PYTHON3 python3 PATHS /usr/bin NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH
-    REQUIRED)
 function(dicewright_catalogue_texts kind source out)
     set(script ${PROJECT_SOURCE_DIR}/packaging/catalogue_texts.py)
     set(catalogues)

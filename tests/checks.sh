@@ -32,17 +32,21 @@ centre_of() { echo "$(px $(($1 + $3 / 2))) $(px $(($2 + $4 / 2)))"; }
 # What the whole-program tests press, as left top width height in twips: the splash window's
 # Command1 inside Frame1; in the main window the indicator at the left end of STEP 8 (column 0,
 # row 7), ROLL and EXIT.
-readonly SPLASH_BUTTON="$((120 + 2550)) $((135 + 2820)) 1485 525"
-readonly STEP8_INDICATOR="1200 $((1320 + 480 * 7)) 255 255"
-readonly ROLL_BUTTON="2880 7320 1215 495"
-readonly EXIT_BUTTON="4440 7320 1215 495"
-# With a test's controls shown, below ROLL and EXIT: the difficulty and bonus step fields.
-readonly DIFFICULTY_FIELD="3000 8160 900 375"
-readonly BONUS_STEP_FIELD="6600 8160 900 375"
+# shellcheck disable=SC2034 # the tests that source this file press them
+{
+    readonly SPLASH_BUTTON="$((120 + 2550)) $((135 + 2820)) 1485 525"
+    readonly STEP8_INDICATOR="1200 $((1320 + 480 * 7)) 255 255"
+    readonly ROLL_BUTTON="2880 7320 1215 495"
+    readonly EXIT_BUTTON="4440 7320 1215 495"
+    # With a test's controls shown, below ROLL and EXIT: the difficulty and bonus step fields.
+    readonly DIFFICULTY_FIELD="3000 8160 900 375"
+    readonly BONUS_STEP_FIELD="6600 8160 900 375"
+}
 # Clicks the centre of such a control in the window whose client area `geometry` last read.
 press() {
-    local cx cy
-    read -r cx cy <<<"$(centre_of $1)"
+    local box cx cy
+    read -ra box <<<"$1"
+    read -r cx cy <<<"$(centre_of "${box[@]}")"
     xdotool mousemove --sync $((X + cx)) $((Y + cy)) click 1
 }
 # Runs COMMAND... until it succeeds, for at most SECONDS; fails if it never does.

@@ -6,6 +6,7 @@ binary=$(realpath "$1")
 output=$(realpath -m "$2")
 shift 2
 export SHOT_BINARY=$binary SHOT_OUTPUT=$output
+# shellcheck disable=SC2016 # expanded by the shell on the virtual screen
 xvfb-run -a -s '-screen 0 1024x768x24' bash -c '
     "$SHOT_BINARY" & pid=$!
     sleep 2

@@ -19,6 +19,7 @@ stand_in x86_64-w64-mingw32-gcc-posix 'echo "x86_64-w64-mingw32-gcc-posix (GCC) 
 stand_in x86_64-w64-mingw32-ld 'echo "GNU ld (GNU Binutils) 2.40"'
 stand_in apt-get 'case " $* " in *" source "*) echo "apt-get source" >>'"$calls"'; mkdir -p qt6-base-6.4.2 ;; esac'
 # CMake fails the step named in $BREAK (configure, build or install).
+# shellcheck disable=SC2016 # the stand-in expands them when it runs
 stand_in cmake 'step=configure; case "$1" in --build) step=build ;; --install) step=install ;; esac
 echo "cmake $step" >>'"$calls"'; [ "$step" != "${BREAK:-}" ]'
 

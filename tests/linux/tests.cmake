@@ -1,5 +1,6 @@
 # The test suites on Linux: Debian's GoogleTest, each test case its own ctest entry, window
-# tests on the offscreen platform, and the whole program on X, through AT-SPI and as a package.
+# tests on the offscreen platform, and the whole program on X and through AT-SPI. (The Debian
+# package is checked where it is made: `./build.sh reproducible`.)
 find_package(GTest REQUIRED)
 
 function(add_gtest_suite target)
@@ -23,26 +24,12 @@ add_custom_target(windows_resource DEPENDS ${DICEWRIGHT_RES_FILE})
 set(DICEWRIGHT_LINUX_TESTS_DIR ${CMAKE_CURRENT_LIST_DIR})
 function(add_platform_tests)
     set(here ${DICEWRIGHT_LINUX_TESTS_DIR})
-    # Desktop integration and the Debian package, built twice from copies of the source. It
-    # tests the packaging rather than the code, so the sanitizer run leaves it out.
-    if(NOT DICEWRIGHT_SANITIZE)
-        string(REPLACE ";" " " icon_sizes "${DICEWRIGHT_ICON_SIZES}")
-        add_test(NAME packaging_test
-            COMMAND ${here}/packaging_test.sh ${PROJECT_SOURCE_DIR}
-                ${DICEWRIGHT_DESKTOP} ${DICEWRIGHT_METAINFO} ${PROJECT_VERSION} ${icon_sizes})
-        set_tests_properties(packaging_test PROPERTIES TIMEOUT 1800 RUN_SERIAL TRUE)
-    endif()
-
     # The catalogues against the texts lupdate finds in the sources now.
     set(fresh ${CMAKE_CURRENT_BINARY_DIR}/source_texts.ts)
-    file(GLOB_RECURSE text_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/ui/*.cpp
-        ${PROJECT_SOURCE_DIR}/ui/*.h)
-    set(web_text_sources ${PROJECT_SOURCE_DIR}/web/page/page_texts.js
-        ${PROJECT_SOURCE_DIR}/packaging/package_texts.js)
     add_custom_command(OUTPUT ${fresh}
-        COMMAND ${LUPDATE} -silent -locations none -extensions cpp,h,js
+        COMMAND Qt6::lupdate -silent -locations none -I ${PROJECT_SOURCE_DIR}/ui
             ${DICEWRIGHT_TEXT_SOURCES} -ts ${fresh}
-        DEPENDS ${text_sources} ${web_text_sources}
+        DEPENDS ${DICEWRIGHT_TEXT_SOURCES}
         COMMENT "Reading the texts of the sources")
     string(REPLACE ";" " " languages "${DICEWRIGHT_LANGUAGES}")
     add_executable(translations_test ${PROJECT_SOURCE_DIR}/tests/translations_test.cpp ${fresh})

@@ -14,11 +14,13 @@ const TYPES = {
   '.woff2': 'font/woff2',
 };
 
-// Serves `root` on a free port of 127.0.0.1; resolves to { origin, requests, close }. With
+// Serves `root` on a free port of 127.0.0.1; resolves to { origin, requests, sent, close }, where
+// sent has the name and size of each file it sent (as sent, compressed or not). With
 // `compress`, a file's .gz copy goes to a browser that takes gzip, as servers that serve
 // precompressed files do. A file named in `missing` is not found, as on a site copied in part.
 function serve(root, { compress = false, missing = null } = {}) {
   const requests = [];
+  const sent = [];
   const server = http.createServer((request, response) => {
     const url = new URL(request.url, 'http://127.0.0.1');
     requests.push(url.pathname);
@@ -38,12 +40,14 @@ function serve(root, { compress = false, missing = null } = {}) {
       ...(gzipped ? { 'Content-Encoding': 'gzip' } : {}),
     });
     response.end(body);
+    sent.push({ name: url.pathname, bytes: body.length });
   });
   return new Promise((resolve) => {
     server.listen(0, '127.0.0.1', () => {
       resolve({
         origin: `http://127.0.0.1:${server.address().port}`,
         requests,
+        sent,
         close: () => new Promise((done) => server.close(done)),
       });
     });
@@ -130,33 +134,26 @@ async function activate(cdp, node) {
 
 module.exports = { serve, launch, waitFor, state, announced, checks, readTree, find, activate };
 
-// The bytes a first visit fetches from `origin` with an empty cache: everything that arrives
-// until the splash shows and for 1.5 s after, the service worker's fetches included. Gives
-// { bytes, files: [[name, bytes]...] } with the largest files first.
-async function firstVisitBytes(browser, origin) {
+// The bytes a first visit fetches from `server` (as serve gives it) with an empty cache: what
+// the server sends until the program is ready for its first roll and its files are kept for
+// offline use, the service worker's fetches included. Counted where they are sent, so that none
+// is missed however early the worker starts. Gives { bytes, files: [[name, bytes]...] } with the
+// largest files first.
+async function firstVisitBytes(browser, server) {
+  const from = server.sent.length;
   const context = await browser.createBrowserContext();
-  const fetched = new Map();
-  const watched = new Set();
-  const watch = async (target) => {
-    if (!['page', 'service_worker'].includes(target.type()) || watched.has(target)) return;
-    watched.add(target);
-    const cdp = await target.createCDPSession();
-    const urls = new Map();
-    cdp.on('Network.responseReceived', ({ requestId, response }) => urls.set(requestId, response.url));
-    cdp.on('Network.loadingFinished', ({ requestId, encodedDataLength }) => {
-      const name = new URL(urls.get(requestId) || origin).pathname;
-      fetched.set(name, (fetched.get(name) || 0) + encodedDataLength);
-    });
-    await cdp.send('Network.enable');
-    await cdp.send('Network.setCacheDisabled', { cacheDisabled: true });
-  };
-  context.on('targetcreated', watch);
   const page = await context.newPage();
-  await watch(page.target());
-  await page.goto(origin);
-  await waitFor('the splash', async () => (await page.evaluate(() => document.body.dataset.state)) === 'splash', 30);
-  await new Promise((resolve) => setTimeout(resolve, 1500));
+  const shown = () => page.evaluate(() => document.body.dataset.state);
+  await page.goto(server.origin);
+  await waitFor('the splash', async () => (await shown()) === 'splash', 30);
+  await page.click('#cmdStart');
+  await waitFor('the main window', async () => (await shown()) === 'running', 30);
+  // The worker is ready once it has kept every file it keeps, all or nothing.
+  await waitFor('the files kept for offline use', () => page.evaluate(async () =>
+    document.body.dataset.offline === 'ready' && (await caches.keys()).length === 1), 60);
   await context.close();
+  const fetched = new Map();
+  for (const { name, bytes } of server.sent.slice(from)) fetched.set(name, (fetched.get(name) || 0) + bytes);
   const files = [...fetched.entries()].sort((a, b) => b[1] - a[1]);
   return { bytes: files.reduce((sum, [, bytes]) => sum + bytes, 0), files };
 }

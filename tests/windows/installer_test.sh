@@ -97,6 +97,7 @@ status=$?
 default_dir=$(unix_path "$(reg_value InstallLocation)")
 check "beside an entry that is not ours a silent install succeeds ($status)" test "$status" = 0
 check "in the default folder" test "${default_dir%/}" != "$(drive_c Elsewhere)" -a -f "$default_dir/Dicewright.exe"
+# shellcheck disable=SC2016 # expanded when the check runs it
 check "the folder that entry names is untouched, its uninstaller not run" \
     eval 'untouched Elsewhere && test ! -e "$(drive_c Elsewhere)/ran.txt"'
 
@@ -111,7 +112,7 @@ for uninstaller in '"C:\Elsewhere\Uninstall.exe"' '"C:\NotOurs\\Uninstall.exe"';
     rm -rf "$(drive_c NotOurs)"
     mkdir -p "$(drive_c NotOurs)"
     echo "theirs" >"$(drive_c NotOurs)/Dicewright.exe"
-    set_reg_value InstallLocation 'C:\NotOurs\'
+    set_reg_value InstallLocation "C:\\NotOurs\\"
     set_reg_value UninstallString "$uninstaller"
     install_default
     status=$?

@@ -155,9 +155,10 @@ no_uninstall_key() { ! wine_in_prefix reg query "$key" >/dev/null; }
 # Install silently for this user.
 "$wine_run" "$installer" /S
 user=$(wine_in_prefix cmd /c 'echo %USERNAME%' | tr -d '\r')
-installed=$(unix_path 'C:\users\'"$user"'\AppData\Local\Programs\Dicewright')
+home='C:\users'"\\$user"
+installed=$(unix_path "$home"'\AppData\Local\Programs\Dicewright')
 [ -d "$installed" ] || installed=$(unix_path "$(reg_value InstallLocation)")
-start_menu=$(unix_path 'C:\users\'"$user"'\AppData\Roaming\Microsoft\Windows\Start Menu\Programs')
+start_menu=$(unix_path "$home"'\AppData\Roaming\Microsoft\Windows\Start Menu\Programs')
 check "the installer puts the program in the user's programs folder" test -f "$installed/Dicewright.exe"
 check "the installer puts the licences beside it" test -f "$installed/LICENSE.txt" -a -f "$installed/licenses/THIRD-PARTY.txt"
 check "the installer adds a Start-menu entry" test -f "$start_menu/Dicewright.lnk"
@@ -166,7 +167,7 @@ check "the installed-apps entry has name, version and publisher" \
 check "the installed-apps entry has an icon, a size and a quiet uninstall" \
     bash -c "[[ '$(reg_value DisplayIcon)' == *Dicewright.exe,0 && '$(reg_value EstimatedSize)' == 0x* && '$(reg_value QuietUninstallString)' == *'Uninstall.exe\" /S' ]]"
 
-run_program 'C:\users\'"$user"'\AppData\Local\Programs\Dicewright\Dicewright.exe' installed
+run_program "$home"'\AppData\Local\Programs\Dicewright\Dicewright.exe' installed
 
 # Installing the same version again replaces it in place; a file of the user's stays.
 echo "mine" >"$installed/notes.txt"
@@ -190,10 +191,12 @@ run_command_line "$(reg_value QuietUninstallString)"
 check "after uninstalling from there nothing is left" test ! -e "$chosen"
 
 # The portable zip, from a folder with blanks and non-ASCII letters in its path.
-portable=$(unix_path 'C:\Spiele und Würfel\Dés à jouer')
+portable_dir='C:\Spiele und Würfel\Dés à jouer'
+portable=$(unix_path "$portable_dir")
+portable_program="$portable_dir\\$(basename "$zip" .zip)"'\Dicewright.exe'
 mkdir -p "$portable"
 unzip -q "$zip" -d "$portable"
-run_program 'C:\Spiele und Würfel\Dés à jouer\'"$(basename "$zip" .zip)"'\Dicewright.exe' portable
+run_program "$portable_program" portable
 
 # In German, the Windows display language Wine takes from the locale: the installer's pages and
 # the program.
@@ -206,7 +209,7 @@ shoot installer-de
 kill $setup 2>/dev/null
 WINEPREFIX=$WINE_RUN_KEEP_PREFIX wineserver -k 2>/dev/null
 wait $setup 2>/dev/null
-run_program 'C:\Spiele und Würfel\Dés à jouer\'"$(basename "$zip" .zip)"'\Dicewright.exe' portable-de Wurfprotokoll
+run_program "$portable_program" portable-de Wurfprotokoll
 
 # Every other language of cmake/languages.cmake, in its own country's locale: the roll log is
 # found by the title its catalogue gives it.
@@ -221,12 +224,12 @@ for context in ET.parse(sys.argv[1]).getroot().iter("context"):
             print(message.findtext("translation"))
 PY
 }
-for language in $(sed -n 's/^set(DICEWRIGHT_LANGUAGES \(.*\))$/\1/p' "$source_dir/cmake/languages.cmake"); do
+read -ra languages <<<"$(sed -n 's/^set(DICEWRIGHT_LANGUAGES \(.*\))$/\1/p' "$source_dir/cmake/languages.cmake")"
+for language in "${languages[@]}"; do
     [[ $language == en || $language == de ]] && continue
     [[ $language == *_* ]] && locale=$language || locale=${language}_${language^^}
     export WINE_RUN_LOCALE=$locale.UTF-8
-    run_program 'C:\Spiele und Würfel\Dés à jouer\'"$(basename "$zip" .zip)"'\Dicewright.exe' \
-        "portable-$language" "$(roll_log_title "$language")"
+    run_program "$portable_program" "portable-$language" "$(roll_log_title "$language")"
 done
 unset WINE_RUN_LOCALE
 
