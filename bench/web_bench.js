@@ -52,7 +52,7 @@ async function slowPhone(browser, origin) {
       const fonts = visit.files.filter(([file]) => file.includes('fonts/'))
         .reduce((sum, [, bytes]) => sum + bytes, 0);
       console.log(`first visit in ${language}: ${visit.bytes} bytes in ${visit.files.length} files, ` +
-        `${fonts} of them faces (budget 300000; largest: ` +
+        `${fonts} of them faces (budget 300000), then ${visit.kept} kept for offline use (largest: ` +
         `${visit.files.slice(0, 3).map(([file, bytes]) => `${file} ${bytes}`).join(', ')})`);
       await speaking.close();
     }

@@ -148,13 +148,19 @@ async function firstVisitBytes(browser, server) {
   await waitFor('the splash', async () => (await shown()) === 'splash', 30);
   await page.click('#cmdStart');
   await waitFor('the main window', async () => (await shown()) === 'running', 30);
-  // The worker is ready once it has kept every file it keeps, all or nothing.
+  // Ready for a first roll: what the visit fetched so far is what a player waited for.
+  const ready = server.sent.length;
+  // The worker is ready once it has kept every file it keeps, all or nothing: what it fetched
+  // beyond the visit's own is counted apart.
   await waitFor('the files kept for offline use', () => page.evaluate(async () =>
     document.body.dataset.offline === 'ready' && (await caches.keys()).length === 1), 60);
   await context.close();
+  const sum = (sent) => sent.reduce((total, { bytes }) => total + bytes, 0);
   const fetched = new Map();
-  for (const { name, bytes } of server.sent.slice(from)) fetched.set(name, (fetched.get(name) || 0) + bytes);
+  for (const { name, bytes } of server.sent.slice(from, ready)) {
+    fetched.set(name, (fetched.get(name) || 0) + bytes);
+  }
   const files = [...fetched.entries()].sort((a, b) => b[1] - a[1]);
-  return { bytes: files.reduce((sum, [, bytes]) => sum + bytes, 0), files };
+  return { bytes: sum(server.sent.slice(from, ready)), files, kept: sum(server.sent.slice(ready)) };
 }
 module.exports.firstVisitBytes = firstVisitBytes;
