@@ -64,9 +64,9 @@ pass() {
 test_splash_is_centred_and_undecorated() {
     start "splash is centred and undecorated" || return
     geometry "$splash"
-    [ "$WIDTH" = 492 ] && [ "$HEIGHT" = 283 ] || { fail "size ${WIDTH}x$HEIGHT"; return; }
-    [ $((X - (SCREEN_W - 492) / 2)) -ge -1 ] && [ $((X - (SCREEN_W - 492) / 2)) -le 1 ] || { fail "x $X"; return; }
-    [ $((Y - (SCREEN_H - 283) / 2)) -ge -1 ] && [ $((Y - (SCREEN_H - 283) / 2)) -le 1 ] || { fail "y $Y"; return; }
+    [ "${WIDTH}x$HEIGHT" = "$SPLASH_SIZE" ] || { fail "size ${WIDTH}x$HEIGHT"; return; }
+    [ $((X - (SCREEN_W - WIDTH) / 2)) -ge -1 ] && [ $((X - (SCREEN_W - WIDTH) / 2)) -le 1 ] || { fail "x $X"; return; }
+    [ $((Y - (SCREEN_H - HEIGHT) / 2)) -ge -1 ] && [ $((Y - (SCREEN_H - HEIGHT) / 2)) -le 1 ] || { fail "y $Y"; return; }
     wait_until 10 no_frame "$splash" || { fail "it has a frame"; return; }
     window_of_kind main >/dev/null && { fail "the main window is already shown"; return; }
     kill "$pid"
