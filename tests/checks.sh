@@ -23,24 +23,33 @@ geometry() {
     eval "$(xwininfo -id "$1" | awk '/Absolute upper-left X/ {print "X=" $NF} /Absolute upper-left Y/ {print "Y=" $NF}
                                    /^ *Width/ {print "WIDTH=" $NF} /^ *Height/ {print "HEIGHT=" $NF}')"
 }
-# Controls are placed in twips, as the windows place them; this turns twips into pixels as the
-# program does (ui/twips.h: 15 twips a pixel, to the nearest).
+# Controls are placed in twips, as the windows place them, from the table of the designed
+# geometry (DESIGN_ROLL=(left top width height) ...); this turns twips into pixels as the
+# program does (ui/widgets/twips.h: 15 twips a pixel, to the nearest).
+checks_repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+eval "$(python3 "$checks_repo/tools/designed_geometry.py" shell "$checks_repo/ui/widgets/designed_geometry.h")"
 px() { echo $((($1 + 7) / 15)); }
 # The pixel X and Y, from a window's client origin, of the centre of a control given in twips
 # as left, top, width, height.
 centre_of() { echo "$(px $(($1 + $3 / 2))) $(px $(($2 + $4 / 2)))"; }
 # What the whole-program tests press, as left top width height in twips: the splash window's
 # Command1 inside Frame1; in the main window the indicator at the left end of STEP 8 (column 0,
-# row 7), ROLL and EXIT.
+# row 7), a square as high as the option, ROLL and EXIT.
 # shellcheck disable=SC2034 # the tests that source this file press them
 {
-    readonly SPLASH_BUTTON="$((120 + 2550)) $((135 + 2820)) 1485 525"
-    readonly STEP8_INDICATOR="1200 $((1320 + 480 * 7)) 255 255"
-    readonly ROLL_BUTTON="2880 7320 1215 495"
-    readonly EXIT_BUTTON="4440 7320 1215 495"
+    readonly SPLASH_BUTTON="$((DESIGN_SPLASH_FRAME[0] + DESIGN_SPLASH_START[0])) \
+$((DESIGN_SPLASH_FRAME[1] + DESIGN_SPLASH_START[1])) ${DESIGN_SPLASH_START[*]:2}"
+    readonly STEP8_INDICATOR="${DESIGN_FIRST_STEP[0]} \
+$((DESIGN_FIRST_STEP[1] + DESIGN_STEP_ROW_PITCH * 7)) ${DESIGN_FIRST_STEP[3]} ${DESIGN_FIRST_STEP[3]}"
+    readonly ROLL_BUTTON="${DESIGN_ROLL[*]}"
+    readonly EXIT_BUTTON="${DESIGN_EXIT[*]}"
     # With a test's controls shown, below ROLL and EXIT: the difficulty and bonus step fields.
-    readonly DIFFICULTY_FIELD="3000 8160 900 375"
-    readonly BONUS_STEP_FIELD="6600 8160 900 375"
+    readonly DIFFICULTY_FIELD="${DESIGN_DIFFICULTY[*]}"
+    readonly BONUS_STEP_FIELD="${DESIGN_BONUS[*]}"
+    # The windows' client areas in pixels, as xdotool and xwininfo give them: WIDTHxHEIGHT.
+    readonly SPLASH_SIZE="$(px "$DESIGN_SPLASH_WIDTH")x$(px "$DESIGN_SPLASH_HEIGHT")"
+    readonly MAIN_SIZE="$(px "$DESIGN_MAIN_WIDTH")x$(px "$DESIGN_MAIN_HEIGHT")"
+    readonly MAIN_SIZE_WITH_DIFFICULTY="$(px "$DESIGN_MAIN_WIDTH")x$(px "$DESIGN_MAIN_HEIGHT_WITH_DIFFICULTY")"
 }
 # Clicks the centre of such a control in the window whose client area `geometry` last read.
 press() {

@@ -112,10 +112,19 @@ private slots:
         // The difficulty takes the keyboard, ready to be typed.
         QCOMPARE(QApplication::focusWidget(), control(QStringLiteral("txtDifficulty")));
         QCOMPARE(m_window->size(), DesignedSize(true));
-        for (const QString& name : kDifficultyControls) {
-            QWidget* shown = control(name);
-            QVERIFY2(shown->isVisible(), qPrintable(name));
-            QVERIFY2(m_window->rect().contains(shown->geometry()), qPrintable(name));
+        // Each where the designed layout puts it, in the order of kDifficultyControls.
+        const MainWindowLayout::Difficulty places = DesignedLayout(true).difficulty;
+        const QRect designedPlaces[] = {places.difficultyCaption,
+                                        places.difficulty,
+                                        places.bonusCaption,
+                                        places.bonus,
+                                        places.chance,
+                                        places.result};
+        for (int i = 0; i < std::ssize(kDifficultyControls); ++i) {
+            QWidget* shown = control(kDifficultyControls[i]);
+            QVERIFY2(shown->isVisible(), qPrintable(kDifficultyControls[i]));
+            QCOMPARE(shown->geometry(), designedPlaces[i]);
+            QVERIFY2(m_window->rect().contains(shown->geometry()), qPrintable(shown->objectName()));
         }
         // Nothing designed moved, and the verdict fits between the total and the buttons.
         const Snapshot withDifficulty = SnapshotOf(*m_window);

@@ -11,9 +11,11 @@
 #include <random>
 
 #include "event_loop.h"
+#include "main_window/main_window_layout.h"
 #include "qt_test_main.h"
 #include "scripted_random_source.h"
 #include "step_table.h"
+#include "widgets/twips.h"
 #include "window_controls.h"
 
 using namespace dicewright;
@@ -26,10 +28,6 @@ using dicewright::testing::ScriptedRandomSource;
 namespace {
 
 const QString kStartDice = QStringLiteral("D20+D10+D8+D6  ");
-
-QRect Twips(int left, int top, int width, int height) {
-    return {left / 15, top / 15, width / 15, height / 15};
-}
 
 // A draw source that never runs out: the dice of a press are thrown from a seeded generator.
 class SeededSource : public RandomSource {
@@ -100,21 +98,20 @@ private slots:
         m_scripted = nullptr;
     }
 
-    // Layout: every control where the design puts it, in twips at 15 per pixel.
+    // Layout: every control where the designed layout puts it, with its caption.
     void geometry_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRect>("rect");
         QTest::addColumn<QString>("caption");
+        const MainWindowLayout designed = DesignedLayout();
         QTest::newRow("StepDiceLabel")
-            << "StepDiceLabel" << Twips(2160, 480, 1335, 375) << "STEP DICE";
-        QTest::newRow("Label1") << "Label1" << Twips(3000, 6360, 1335, 375) << "TOTAL";
-        QTest::newRow("Command1") << "Command1" << Twips(2880, 7320, 1215, 495) << "ROLL";
-        QTest::newRow("cmdExit") << "cmdExit" << Twips(4440, 7320, 1215, 495) << "EXIT";
+            << "StepDiceLabel" << designed.stepDiceCaption << "STEP DICE";
+        QTest::newRow("Label1") << "Label1" << designed.totalCaption << "TOTAL";
+        QTest::newRow("Command1") << "Command1" << designed.roll << "ROLL";
+        QTest::newRow("cmdExit") << "cmdExit" << designed.exit << "EXIT";
         for (int step = 1; step <= 40; ++step) {
-            const int left = 1200 + 1800 * ((step - 1) / 10);
-            const int top = 1320 + 480 * ((step - 1) % 10);
             QTest::newRow(qPrintable(OptionName(step)))
-                << OptionName(step) << Twips(left, top, 1455, 255)
+                << OptionName(step) << designed.steps[step - 1]
                 << QStringLiteral("STEP %1").arg(step);
         }
     }
@@ -126,6 +123,28 @@ private slots:
         QCOMPARE(widget->geometry(), rect);
         const QString text = widget->property("text").toString();
         QCOMPARE(text, caption);
+    }
+
+    // A few of the designed places in pixels, so that a slip in the table shows: the grid's
+    // first and last steps, ROLL, the test's last field and its chance, the grown window, and
+    // no test's controls while the test is hidden.
+    void designedAnchors_data() {
+        QTest::addColumn<QRect>("actual");
+        QTest::addColumn<QRect>("designed");
+        const MainWindowLayout plain = DesignedLayout(), test = DesignedLayout(true);
+        QTest::newRow("optStep1") << plain.steps[0] << QRect(80, 88, 97, 17);
+        QTest::newRow("optStep40") << plain.steps[39] << QRect(440, 376, 97, 17);
+        QTest::newRow("Command1") << plain.roll << QRect(192, 488, 81, 33);
+        QTest::newRow("txtBonusStep") << test.difficulty.bonus << QRect(440, 544, 60, 25);
+        QTest::newRow("lblChance") << test.difficulty.chance << QRect(80, 584, 480, 20);
+        QTest::newRow("with a test")
+            << QRect(QPoint(), DesignedSize(true)) << QRect(0, 0, 602, 636);
+        QTest::newRow("no test") << plain.difficulty.bonus << QRect();
+    }
+    void designedAnchors() {
+        QFETCH(QRect, actual);
+        QFETCH(QRect, designed);
+        QCOMPARE(actual, designed);
     }
 
     void windowSizeColoursAndCaption() {

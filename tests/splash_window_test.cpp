@@ -8,15 +8,12 @@
 #include "event_loop.h"
 #include "main_window/main_window.h"
 #include "qt_test_main.h"
+#include "widgets/twips.h"
 
 using namespace dicewright;
 using dicewright::testing::RunProgramLoop;
 
 namespace {
-
-QRect Twips(int left, int top, int width, int height) {
-    return {left / 15, top / 15, width / 15, height / 15};
-}
 
 Application& App() {
     return *qobject_cast<Application*>(qApp);
@@ -49,7 +46,9 @@ private slots:
         QCOMPARE(splash()->minimumSize(), splash()->maximumSize());
         QVERIFY(splash()->windowFlags().testFlag(Qt::FramelessWindowHint));
         QCOMPARE(splash()->windowType(), Qt::SplashScreen);
-        QCOMPARE(control("Frame1")->geometry(), Twips(120, 135, 7080, 4050));
+        QCOMPARE(control("Frame1")->geometry(), TwipsRect(design::kSplashFrame));
+        // The button as the design places it in the window, the frame's offset included.
+        QCOMPARE(control("Command1")->mapTo(splash(), QPoint()), QPoint(178, 197));
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
         QVERIFY(qAbs(splash()->geometry().center().x() - screen.center().x()) <= 1);
         QVERIFY(qAbs(splash()->geometry().center().y() - screen.center().y()) <= 1);
@@ -63,14 +62,14 @@ private slots:
         QTest::addColumn<QPoint>("topLeft");
         QTest::addColumn<QString>("text");
         QTest::newRow("lblProductName")
-            << "lblProductName" << Twips(2520, 1140, 0, 0).topLeft() << "Dicewright";
+            << "lblProductName" << TwipsRect(design::kSplashProductName).topLeft() << "Dicewright";
         QTest::newRow("lblVersion") << "lblVersion" << QPoint() << "Version 1.0.0";
         QTest::newRow("lblPlatform") << "lblPlatform" << QPoint() << "Windows 95/98";
         QTest::newRow("lblCopyright")
-            << "lblCopyright" << Twips(4560, 3060, 0, 0).topLeft() << "Copyright";
+            << "lblCopyright" << TwipsRect(design::kSplashCopyright).topLeft() << "Copyright";
         QTest::newRow("lblCompany")
-            << "lblCompany" << Twips(4560, 3270, 0, 0).topLeft() << "Company";
-        QTest::newRow("Command1") << "Command1" << Twips(2550, 2820, 0, 0).topLeft()
+            << "lblCompany" << TwipsRect(design::kSplashCompany).topLeft() << "Company";
+        QTest::newRow("Command1") << "Command1" << TwipsRect(design::kSplashStart).topLeft()
                                   << "TIME TO ROLL THE DICE";
     }
     void controls() {
@@ -85,9 +84,11 @@ private slots:
 
     // Right-aligned labels sized to their text keep their right edge.
     void rightAlignedLabelsKeepTheirRightEdge() {
-        QCOMPARE(control("lblVersion")->geometry().right(), Twips(5580, 2700, 1275, 285).right());
-        QCOMPARE(control("lblPlatform")->geometry().right(), Twips(4950, 2340, 1905, 375).right());
-        QCOMPARE(control("Command1")->size(), Twips(2550, 2820, 1485, 525).size());
+        QCOMPARE(control("lblVersion")->geometry().right(),
+                 TwipsRect(design::kSplashVersion).right());
+        QCOMPARE(control("lblPlatform")->geometry().right(),
+                 TwipsRect(design::kSplashPlatform).right());
+        QCOMPARE(control("Command1")->size(), TwipsRect(design::kSplashStart).size());
     }
 
     void fonts_data() {
@@ -127,7 +128,7 @@ private slots:
 
     void logoIsTheEmbeddedPictureStretched() {
         auto* logo = control<QLabel>("imgLogo");
-        QCOMPARE(logo->geometry(), Twips(360, 795, 1815, 2385));
+        QCOMPARE(logo->geometry(), TwipsRect(design::kSplashLogo));
         QCOMPARE(logo->pixmap().size(), QSize(216, 259));
         QVERIFY(logo->hasScaledContents());
     }

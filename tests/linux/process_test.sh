@@ -64,8 +64,8 @@ pass() {
 test_splash_is_centred_and_undecorated() {
     start "splash is centred and undecorated" || return
     geometry "$splash"
-    if [ "$WIDTH" != 492 ] || [ "$HEIGHT" != 283 ]; then fail "size ${WIDTH}x$HEIGHT"; return; fi
-    local off_x=$((X - (SCREEN_W - 492) / 2)) off_y=$((Y - (SCREEN_H - 283) / 2))
+    if [ "${WIDTH}x$HEIGHT" != "$SPLASH_SIZE" ]; then fail "size ${WIDTH}x$HEIGHT"; return; fi
+    local off_x=$((X - (SCREEN_W - WIDTH) / 2)) off_y=$((Y - (SCREEN_H - HEIGHT) / 2))
     if [ "$off_x" -lt -1 ] || [ "$off_x" -gt 1 ]; then fail "x $X"; return; fi
     if [ "$off_y" -lt -1 ] || [ "$off_y" -gt 1 ]; then fail "y $Y"; return; fi
     wait_until 10 no_frame "$splash" || { fail "it has a frame"; return; }

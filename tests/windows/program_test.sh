@@ -72,8 +72,8 @@ run_program() {
     local exe=$1 name=$2 log_title=${3:-Roll log} program splash main status
     "$wine_run" "$exe" >/dev/null 2>&1 &
     program=$!
-    splash=$(wait_for_window 492x283) || { check "$name: the 492 x 283 splash window appears" false; kill $program; return; }
-    check "$name: the 492 x 283 splash window appears" true
+    splash=$(wait_for_window "$SPLASH_SIZE") || { check "$name: the $SPLASH_SIZE splash window appears" false; kill $program; return; }
+    check "$name: the $SPLASH_SIZE splash window appears" true
     geometry "$splash"
     check "$name: the splash window is centred" \
         test $((2 * X + WIDTH - SCREEN_W)) -ge -1 -a $((2 * X + WIDTH - SCREEN_W)) -le 1 -a \
@@ -87,16 +87,16 @@ run_program() {
     else
         press "$SPLASH_BUTTON"
     fi
-    main=$(wait_for_window 602x579) || { check "$name: the button opens the 602 x 579 main window" false; kill $program; return; }
-    check "$name: the button opens the 602 x 579 main window" true
+    main=$(wait_for_window "$MAIN_SIZE") || { check "$name: the button opens the $MAIN_SIZE main window" false; kill $program; return; }
+    check "$name: the button opens the $MAIN_SIZE main window" true
     check "$name: the main window is titled Dicewright" test "$(xdotool getwindowname "$main")" = Dicewright
     check "$name: the splash window is hidden" bash -c "! xdotool search --onlyvisible --classname dicewright.exe | grep -qx '$splash'"
     wait_until 30 drawn "$main"
     geometry "$main"
 
-    # STEP 8, then ROLL: the total display at 5190, 6360 twips draws a number in olive.
+    # STEP 8, then ROLL: the total display draws a number in olive.
     local before total_x total_y
-    total_x=$((X + $(px 5190))) total_y=$((Y + $(px 6360)))
+    total_x=$((X + $(px "${DESIGN_TOTAL[0]}"))) total_y=$((Y + $(px "${DESIGN_TOTAL[1]}")))
     before=$(olive_pixels $total_x $total_y 120 22)
     press "$STEP8_INDICATOR"
     press "$ROLL_BUTTON"
@@ -116,8 +116,8 @@ run_program() {
     # step typed in, Enter in the field rolls and the verdict shows under the total. Ctrl+T
     # again gives back the designed window.
     xdotool key ctrl+t
-    check "$name: Ctrl+T grows the main window for a test's controls" wait_for_window 602x636
-    local verdict_x=$((X + $(px 3000))) verdict_y=$((Y + $(px 6780)))
+    check "$name: Ctrl+T grows the main window for a test's controls" wait_for_window "$MAIN_SIZE_WITH_DIFFICULTY"
+    local verdict_x=$((X + $(px "${DESIGN_VERDICT[0]}"))) verdict_y=$((Y + $(px "${DESIGN_VERDICT[1]}")))
     press "$DIFFICULTY_FIELD"
     xdotool type 9
     press "$BONUS_STEP_FIELD"
@@ -127,7 +127,7 @@ run_program() {
         wait_until 10 olive_in $verdict_x $verdict_y 200 20 0
     shoot "$name-test"
     xdotool key ctrl+t
-    check "$name: Ctrl+T again gives back the designed window" wait_for_window 602x579
+    check "$name: Ctrl+T again gives back the designed window" wait_for_window "$MAIN_SIZE"
 
     press "$EXIT_BUTTON"
     wait_until 30 bash -c "! kill -0 $program 2>/dev/null"

@@ -19,9 +19,6 @@
 namespace dicewright {
 namespace {
 
-constexpr int kClientWidth = 7380;
-constexpr int kClientHeight = 4245;
-
 // Keys that produce a character, control characters (Esc, Backspace) included: everything
 // with text except Tab, which only moves the focus.
 bool IsCharacterKey(const QKeyEvent& key) {
@@ -58,40 +55,40 @@ SplashWindow::SplashWindow(MainWindowLoader loadMainWindow, QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
       m_loadMainWindow(std::move(loadMainWindow)) {
     setObjectName(QStringLiteral("frmSplash"));
-    setFixedSize(FromTwips(kClientWidth), FromTwips(kClientHeight));
+    setFixedSize(FromTwips(design::kSplashWidth), FromTwips(design::kSplashHeight));
 
     m_frame = new QFrame(this);
     m_frame->setObjectName(QStringLiteral("Frame1"));
     m_frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    m_frame->setGeometry(TwipsRect(120, 135, 7080, 4050));
+    m_frame->setGeometry(TwipsRect(design::kSplashFrame));
 
     auto* logo = new QLabel(m_frame);
     logo->setObjectName(QStringLiteral("imgLogo"));
-    logo->setGeometry(TwipsRect(360, 795, 1815, 2385));
+    logo->setGeometry(TwipsRect(design::kSplashLogo));
     logo->setPixmap(QPixmap(QStringLiteral(":/assets/logo.jpg")));
     logo->setScaledContents(true);
     logo->setAccessibleName(tr("Dicewright logo"));
 
     m_productName = MakeFittedLabel(QStringLiteral("lblProductName"), QStringLiteral("Dicewright"),
-                                    TwipsRect(2520, 1140, 3405, 765), Arial(32.25, QFont::Bold),
-                                    Qt::AlignLeft, m_frame);
+                                    TwipsRect(design::kSplashProductName),
+                                    Arial(32.25, QFont::Bold), Qt::AlignLeft, m_frame);
     //: The name of the platform the program was first made for, as it stands.
     MakeFittedLabel(QStringLiteral("lblPlatform"), tr("Windows 95/98"),
-                    TwipsRect(4950, 2340, 1905, 375), ArialNarrow(15.75, QFont::Bold),
+                    TwipsRect(design::kSplashPlatform), ArialNarrow(15.75, QFont::Bold),
                     Qt::AlignRight, m_frame);
     m_version = MakeFittedLabel(
         QStringLiteral("lblVersion"), tr("Version %1").arg(QStringLiteral("1.0")),
-        TwipsRect(5580, 2700, 1275, 285), Arial(12, QFont::Bold), Qt::AlignRight, m_frame);
+        TwipsRect(design::kSplashVersion), Arial(12, QFont::Bold), Qt::AlignRight, m_frame);
     //: A placeholder the window shows as it stands, where a copyright line would go.
-    MakeLabel(QStringLiteral("lblCopyright"), tr("Copyright"), TwipsRect(4560, 3060, 2415, 255),
+    MakeLabel(QStringLiteral("lblCopyright"), tr("Copyright"), TwipsRect(design::kSplashCopyright),
               Arial(8.25), m_frame);
     //: A placeholder the window shows as it stands, where the maker's name would go.
-    MakeLabel(QStringLiteral("lblCompany"), tr("Company"), TwipsRect(4560, 3270, 2415, 255),
+    MakeLabel(QStringLiteral("lblCompany"), tr("Company"), TwipsRect(design::kSplashCompany),
               Arial(8.25), m_frame);
 
     m_start = new WrappingButton(tr("TIME TO ROLL THE DICE"), m_frame);
     m_start->setObjectName(QStringLiteral("Command1"));
-    m_start->setGeometry(TwipsRect(2550, 2820, 1485, 525));
+    m_start->setGeometry(TwipsRect(design::kSplashStart));
     m_start->setFocus();
     connect(m_start, &QPushButton::clicked, this, Guarded([this] { Command1_Click(); }));
 

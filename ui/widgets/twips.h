@@ -2,6 +2,8 @@
 
 #include <QRect>
 
+#include "widgets/designed_geometry.h"
+
 namespace dicewright {
 
 // Window and control geometry is written in twips (1/1440 inch); at 96 dots per inch 15 twips
@@ -14,6 +16,10 @@ constexpr int FromTwips(int twips) {
 
 constexpr QRect TwipsRect(int left, int top, int width, int height) {
     return {FromTwips(left), FromTwips(top), FromTwips(width), FromTwips(height)};
+}
+
+constexpr QRect TwipsRect(const design::Box& box) {
+    return TwipsRect(box.left, box.top, box.width, box.height);
 }
 
 }  // namespace dicewright
