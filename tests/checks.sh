@@ -47,9 +47,10 @@ $((DESIGN_FIRST_STEP[1] + DESIGN_STEP_ROW_PITCH * 7)) ${DESIGN_FIRST_STEP[3]} ${
     readonly DIFFICULTY_FIELD="${DESIGN_DIFFICULTY[*]}"
     readonly BONUS_STEP_FIELD="${DESIGN_BONUS[*]}"
     # The windows' client areas in pixels, as xdotool and xwininfo give them: WIDTHxHEIGHT.
-    readonly SPLASH_SIZE="$(px "$DESIGN_SPLASH_WIDTH")x$(px "$DESIGN_SPLASH_HEIGHT")"
-    readonly MAIN_SIZE="$(px "$DESIGN_MAIN_WIDTH")x$(px "$DESIGN_MAIN_HEIGHT")"
-    readonly MAIN_SIZE_WITH_DIFFICULTY="$(px "$DESIGN_MAIN_WIDTH")x$(px "$DESIGN_MAIN_HEIGHT_WITH_DIFFICULTY")"
+    # (15 twips a pixel, to the nearest, as px gives them.)
+    readonly SPLASH_SIZE="$(((DESIGN_SPLASH_WIDTH + 7) / 15))x$(((DESIGN_SPLASH_HEIGHT + 7) / 15))"
+    readonly MAIN_SIZE="$(((DESIGN_MAIN_WIDTH + 7) / 15))x$(((DESIGN_MAIN_HEIGHT + 7) / 15))"
+    readonly MAIN_SIZE_WITH_DIFFICULTY="$(((DESIGN_MAIN_WIDTH + 7) / 15))x$(((DESIGN_MAIN_HEIGHT_WITH_DIFFICULTY + 7) / 15))"
 }
 # Clicks the centre of such a control in the window whose client area `geometry` last read.
 press() {
