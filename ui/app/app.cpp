@@ -5,7 +5,7 @@
 
 #include "accessibility/accessibility.h"
 #include "app/app_info.h"
-#include "app/fonts.h"
+#include "app/bundled_fonts.h"
 #include "failure.h"
 #include "main_window/main_window.h"
 #include "splash_window/splash_window.h"

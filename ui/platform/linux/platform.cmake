@@ -7,6 +7,6 @@ set(DICEWRIGHT_PLATFORM_DIR ${CMAKE_CURRENT_LIST_DIR})
 
 function(dicewright_platform_parts ui program)
     set(here ${DICEWRIGHT_PLATFORM_DIR})
-    target_sources(${ui} PRIVATE ${here}/announcement_linux.cpp ${here}/fonts_linux.cpp
+    target_sources(${ui} PRIVATE ${here}/announcement_linux.cpp ${here}/bundled_fonts_linux.cpp
         ${here}/regional_formats_linux.cpp)
 endfunction()

@@ -9,7 +9,7 @@ set(DICEWRIGHT_PLATFORM_DIR ${CMAKE_CURRENT_LIST_DIR})
 
 function(dicewright_platform_parts ui program)
     set(here ${DICEWRIGHT_PLATFORM_DIR})
-    target_sources(${ui} PRIVATE ${here}/announcement_windows.cpp ${here}/fonts_windows.cpp
+    target_sources(${ui} PRIVATE ${here}/announcement_windows.cpp ${here}/bundled_fonts_windows.cpp
         ${here}/regional_formats_windows.cpp)
     set(faces)
     foreach(face LiberationSansNarrow-Regular LiberationSansNarrow-Bold)

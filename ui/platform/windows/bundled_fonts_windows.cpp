@@ -1,7 +1,7 @@
 #include <QFontDatabase>
 #include <QStringList>
 
-#include "app/fonts.h"
+#include "app/bundled_fonts.h"
 
 namespace dicewright {
 

@@ -1,4 +1,4 @@
-#include "app/fonts.h"
+#include "app/bundled_fonts.h"
 
 namespace dicewright {
 
