@@ -18,7 +18,9 @@ const TYPES = {
 // sent has the name and size of each file it sent (as sent, compressed or not). With
 // `compress`, a file's .gz copy goes to a browser that takes gzip, as servers that serve
 // precompressed files do. A file named in `missing` is not found, as on a site copied in part.
-function serve(root, { compress = false, missing = null } = {}) {
+// `onSent` is told the path of each file once it is sent, for a deploy in the middle of a visit.
+// close() stops the server at once, as a network gone: the browser's open connections too.
+function serve(root, { compress = false, missing = null, onSent = () => {} } = {}) {
   const requests = [];
   const sent = [];
   const server = http.createServer((request, response) => {
@@ -41,6 +43,7 @@ function serve(root, { compress = false, missing = null } = {}) {
     });
     response.end(body);
     sent.push({ name: url.pathname, bytes: body.length });
+    onSent(url.pathname);
   });
   return new Promise((resolve) => {
     server.listen(0, '127.0.0.1', () => {
@@ -48,7 +51,10 @@ function serve(root, { compress = false, missing = null } = {}) {
         origin: `http://127.0.0.1:${server.address().port}`,
         requests,
         sent,
-        close: () => new Promise((done) => server.close(done)),
+        close: () => new Promise((done) => {
+          server.close(done);
+          server.closeAllConnections();
+        }),
       });
     });
   });
@@ -83,7 +89,7 @@ async function waitFor(what, probe, seconds = 60) {
 }
 
 // The page's state: loading, splash, running, ended or failed.
-const state = (page) => page.evaluate(() => document.body.dataset.state);
+const state = (page) => page.evaluate(() => document.body?.dataset.state);
 // What the page last gave screen readers to speak at once.
 const announced = (page) => page.evaluate(() => document.getElementById('announcement').textContent);
 

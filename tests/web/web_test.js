@@ -4,6 +4,7 @@
 // keyboards), in every language it speaks, offline, across an update, with its module missing and
 // with storage refused. Nothing may break the page's security policy.
 //   web_test.js SITE_DIR WORK_DIR
+const crypto = require('crypto');
 const fs = require('fs');
 const os = require('os');
 const path = require('path');
@@ -289,12 +290,124 @@ async function phones(origin) {
   }
 }
 
-// Offline from the second visit on; storage refused says so and runs on; a missing module is
-// said within seconds; a new release comes whole by the next start.
-async function offlineAndFailures() {
+// A new release of the site in `copy`: its style changed (a comment naming `release`), and a
+// worker of its own that names the release and the style's new digest, as the build writes them.
+function deploy(copy, release) {
+  const style = path.join(copy, 'style.css');
+  fs.appendFileSync(style, `/* ${release} */\n`);
+  const integrity = `sha256-${crypto.createHash('sha256').update(fs.readFileSync(style)).digest('base64')}`;
+  const worker = path.join(copy, 'service-worker.js');
+  fs.writeFileSync(worker, fs.readFileSync(worker, 'utf8')
+    .replace(/const RELEASE = '([^']*)'/, `const RELEASE = '$1-${release}'`)
+    .replace(/("style\.css": )"[^"]*"/, `$1"${integrity}"`));
+}
+
+// What becomes of the copy kept for offline use across an update that goes wrong, or right. Each
+// row keeps a release in English in a browser profile of its own, updates it in the row's
+// language (the browser's language changed, and it started again) as the row's server allows,
+// then starts the program with the server stopped, as with the network gone: a worker's fetches
+// do not follow a page's offline mode.
+//   [what happens, language of the update, a new release, what goes wrong on the server]
+const UPDATES = [
+  ['a language change with one of its files missing', 'de', false, 'missing'],
+  ['a language change with storage full', 'de', false, 'full'],
+  ['a new release deployed again while its worker fills', 'en', true, 'redeploy'],
+  ['a new release with storage full', 'en', true, 'full'],
+  ['a language change kept whole', 'de', false, null],
+  ['a new release kept whole', 'en', true, null],
+];
+async function update([what, language, release, change]) {
+  const whole = !change;
   const copy = fs.mkdtempSync(path.join(os.tmpdir(), 'dicewright-site-'));
+  const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'dicewright-profile-'));
   fs.cpSync(site, copy, { recursive: true });
-  const server = await serve(copy);
+  let redeploy = false;
+  const server = await serve(copy, {
+    onSent: (file) => {
+      if (redeploy && file === '/service-worker.js') {
+        redeploy = false;
+        fs.appendFileSync(path.join(copy, 'style.css'), '/* deployed again */\n');
+      }
+    },
+  });
+  const inLanguage = (tag) => launch([`--user-data-dir=${profile}`, `--lang=${tag}`, `--accept-lang=${tag}`]);
+  let browser = await inLanguage('en');
+  try {
+    let page = await open(browser, server.origin);
+    await startMain(page);
+    await waitFor('the English copy kept', () => page.evaluate(async () =>
+      (await navigator.serviceWorker.getRegistration())?.active?.state === 'activated'), 60);
+    await browser.close();
+
+    if (release) deploy(copy, 'next');
+    if (change === 'missing') fs.rmSync(path.join(copy, `manifest-${language}.webmanifest`));
+    redeploy = change === 'redeploy';
+    browser = await inLanguage(language);
+    page = await browser.newPage();
+    const cdp = await page.target().createCDPSession();
+    if (change === 'full') {
+      // Room for the new worker's script, none for the files it keeps.
+      const { usage } = await cdp.send('Storage.getUsageAndQuota', { origin: server.origin });
+      await cdp.send('Storage.overrideQuotaForOrigin', { origin: server.origin, quotaSize: usage + 32 * 1024 });
+    }
+    const versions = new Map();
+    cdp.on('ServiceWorker.workerVersionUpdated', ({ versions: updated }) => {
+      for (const version of updated) versions.set(version.versionId, version.status);
+    });
+    await cdp.send('ServiceWorker.enable');
+    await page.goto(`${server.origin}/`);
+    await waitFor('the splash', async () => (await state(page)) === 'splash', 30);
+    await startMain(page);
+    // The new worker keeps its files and waits for the old one's pages to close, or gives up.
+    await waitFor('the update kept or given up', () => [...versions.values()].some((status) =>
+      status === 'installed' || status === 'redundant'), 60);
+    const kept = [...versions.values()].includes('installed');
+    const mixed = await page.evaluate(async () => (await (await fetch('style.css')).text()).includes('next'));
+    // The page says when its own language is not kept: an English copy keeps no German one.
+    const told = whole || language === 'en' ? 'ready' : 'unavailable';
+    const said = await waitFor('the page to tell', () => page.evaluate((wanted) =>
+      document.body.dataset.offline === wanted && document.getElementById('offline').hidden === (wanted === 'ready'),
+    told), 10).then(() => true, () => false);
+    await browser.close();
+    await server.close();
+
+    const starts = whole ? language : 'en';
+    browser = await inLanguage(starts);
+    page = await browser.newPage();
+    await page.goto(`${server.origin}/`).catch(() => {});
+    await waitFor('the splash offline', async () => (await state(page)) === 'splash', 30);
+    await startMain(page);
+    await page.click('#optStep12');
+    await page.click('#Command1');
+    // Once a copy takes over, the others go.
+    const copies = () => page.evaluate(async (tag) => ({
+      lang: document.documentElement.lang, total: document.getElementById('lblTotal').textContent,
+      copies: (await caches.keys()).length, texts: Boolean(await caches.match(`texts-${tag}.json`)),
+      newRelease: (await (await fetch('style.css')).text()).includes('next'),
+    }), starts);
+    const shown = await waitFor('one copy left', async () => {
+      const found = await copies();
+      return found.copies === 1 && found;
+    }, 10).catch(copies);
+    check(`${what}: ${whole ? 'kept' : 'not kept'} (${kept}), the visit ran the old release whole ` +
+      `(${!mixed}) and told "${told}" (${said}); with the server stopped the ${starts} copy of the ` +
+      `${whole && release ? 'new' : 'old'} release starts and rolls (${JSON.stringify(shown)})`,
+    kept === whole && !mixed && said && shown.lang === starts && /^\d+$|^Rule of One$/.test(shown.total) &&
+      shown.newRelease === (whole && release) && shown.copies === 1 && shown.texts);
+  } catch (error) {
+    check(`${what}: ${error.message}`, false);
+  } finally {
+    await browser.close().catch(() => {});
+    await server.close();
+    fs.rmSync(copy, { recursive: true, force: true });
+    fs.rmSync(profile, { recursive: true, force: true });
+  }
+}
+
+// Offline from the second visit on; storage refused says so and runs on; a missing module is
+// said within seconds.
+async function offlineAndFailures() {
+  const server = await serve(site);
   const browser = await launch();
   let page = await open(browser, server.origin);
   await startMain(page);
@@ -315,30 +428,6 @@ async function offlineAndFailures() {
   await page.click('#optStep12');
   await page.click('#Command1');
   check('offline, the program starts and rolls', /^\d+$|^Rule of One$/.test(await text(page, 'lblTotal')));
-  await page.close();
-
-  // A new release: its worker is fetched on the next visit, and the start after it is all new.
-  const styleOf = (p) => p.evaluate(() => fetch('style.css').then((r) => r.text()));
-  const release = fs.readFileSync(path.join(copy, 'service-worker.js'), 'utf8');
-  fs.appendFileSync(path.join(copy, 'style.css'), '/* the next release */\n');
-  fs.writeFileSync(path.join(copy, 'service-worker.js'), release.replace(/const CACHE = '([^']*)'/, "const CACHE = '$1-next'"));
-  page = await open(browser, server.origin);
-  check('the visit that finds a new release runs the old one whole', !(await styleOf(page)).includes('the next release'));
-  await waitFor('the new release kept whole', () => page.evaluate(async () =>
-    Boolean((await navigator.serviceWorker.getRegistration()).waiting)), 60);
-  // Once no page runs the old release, the new one takes over.
-  const watcher = await (await browser.newPage()).target().createCDPSession();
-  const versions = new Map();
-  watcher.on('ServiceWorker.workerVersionUpdated', ({ versions: updated }) => {
-    for (const version of updated) versions.set(version.versionId, version.status);
-  });
-  await watcher.send('ServiceWorker.enable');
-  await page.close();
-  await waitFor('the new release active', () => [...versions.values()].every((status) =>
-    status === 'activated' || status === 'redundant') && [...versions.values()].includes('redundant'), 30);
-  page = await open(browser, server.origin);
-  check('the next start runs the new release', (await styleOf(page)).includes('the next release') &&
-    await page.evaluate(async () => (await caches.keys()).length === 1));
   await page.close();
 
   // Storage refused: no files kept, and the page says so while the program runs on.
@@ -368,7 +457,6 @@ async function offlineAndFailures() {
     (await text(page, 'status')).startsWith('Dicewright cannot start here'));
   await fresh.close();
   await broken.close();
-  fs.rmSync(copy, { recursive: true, force: true });
 }
 
 (async () => {
@@ -389,6 +477,7 @@ async function offlineAndFailures() {
   await phones(server.origin);
   await server.close();
   await offlineAndFailures();
+  for (const row of UPDATES) await update(row);
   finish();
 })().catch((error) => {
   console.error(error);
