@@ -23,10 +23,16 @@ stand_in apt-get 'case " $* " in *" source "*) echo "apt-get source" >>'"$calls"
 stand_in cmake 'step=configure; case "$1" in --build) step=build ;; --install) step=install ;; esac
 echo "cmake $step" >>'"$calls"'; [ "$step" != "${BREAK:-}" ]'
 
+# The scripts and the toolchain file in a copy of their own, which the checks may edit.
+copy=$work/repo
+mkdir -p "$copy"
+cp -r "$repo/tools" "$repo/cmake" "$copy/"
+toolchain=$copy/cmake/mingw-w64-x86_64.cmake
+
 # Runs the Qt build against the cache in $work/NAME; sets STATUS and PREFIX (its last line).
 build() {
     local output
-    output=$(DICEWRIGHT_CACHE=$work/$1 PATH="$work/bin:$PATH" "$repo/tools/build_windows_qt.sh" 2>"$work/$1.log")
+    output=$(DICEWRIGHT_CACHE=$work/$1 PATH="$work/bin:$PATH" "$copy/tools/build_windows_qt.sh" 2>"$work/$1.log")
     STATUS=$?
     PREFIX=$(tail -n 1 <<<"$output")
 }
@@ -40,6 +46,20 @@ check "its prefix is marked complete" test -f "$PREFIX/.complete"
 check "Qt was configured, built and installed" test "$(count 'cmake install')" = 1
 build whole
 check "the second run is served from the cache" test "$STATUS" = 0 -a "$(count 'cmake install')" = 1
+
+# The key is what changes the build: a reworded comment of the toolchain file is served from the
+# cache, a new toolchain version builds afresh.
+sed -i '1s/^#/# Reworded:/' "$toolchain"
+build whole
+check "a toolchain file with other comments is served from the cache" \
+    test "$STATUS" = 0 -a "$(count 'cmake install')" = 1
+sed -i 's/^set(DICEWRIGHT_TOOLCHAIN_VERSION \([0-9]*\))$/set(DICEWRIGHT_TOOLCHAIN_VERSION 1\1)/' "$toolchain"
+build whole
+check "a new toolchain version builds again" test "$STATUS" = 0 -a "$(count 'cmake install')" = 2
+sed -i '/^set(DICEWRIGHT_TOOLCHAIN_VERSION/d' "$toolchain"
+build whole
+check "a toolchain file without its version is refused" test "$STATUS" != 0
+cp "$repo/cmake/mingw-w64-x86_64.cmake" "$toolchain"
 
 # One broken step stops the build there, and nothing of it is kept.
 : >"$calls"
