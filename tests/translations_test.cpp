@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "failure.h"
+
 namespace {
 
 struct Message {
@@ -120,6 +122,19 @@ TEST_P(TranslationTest, TranslatesEveryTextWithItsPlaceholders) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TranslationTest, ::testing::ValuesIn(Translated()));
+
+// The web page words the engine's failures by the words of their table, which the desktop's
+// message box must say too: else the catalogues would have no translation for the page.
+TEST(FailureWords, AreTheDesktopsTexts) {
+    const Catalogue sources = Sources();
+    for (const dicewright::FailureWords& failure : dicewright::kFailureWords) {
+        const QString key = QString::fromUtf8(dicewright::kFailureContext.data(),
+                                              dicewright::kFailureContext.size()) +
+                            u'|' + QString::fromUtf8(failure.words.data(), failure.words.size()) +
+                            u'|';
+        EXPECT_TRUE(sources.contains(key)) << "no desktop text " << key.toStdString();
+    }
+}
 
 TEST(EnglishTranslation, GivesEveryCountedTextItsPluralForms) {
     const Catalogue english = Read(Catalogues("dicewright_en.ts"));

@@ -37,7 +37,7 @@ function(add_platform_tests)
         DICEWRIGHT_SOURCE_TEXTS="${fresh}"
         DICEWRIGHT_TRANSLATIONS_DIR="${PROJECT_SOURCE_DIR}/translations"
         DICEWRIGHT_LANGUAGES="${languages}")
-    target_link_libraries(translations_test PRIVATE dicewright_options Qt6::Core GTest::gtest_main)
+    target_link_libraries(translations_test PRIVATE dicewright_engine Qt6::Core GTest::gtest_main)
     add_gtest_suite(translations_test)
 
     # The cache of long builds, with stand-ins for the tools a Qt build runs.
