@@ -175,6 +175,11 @@
         <source>Explosion: %1% of rolls</source>
         <translation>Explosion: %1&#xa0;% der Würfe</translation>
     </message>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>How a screen reader hears a step&apos;s odds, one line after the other (&quot;Average total: 5.50; Rule of One: 1 in 36&quot;). Never a full stop: after a number it reads as an ordinal.</extracomment>
+        <translation>%1; %2</translation>
+    </message>
 </context>
 <context>
     <name>dicewright::Application</name>
@@ -506,14 +511,34 @@
         <translation>Schließen</translation>
     </message>
     <message>
-        <source>The highest %1 is %2.</source>
-        <extracomment>Said where a field cannot take what was typed. %1 is the field&apos;s name, %2 its highest value.</extracomment>
-        <translation>%1 ist höchstens %2.</translation>
-    </message>
-    <message>
         <source>%1 needs JavaScript.</source>
         <extracomment>Shown where the browser runs no scripts. %1 is the product&apos;s name.</extracomment>
         <translation>%1 braucht JavaScript.</translation>
+    </message>
+    <message>
+        <source>The highest difficulty is %1.</source>
+        <extracomment>Said where the difficulty field cannot take the number typed. %1 is its highest value, 99.</extracomment>
+        <translation>Der Mindestwurf ist höchstens %1.</translation>
+    </message>
+    <message>
+        <source>The highest bonus step is %1.</source>
+        <extracomment>Said where the bonus step field cannot take the number typed. %1 is its highest value, 40.</extracomment>
+        <translation>Die Bonusstufe ist höchstens %1.</translation>
+    </message>
+    <message>
+        <source>A number here never starts with 0; an empty field means none.</source>
+        <extracomment>Said where a number field was given a number that starts with 0, or 0 alone.</extracomment>
+        <translation>Eine Zahl beginnt hier nie mit 0; ein leeres Feld steht für keinen Wert.</translation>
+    </message>
+    <message>
+        <source>Only digits go in this field.</source>
+        <extracomment>Said where a number field was given something other than digits.</extracomment>
+        <translation>In dieses Feld gehören nur Ziffern.</translation>
+    </message>
+    <message>
+        <source>Share last roll</source>
+        <extracomment>The menu item that gives the last roll&apos;s line to the phone&apos;s own share sheet.</extracomment>
+        <translation>Letzten Wurf teilen</translation>
     </message>
 </context>
 </TS>

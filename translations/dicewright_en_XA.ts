@@ -175,6 +175,11 @@
             <source>Explosion: %1% of rolls</source>
             <translation>[Éxpļöšîöñ: %1% öf ŕöļļš ··········]</translation>
         </message>
+        <message>
+            <source>%1; %2</source>
+            <extracomment>How a screen reader hears a step's odds, one line after the other ("Average total: 5.50; Rule of One: 1 in 36"). Never a full stop: after a number it reads as an ordinal.</extracomment>
+            <translation>[%1; %2 ···]</translation>
+        </message>
     </context>
     <context>
         <name>dicewright::Application</name>
@@ -506,14 +511,34 @@
             <translation>[Çļöšé ··]</translation>
         </message>
         <message>
-            <source>The highest %1 is %2.</source>
-            <extracomment>Said where a field cannot take what was typed. %1 is the field's name, %2 its highest value.</extracomment>
-            <translation>[Ŧĥé ĥîĝĥéšŧ %1 îš %2. ·········]</translation>
-        </message>
-        <message>
             <source>%1 needs JavaScript.</source>
             <extracomment>Shown where the browser runs no scripts. %1 is the product's name.</extracomment>
             <translation>[%1 ñééďš ĴåvåŠçŕîpŧ. ········]</translation>
+        </message>
+        <message>
+            <source>The highest difficulty is %1.</source>
+            <extracomment>Said where the difficulty field cannot take the number typed. %1 is its highest value, 99.</extracomment>
+            <translation>[Ŧĥé ĥîĝĥéšŧ ďîffîçüļŧý îš %1. ············]</translation>
+        </message>
+        <message>
+            <source>The highest bonus step is %1.</source>
+            <extracomment>Said where the bonus step field cannot take the number typed. %1 is its highest value, 40.</extracomment>
+            <translation>[Ŧĥé ĥîĝĥéšŧ böñüš šŧép îš %1. ············]</translation>
+        </message>
+        <message>
+            <source>A number here never starts with 0; an empty field means none.</source>
+            <extracomment>Said where a number field was given a number that starts with 0, or 0 alone.</extracomment>
+            <translation>[Ä ñümbéŕ ĥéŕé ñévéŕ šŧåŕŧš ŵîŧĥ 0; åñ émpŧý fîéļď méåñš ñöñé. ·························]</translation>
+        </message>
+        <message>
+            <source>Only digits go in this field.</source>
+            <extracomment>Said where a number field was given something other than digits.</extracomment>
+            <translation>[Öñļý ďîĝîŧš ĝö îñ ŧĥîš fîéļď. ············]</translation>
+        </message>
+        <message>
+            <source>Share last roll</source>
+            <extracomment>The menu item that gives the last roll's line to the phone's own share sheet.</extracomment>
+            <translation>[Šĥåŕé ļåšŧ ŕöļļ ······]</translation>
         </message>
     </context>
 </TS>

@@ -175,6 +175,11 @@
         <source>Explosion: %1% of rolls</source>
         <translation>Esplosione: %1% dei tiri</translation>
     </message>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>How a screen reader hears a step&apos;s odds, one line after the other (&quot;Average total: 5.50; Rule of One: 1 in 36&quot;). Never a full stop: after a number it reads as an ordinal.</extracomment>
+        <translation>%1; %2</translation>
+    </message>
 </context>
 <context>
     <name>dicewright::Application</name>
@@ -506,14 +511,34 @@
         <translation>Chiudi</translation>
     </message>
     <message>
-        <source>The highest %1 is %2.</source>
-        <extracomment>Said where a field cannot take what was typed. %1 is the field&apos;s name, %2 its highest value.</extracomment>
-        <translation>%1: al massimo %2.</translation>
-    </message>
-    <message>
         <source>%1 needs JavaScript.</source>
         <extracomment>Shown where the browser runs no scripts. %1 is the product&apos;s name.</extracomment>
         <translation>%1 richiede JavaScript.</translation>
+    </message>
+    <message>
+        <source>The highest difficulty is %1.</source>
+        <extracomment>Said where the difficulty field cannot take the number typed. %1 is its highest value, 99.</extracomment>
+        <translation>La difficoltà è al massimo %1.</translation>
+    </message>
+    <message>
+        <source>The highest bonus step is %1.</source>
+        <extracomment>Said where the bonus step field cannot take the number typed. %1 is its highest value, 40.</extracomment>
+        <translation>Il grado bonus è al massimo %1.</translation>
+    </message>
+    <message>
+        <source>A number here never starts with 0; an empty field means none.</source>
+        <extracomment>Said where a number field was given a number that starts with 0, or 0 alone.</extracomment>
+        <translation>Qui un numero non inizia mai con 0; un campo vuoto significa nessun valore.</translation>
+    </message>
+    <message>
+        <source>Only digits go in this field.</source>
+        <extracomment>Said where a number field was given something other than digits.</extracomment>
+        <translation>In questo campo vanno solo cifre.</translation>
+    </message>
+    <message>
+        <source>Share last roll</source>
+        <extracomment>The menu item that gives the last roll&apos;s line to the phone&apos;s own share sheet.</extracomment>
+        <translation>Condividi l’ultimo tiro</translation>
     </message>
 </context>
 </TS>

@@ -179,6 +179,11 @@
         <source>Explosion: %1% of rolls</source>
         <translation>Взрыв: %1&#xa0;% бросков</translation>
     </message>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>How a screen reader hears a step&apos;s odds, one line after the other (&quot;Average total: 5.50; Rule of One: 1 in 36&quot;). Never a full stop: after a number it reads as an ordinal.</extracomment>
+        <translation>%1; %2</translation>
+    </message>
 </context>
 <context>
     <name>dicewright::Application</name>
@@ -512,14 +517,34 @@
         <translation>Закрыть</translation>
     </message>
     <message>
-        <source>The highest %1 is %2.</source>
-        <extracomment>Said where a field cannot take what was typed. %1 is the field&apos;s name, %2 its highest value.</extracomment>
-        <translation>%1: не больше %2.</translation>
-    </message>
-    <message>
         <source>%1 needs JavaScript.</source>
         <extracomment>Shown where the browser runs no scripts. %1 is the product&apos;s name.</extracomment>
         <translation>Для работы %1 нужен JavaScript.</translation>
+    </message>
+    <message>
+        <source>The highest difficulty is %1.</source>
+        <extracomment>Said where the difficulty field cannot take the number typed. %1 is its highest value, 99.</extracomment>
+        <translation>Сложность — не больше %1.</translation>
+    </message>
+    <message>
+        <source>The highest bonus step is %1.</source>
+        <extracomment>Said where the bonus step field cannot take the number typed. %1 is its highest value, 40.</extracomment>
+        <translation>Бонусная ступень — не больше %1.</translation>
+    </message>
+    <message>
+        <source>A number here never starts with 0; an empty field means none.</source>
+        <extracomment>Said where a number field was given a number that starts with 0, or 0 alone.</extracomment>
+        <translation>Число здесь не может начинаться с 0; пустое поле означает отсутствие значения.</translation>
+    </message>
+    <message>
+        <source>Only digits go in this field.</source>
+        <extracomment>Said where a number field was given something other than digits.</extracomment>
+        <translation>В это поле можно вводить только цифры.</translation>
+    </message>
+    <message>
+        <source>Share last roll</source>
+        <extracomment>The menu item that gives the last roll&apos;s line to the phone&apos;s own share sheet.</extracomment>
+        <translation>Поделиться последним броском</translation>
     </message>
 </context>
 </TS>

@@ -90,8 +90,16 @@ async function waitFor(what, probe, seconds = 60) {
 
 // The page's state: loading, splash, running, ended or failed.
 const state = (page) => page.evaluate(() => document.body?.dataset.state);
-// What the page last gave screen readers to speak at once.
-const announced = (page) => page.evaluate(() => document.getElementById('announcement').textContent);
+// What the page has given screen readers to speak at once since it was opened (by open() in
+// web_test.js), each text the announcement region was given, in order.
+const listen = (page) => page.evaluate(() => {
+  const region = document.getElementById('announcement');
+  window.dicewrightSaid = [];
+  new MutationObserver(() => {
+    if (region.textContent) window.dicewrightSaid.push(region.textContent);
+  }).observe(region, { childList: true, characterData: true, subtree: true });
+});
+const announced = (page) => page.evaluate(() => window.dicewrightSaid);
 
 // A test's PASS and FAIL lines; finish() prints their count and ends the process, failing if any
 // check failed.
@@ -138,7 +146,7 @@ async function activate(cdp, node) {
   await cdp.send('Runtime.callFunctionOn', { objectId: object.objectId, functionDeclaration: 'function () { this.click(); }' });
 }
 
-module.exports = { serve, launch, waitFor, state, announced, checks, readTree, find, activate };
+module.exports = { serve, launch, waitFor, state, listen, announced, checks, readTree, find, activate };
 
 // The bytes a first visit fetches from `server` (as serve gives it) with an empty cache: what
 // the server sends until the program is ready for its first roll and its files are kept for

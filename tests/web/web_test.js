@@ -9,7 +9,7 @@ const fs = require('fs');
 const os = require('os');
 const path = require('path');
 const {
-  serve, launch, waitFor, state, announced, checks, readTree, find, firstVisitBytes,
+  serve, launch, waitFor, state, listen, announced, checks, readTree, find, firstVisitBytes,
 } = require('./browser.js');
 
 const [site, work] = process.argv.slice(2);
@@ -20,9 +20,11 @@ fs.mkdirSync(work, { recursive: true });
 const { check, finish } = checks();
 
 // A page of `browser` at the site, waiting at the splash window; policy violations and script
-// errors are collected on page.problems.
-async function open(browser, origin, { viewport = { width: 1024, height: 768 } } = {}) {
+// errors are collected on page.problems, what it announces by announced(). `before` runs in the
+// page before its own scripts, as a browser's own features are there.
+async function open(browser, origin, { viewport = { width: 1024, height: 768 }, before } = {}) {
   const page = await browser.newPage();
+  if (before) await page.evaluateOnNewDocument(before);
   page.problems = [];
   page.on('pageerror', (error) => page.problems.push(error.message));
   page.on('console', (message) => {
@@ -31,7 +33,27 @@ async function open(browser, origin, { viewport = { width: 1024, height: 768 } }
   await page.setViewport(viewport);
   await page.goto(`${origin}/`);
   await waitFor('the splash window', async () => (await state(page)) === 'splash', 30);
+  await listen(page);
   return page;
+}
+
+// The page's live regions, by the id of each one's root element: a screen reader speaks any
+// change in them.
+async function liveRegions(cdp) {
+  const roots = new Set();
+  for (const { node, backend } of await readTree(cdp)) {
+    const live = (node.properties || []).find((p) => p.name === 'live')?.value?.value;
+    if (!live || live === 'off') continue;
+    const root = (node.properties.find((p) => p.name === 'root')?.value?.relatedNodes || [])[0];
+    roots.add(root?.backendDOMNodeId ?? backend);
+  }
+  const ids = [];
+  for (const backendNodeId of roots) {
+    const { node } = await cdp.send('DOM.describeNode', { backendNodeId });
+    const attributes = node.attributes || [];
+    ids.push(attributes[attributes.indexOf('id') + 1] || node.nodeName);
+  }
+  return ids.sort();
 }
 
 async function startMain(page) {
@@ -110,10 +132,26 @@ async function mainWindow(browser, origin) {
       ` chooses ${option} (${await checked(page)}) showing "${dice}"`,
     await checked(page) === option && await text(page, 'lblStepDice') === dice);
   }
-  await press(page, 'Enter');
-  const total = await text(page, 'lblTotal');
-  check(`Enter rolls step 8 (${total})`, /^\d+$|^Rule of One$/.test(total));
-  await waitFor('the spoken total', async () => (await announced(page)) === total, 5);
+  // Each press is said once, its total alone, however it was pressed: a press said twice, or
+  // another press's words, shows in the list of what was said.
+  const presses = [
+    ['Enter on a step', () => press(page, 'Enter')],
+    ['a click on ROLL', () => page.click('#Command1')],
+    ['Space on ROLL', async () => { await page.focus('#Command1'); await press(page, 'Space'); }],
+    ['Enter on ROLL', () => press(page, 'Enter')],
+  ];
+  const saidBefore = (await announced(page)).length;
+  const totals = [];
+  for (const [how, pressIt] of presses) {
+    const from = (await announced(page)).length;
+    await pressIt();
+    await waitFor(`the total of ${how} spoken`, async () => (await announced(page)).length > from, 5);
+    totals.push(await text(page, 'lblTotal'));
+  }
+  const said = (await announced(page)).slice(saidBefore);
+  check(`each press says its total once (${JSON.stringify(said)})`, totals.every((total) =>
+    /^\d+$|^Rule of One$/.test(total)) && JSON.stringify(said) === JSON.stringify(totals));
+  await page.focus('#optStep8');
   check('the roll does not change the step or its dice', await checked(page) === 'optStep8' &&
     await text(page, 'lblStepDice') === '2D6');
 
@@ -138,25 +176,46 @@ async function mainWindow(browser, origin) {
     const value = await typeInto(field, typed);
     check(`${name}: ${field} shows "${value}"`, value === shown);
   }
-  await typeInto('txtBonusStep', ['45']);
-  check('a number past the greatest says why', await text(page, 'lblFieldNote') ===
-    'The highest BONUS STEP is 40.');
+  // A text the rule refuses says why, once while it stands, by the field's full name.
+  const refusals = [
+    ['txtDifficulty', ['1', '0', '0'], 'The highest difficulty is 99.'],
+    ['txtBonusStep', ['45'], 'The highest bonus step is 40.'],
+    ['txtBonusStep', ['4', '5', '6'], 'The highest bonus step is 40.'],
+    ['txtDifficulty', ['0'], 'A number here never starts with 0; an empty field means none.'],
+    ['txtDifficulty', ['12abc'], 'Only digits go in this field.'],
+  ];
+  for (const [field, typed, why] of refusals) {
+    const from = (await announced(page)).length;
+    await typeInto(field, typed);
+    const note = await text(page, 'lblFieldNote');
+    await waitFor(`"${why}" spoken`, async () => (await announced(page)).slice(from).includes(why), 5);
+    const spoken = (await announced(page)).slice(from).filter((words) => words === why).length;
+    check(`${typed.join(', ')} in ${field} says "${note}" ${spoken} time(s)`, note === why && spoken === 1);
+  }
   for (const [field, typed] of [['txtBonusStep', '4'], ['txtDifficulty', '9']]) {
     await typeInto(field, [typed]);
   }
   check('a number taken clears the note', await text(page, 'lblFieldNote') === '');
+  const last = async () => (await announced(page)).at(-1);
   await waitFor('the chance spoken once typing settles',
-    async () => /^Chance of success: [\d.]+% \(without the bonus: [\d.]+%\)$/.test(await announced(page)), 5);
+    async () => /^Chance of success: [\d.]+% \(without the bonus: [\d.]+%\)$/.test(await last()), 5);
+  const beforeRoll = (await announced(page)).length;
   await press(page, 'Enter');
   const verdict = await text(page, 'lblVerdict');
   check(`Enter in a field rolls against the difficulty (${verdict})`, /^(Success|Failure)/.test(verdict));
-  await waitFor('the total spoken with its verdict', async () => (await announced(page)) ===
+  await waitFor('the total spoken with its verdict', async () => (await last()) ===
     `${await text(page, 'lblTotal')}. ${verdict}`, 5);
+  check('the total and its verdict are said once', (await announced(page)).length === beforeRoll + 1);
 
   // The menu and its keys.
   await page.click('#Label1', { button: 'right' });
   check('a right click opens the menu', await page.$eval('#mnuContext', (menu) => !menu.hidden) &&
     await focused(page) === 'actRollLog');
+  const items = (await readTree(cdp)).filter((node) => node.role.startsWith('menuitem'))
+    .map(({ name, node }) => `${name} (${(node.properties || []).find((p) => p.name === 'keyshortcuts')?.value?.value})`);
+  check(`the menu's items are named by their words, their keys apart; no share sheet, no item for it (${items})`,
+    JSON.stringify(items) === JSON.stringify(['Roll log (Control+L)', 'Copy last roll (Control+C)',
+      'Test against a difficulty (Alt+T)']));
   await press(page, 'ArrowDown');
   check('the arrows move through it', await focused(page) === 'actCopyLastRoll');
   await press(page, 'Escape');
@@ -168,6 +227,8 @@ async function mainWindow(browser, origin) {
 
   // The roll log: thousands of rolls, only those in view drawn, each row's place told.
   await page.evaluate(() => { for (let i = 0; i < 3000; ++i) document.getElementById('Command1').click(); });
+  // Those, each press of the table above and the roll against the difficulty.
+  const rolls = 3000 + presses.length + 1;
   await press(page, 'l', 'Control');
   const log = await page.evaluate(() => ({
     open: document.getElementById('frmRollLog').open, focus: document.activeElement.id,
@@ -177,14 +238,14 @@ async function mainWindow(browser, origin) {
       .map((row) => Number(row.getAttribute('aria-rowindex'))).sort((a, b) => a - b)[0].toString(),
   }));
   check(`Ctrl+L opens the log on its newest roll (${JSON.stringify(log)})`, log.open &&
-    log.focus === 'roll-0' && log.count === '3002' && log.drawn < 60 && log.first === '1');
+    log.focus === 'roll-0' && log.count === String(rolls) && log.drawn < 60 && log.first === '1');
   const place = () => page.evaluate(() => document.activeElement.parentElement.getAttribute('aria-rowindex'));
   await press(page, 'End');
-  check(`End reaches the oldest roll (${await place()})`, await place() === '3002');
+  check(`End reaches the oldest roll (${await place()})`, await place() === String(rolls));
   await press(page, 'PageUp');
   await press(page, 'ArrowDown');
   const moved = Number(await place());
-  check(`PageUp and the arrows move through the rows (${moved})`, moved > 2980 && moved < 3002);
+  check(`PageUp and the arrows move through the rows (${moved})`, moved > rolls - 22 && moved < rolls);
   const tree = await readTree(cdp);
   check('a screen reader meets a modal dialog "Roll log" with its grid',
     find(tree, 'dialog', 'Roll log') && find(tree, 'grid', 'Rolls, newest first'));
@@ -199,12 +260,37 @@ async function mainWindow(browser, origin) {
   check('the steps are one radio group "Steps" of 40', group && radios.length === 40 &&
     radios[0].name === 'STEP 1' && radios[7].checked === 'true');
   check('ROLL and EXIT are buttons', find(main, 'button', 'ROLL') && find(main, 'button', 'EXIT'));
-  check('the fields are named by their captions', find(main, 'textbox', 'DIFFICULTY') &&
-    find(main, 'textbox', 'BONUS STEP'));
+  check('the fields are named by their full words', find(main, 'textbox', 'Difficulty') &&
+    find(main, 'textbox', 'Bonus step'));
+  const live = await liveRegions(cdp);
+  check(`the announcement is the page's one live region (${live})`,
+    JSON.stringify(live) === '["announcement"]');
   await page.click('#cmdExit');
   check('EXIT ends the program and offers to start it again', await state(page) === 'ended' &&
     await text(page, 'again') === 'Start Dicewright again');
   check('the main window breaks no policy and raises no error', page.problems.length === 0);
+  await page.close();
+}
+
+// A phone's share sheet: the menu offers it and gives it the line Copy gives.
+async function shareSheet(browser, origin) {
+  const page = await open(browser, origin, {
+    viewport: { width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true },
+    before: () => {
+      navigator.share = (data) => { window.shared = data; return Promise.resolve(); };
+    },
+  });
+  await startMain(page);
+  await page.tap('#optStep8');
+  await page.tap('#Command1');
+  await page.click('#Label1', { button: 'right' });
+  await page.tap('#actShareLastRoll');
+  const shared = await waitFor('the share sheet', () => page.evaluate(() => window.shared), 5);
+  await page.focus('#Command1');
+  await press(page, 'c', 'Control');
+  const copied = await page.evaluate(() => document.body.dataset.copied);
+  check(`Share last roll shares what Copy copies (${JSON.stringify(shared)})`,
+    /^Step 8 \(2D6\): /.test(copied) && JSON.stringify(shared) === JSON.stringify({ text: copied }));
   await page.close();
 }
 
@@ -216,27 +302,35 @@ async function languages(origin) {
   const spoken = html.match(/data-languages="([^"]*)"/)[1].split(' ');
   check(`a browser without scripts is told so in ${spoken.join(', ')}`,
     spoken.every((language) => noScripts.includes(`<p lang="${language}">`)));
+  // The bonus step's field is named by its full word, whatever short form its caption shows.
   const cases = [
-    ['de', 'STUFE 1', 'WURF', '2W6', 'Würfelprogramm für stufenbasierte Pen-and-Paper-Rollenspiele'],
-    ['fr', 'ÉCHELON 1', 'JETER', '2D6', null],
-    ['pl', 'STOPIEŃ 1', 'RZUĆ', '2K6', null],
-    ['ru', 'СТУПЕНЬ 1', 'БРОСЬ', '2К6', null],
-    ['pt', 'NÍVEL 1', 'ROLAR', '2D6', null, 'pt-PT'],
+    ['de', 'STUFE 1', 'WURF', '2W6', 'Bonusstufe', 'Würfelprogramm für stufenbasierte Pen-and-Paper-Rollenspiele'],
+    ['fr', 'ÉCHELON 1', 'JETER', '2D6', 'Échelon bonus', null],
+    ['pl', 'STOPIEŃ 1', 'RZUĆ', '2K6', 'Stopień premiowy', null],
+    ['ru', 'СТУПЕНЬ 1', 'БРОСЬ', '2К6', 'Бонусная ступень', null],
+    ['pt', 'NÍVEL 1', 'ROLAR', '2D6', 'Nível bônus', null, 'pt-PT'],
   ];
-  for (const [language, step, roll, dice, description, tag = language] of cases) {
+  for (const [language, step, roll, dice, bonus, description, tag = language] of cases) {
     const browser = await launch([`--lang=${tag}`, `--accept-lang=${tag}`]);
     const page = await open(browser, origin);
     await startMain(page);
     await page.click('#optStep8');
+    await page.$eval('#actDifficulty', (item) => item.click());
+    const tree = await readTree(await page.target().createCDPSession());
+    const fields = tree.filter((node) => node.role === 'textbox').map((node) => node.name);
+    // Spoken joins never put a full stop between a number and a capitalised word, which a
+    // German or Polish reader hears as an ordinal.
+    const ordinals = tree.filter((node) => node.role === 'radio' && /\p{Nd}\.\s+\p{Lu}/u.test(node.description))
+      .map((node) => node.description);
     const shown = await page.evaluate(() => ({
       lang: document.documentElement.lang, manifest: document.querySelector('link[rel="manifest"]').getAttribute('href'),
       step: document.querySelector('label.step span').textContent, roll: document.getElementById('Command1').textContent,
       dice: document.getElementById('lblStepDice').textContent,
       description: document.querySelector('meta[name="description"]').content,
     }));
-    check(`${language}: ${JSON.stringify(shown)}`, shown.lang === language &&
+    check(`${language}: ${JSON.stringify({ ...shown, fields, ordinals })}`, shown.lang === language &&
       shown.manifest === `manifest-${language}.webmanifest` && shown.step === step &&
-      shown.roll === roll && shown.dice === dice &&
+      shown.roll === roll && shown.dice === dice && fields[1] === bonus && ordinals.length === 0 &&
       (!description || shown.description === description));
     await browser.close();
   }
@@ -470,6 +564,7 @@ async function offlineAndFailures() {
       'for offline use)', visit.bytes <= 300 * 1024);
     await splashWindow(browser, server.origin);
     await mainWindow(browser, server.origin);
+    await shareSheet(browser, server.origin);
   } finally {
     await browser.close();
   }

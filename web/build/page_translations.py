@@ -120,7 +120,9 @@ def main(out_dir, manifest, index_html, scripts, *catalogues):
     with open(index_html, encoding="utf-8") as file:
         page = file.read()
     shown = set(re.findall(r'data-text="([^"|]*)\|([^"]*)"', page))
-    asked = sorted(set(text for script in scripts.split(";") for text in asked_for(script)))
+    # A text asked for both with and without a disambiguation sorts by an empty one.
+    asked = sorted(set(text for script in scripts.split(";") for text in asked_for(script)),
+                   key=lambda text: tuple(part or "" for part in text))
     product = english["name"]
     no_scripts = []
     for catalogue in catalogues:

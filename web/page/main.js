@@ -116,9 +116,19 @@ async function start() {
     onError: (error) => end(error),
     onRoll: () => {
       $('actCopyLastRoll').disabled = false;
+      if ($('actShareLastRoll')) $('actShareLastRoll').disabled = false;
       log.refresh();
     },
   });
+  // A phone's own share sheet takes the line Copy gives; where the browser has none, the item
+  // is not there at all.
+  if (typeof navigator.share === 'function') {
+    $('actShareLastRoll').addEventListener('click', () => {
+      if (main.lastRoll) navigator.share({ text: chatLine(engine, main.lastRoll) }).catch(() => {});
+    });
+  } else {
+    $('actShareLastRoll').remove();
+  }
   const menu = new Menu($('mnuContext'), $('Dicewright'));
   const copyLast = () => main.lastRoll && copy(chatLine(engine, main.lastRoll));
   $('actRollLog').addEventListener('click', () => log.open());
@@ -153,6 +163,7 @@ async function start() {
     keepForOffline(() => {
       document.body.dataset.offline = 'unavailable';
       $('offline').hidden = false;
+      announce($('offline-text').textContent);
     });
   };
   startSplash(() => {

@@ -16,21 +16,27 @@ export class MainWindow {
     this.onError = onError;
     this.lastRoll = null;
     this.createSteps();
+    // As on the desktop, a display is read as its text and described by its purpose.
     $('lblStepDice').textContent = diceText(RULES.startDiceLabel);
-    $('lblStepDice').setAttribute('aria-label', qsTranslate('dicewright::MainWindow',
+    $('lblStepDice').setAttribute('aria-description', qsTranslate('dicewright::MainWindow',
       'Dice of the chosen step'));
-    $('lblTotal').setAttribute('aria-label', qsTranslate('dicewright::TotalDisplay',
+    $('lblTotal').setAttribute('aria-description', qsTranslate('dicewright::TotalDisplay',
       'Total of the last roll'));
     $('Command1').setAttribute('aria-description', qsTranslate('dicewright::MainWindow',
       'Roll the dice of the chosen step'));
     $('cmdExit').setAttribute('aria-description', qsTranslate('dicewright::MainWindow',
       'End the program'));
+    // Each field by its full word, whatever short form its caption shows.
+    $('txtDifficulty').setAttribute('aria-label', qsTranslate('dicewright::DifficultyControls',
+      'Difficulty'));
+    $('txtBonusStep').setAttribute('aria-label', qsTranslate('dicewright::DifficultyControls',
+      'Bonus step'));
     $('txtDifficulty').setAttribute('aria-description', qsTranslate(
       'dicewright::DifficultyControls', 'What the total must reach, 1 to 99; empty or 0 for none'));
     $('txtBonusStep').setAttribute('aria-description', qsTranslate('dicewright::DifficultyControls',
       'A step whose dice are thrown with the chosen step\'s, 1 to 40; empty or 0 for none'));
-    $('lblChance').textContent = '';
-    $('lblChance').setAttribute('aria-label', noChanceYet());
+    this.chance = null;
+    this.showChance(false);
     $('Command1').addEventListener('click', () => this.roll());
     $('grpSteps').addEventListener('change', () => this.stepChosen());
     for (const field of [$('txtDifficulty'), $('txtBonusStep')]) {
@@ -53,7 +59,11 @@ export class MainWindow {
       radio.id = step === 25 ? 'optstep25' : `optStep${step}`;
       const odds = oddsText(this.engine, step);
       option.title = odds;
-      radio.setAttribute('aria-description', odds.split('\n').slice(1).join('. '));
+      // Its lines one after another, never a full stop after a number, which a German or Polish
+      // reader hears as an ordinal ("1 von 36. Explosion").
+      const join = globalThis.dicewrightPageTexts.oddsJoin;
+      radio.setAttribute('aria-description', odds.split('\n').slice(1)
+        .reduce((said, line) => arg(qsTranslate(join.context, join.source), said, line)));
       const caption = document.createElement('span');
       caption.textContent = stepCaption(step);
       option.append(radio, caption);
@@ -90,38 +100,50 @@ export class MainWindow {
   }
 
   // What the field now holds, however it came (a key of any keyboard or script, a phone's own
-  // keyboard, a paste), as the engine's rule takes it: a number it refuses leaves the field
-  // with its last good value, and one past the greatest says why.
+  // keyboard, a paste), as the engine's rule takes it: a text it refuses leaves the field with
+  // its last good value, and the note says why, spoken once while it stands. The field's value
+  // stays good, so it is never marked invalid.
   fieldChanged(field) {
-    const greatest = field.id === 'txtDifficulty' ? RULES.greatestDifficulty : RULES.lastStep;
+    const difficulty = field.id === 'txtDifficulty';
+    const greatest = difficulty ? RULES.greatestDifficulty : RULES.lastStep;
     const digits = [...field.value.trim()].map((c) => (/\p{Nd}/u.test(c) ? digitValue(c) : -1));
     const read = this.engine.readOptionalNumber(digits, greatest);
     const note = $('lblFieldNote');
+    let why = '';
     if (read.refusal === 'none') {
       field.value = read.value === 0 ? '' : String(read.value);
       field.dataset.kept = field.value;
-      field.removeAttribute('aria-invalid');
-      note.textContent = '';
     } else {
       field.value = field.dataset.kept || '';
-      if (read.refusal === 'too-large') {
-        field.setAttribute('aria-invalid', 'true');
-        const highest = globalThis.dicewrightPageTexts.highest;
-        note.textContent = arg(qsTranslate(highest.context, highest.source),
-          field.labels[0].textContent, greatest);
-      }
+      const texts = globalThis.dicewrightPageTexts;
+      const refused = { 'too-large': difficulty ? texts.highestDifficulty : texts.highestBonusStep,
+        'leading-zero': texts.leadingZero, 'not-a-number': texts.digitsOnly }[read.refusal];
+      why = arg(qsTranslate(refused.context, refused.source), greatest);
+    }
+    if (why !== note.textContent) {
+      note.textContent = why;
+      if (why) this.announce(why);
     }
     this.clearVerdict();
     this.showChance(true);
   }
 
+  // The chance, or a word that there is none yet, which a screen reader reads as the
+  // paragraph's text: an empty paragraph's own name is passed over by many readers.
   showChance(spokenLater) {
     const chance = $('lblChance');
     const set = this.step !== 0 && this.difficulty !== 0;
     const text = set ? chanceText(this.engine, this.step, this.bonusStep, this.difficulty) : '';
-    if (text === chance.textContent) return;
-    chance.textContent = text;
-    if (text) chance.removeAttribute('aria-label'); else chance.setAttribute('aria-label', noChanceYet());
+    if (text === this.chance) return;
+    this.chance = text;
+    if (text) {
+      chance.textContent = text;
+    } else {
+      const none = document.createElement('span');
+      none.className = 'unseen';
+      none.textContent = noChanceYet();
+      chance.replaceChildren(none);
+    }
     clearTimeout(this.settles);
     if (text && spokenLater) {
       this.settles = setTimeout(() => this.announce(text), RULES.chanceSettleMs);
@@ -168,7 +190,8 @@ export class MainWindow {
     const throws = throwsText(roll);
     $('lblTotal').textContent = total;
     $('lblTotal').title = throws;
-    $('lblTotal').setAttribute('aria-description', throws);
+    $('lblTotal').setAttribute('aria-description', arg(qsTranslate('dicewright::TotalDisplay',
+      '%1. %2'), qsTranslate('dicewright::TotalDisplay', 'Total of the last roll'), throws));
     $('lblVerdict').textContent = verdict;
     // One announcement for both, so that a screen reader says them together, once.
     const spoken = qsTranslate('dicewright::TotalDisplay', '%1. %2', 'a total and its verdict');

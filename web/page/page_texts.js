@@ -25,8 +25,19 @@
     ok: QT_TRANSLATE_NOOP('page', 'OK'),
     //: The button that closes the roll log.
     close: QT_TRANSLATE_NOOP('page', 'Close'),
-    //: Said where a field cannot take what was typed. %1 is the field's name, %2 its highest value.
-    highest: QT_TRANSLATE_NOOP('page', 'The highest %1 is %2.'),
+    //: Said where the difficulty field cannot take the number typed. %1 is its highest value, 99.
+    highestDifficulty: QT_TRANSLATE_NOOP('page', 'The highest difficulty is %1.'),
+    //: Said where the bonus step field cannot take the number typed. %1 is its highest value, 40.
+    highestBonusStep: QT_TRANSLATE_NOOP('page', 'The highest bonus step is %1.'),
+    //: Said where a number field was given a number that starts with 0, or 0 alone.
+    leadingZero: QT_TRANSLATE_NOOP('page', 'A number here never starts with 0; an empty field means none.'),
+    //: Said where a number field was given something other than digits.
+    digitsOnly: QT_TRANSLATE_NOOP('page', 'Only digits go in this field.'),
+    //: The menu item that gives the last roll's line to the phone's own share sheet.
+    share: QT_TRANSLATE_NOOP('page', 'Share last roll'),
+    //: How a screen reader hears a step's odds, one line after the other ("Average total: 5.50;
+    //: Rule of One: 1 in 36"). Never a full stop: after a number it reads as an ordinal.
+    oddsJoin: QT_TRANSLATE_NOOP('OddsWords', '%1; %2'),
     //: What a screen reader calls the 40 step options as one group.
     steps: QT_TRANSLATE_NOOP('dicewright::MainWindow', 'Steps'),
   };
