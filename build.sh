@@ -24,7 +24,7 @@ readonly PACKAGE_CHECK_PACKAGES=(desktop-file-utils appstream lintian devscripts
 readonly WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 ninja-build nsis locales fonttools
     wine wine64 fonts-wine libgtest-dev xvfb xauth xdotool x11-utils openbox wmctrl procps imagemagick
     unzip dpkg-dev)
-readonly WEB_PACKAGES=(emscripten ninja-build fonts-liberation fonts-wine fonttools python3-brotli nodejs brotli
+readonly WEB_PACKAGES=(emscripten esbuild ninja-build fonts-liberation fonts-wine fonttools python3-brotli nodejs brotli
     chromium firefox-esr webkit2gtk-driver xvfb xauth)
 
 install_packages() {

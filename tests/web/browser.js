@@ -15,7 +15,8 @@ const TYPES = {
 };
 
 // Serves `root` on a free port of 127.0.0.1; resolves to { origin, requests, sent, close }, where
-// sent has the name and size of each file it sent (as sent, compressed or not). With
+// sent has the name and size of each file it sent (as sent, compressed or not), and whether the
+// service worker asked for it (its own script, or a fetch of the worker's). With
 // `compress`, a file's .gz copy goes to a browser that takes gzip, as servers that serve
 // precompressed files do. A file named in `missing` is not found, as on a site copied in part.
 // `onSent` is told the path of each file once it is sent, for a deploy in the middle of a visit.
@@ -42,7 +43,9 @@ function serve(root, { compress = false, missing = null, onSent = () => {} } = {
       ...(gzipped ? { 'Content-Encoding': 'gzip' } : {}),
     });
     response.end(body);
-    sent.push({ name: url.pathname, bytes: body.length });
+    const referrer = request.headers.referer ? new URL(request.headers.referer).pathname : '';
+    sent.push({ name: url.pathname, bytes: body.length,
+      worker: 'service-worker' in request.headers || referrer === '/service-worker.js' });
     onSent(url.pathname);
   });
   return new Promise((resolve) => {
@@ -148,11 +151,13 @@ async function activate(cdp, node) {
 
 module.exports = { serve, launch, waitFor, state, listen, announced, checks, readTree, find, activate };
 
-// The bytes a first visit fetches from `server` (as serve gives it) with an empty cache: what
-// the server sends until the program is ready for its first roll and its files are kept for
-// offline use, the service worker's fetches included. Counted where they are sent, so that none
-// is missed however early the worker starts. Gives { bytes, files: [[name, bytes]...] } with the
-// largest files first.
+// The bytes a first visit fetches from `server` (as serve gives it) with an empty cache: what the
+// server sends for the page until the program is ready for its first roll (its main window up,
+// with the faces it writes), and apart from that what the browser asks for itself (the manifest
+// and the icons, for the tab and for installing) and what the service worker then keeps for
+// offline use, once its cache is full. Each request is told apart by who asked for it, not by
+// when it came, so that none is counted twice however early the worker starts. Gives { bytes,
+// files: [[name, bytes]...] (the page's, largest first), browser, kept }.
 async function firstVisitBytes(browser, server) {
   const from = server.sent.length;
   const context = await browser.createBrowserContext();
@@ -162,19 +167,20 @@ async function firstVisitBytes(browser, server) {
   await waitFor('the splash', async () => (await shown()) === 'splash', 30);
   await page.click('#cmdStart');
   await waitFor('the main window', async () => (await shown()) === 'running', 30);
-  // Ready for a first roll: what the visit fetched so far is what a player waited for.
+  await page.evaluate(() => document.fonts.ready);
   const ready = server.sent.length;
-  // The worker is ready once it has kept every file it keeps, all or nothing: what it fetched
-  // beyond the visit's own is counted apart.
   await waitFor('the files kept for offline use', () => page.evaluate(async () =>
     document.body.dataset.offline === 'ready' && (await caches.keys()).length === 1), 60);
   await context.close();
+  const browsers = /^\/(manifest[^/]*\.webmanifest|icons\/)/;
   const sum = (sent) => sent.reduce((total, { bytes }) => total + bytes, 0);
+  const visit = server.sent.slice(from, ready).filter(({ name, worker }) => !worker && !browsers.test(name));
   const fetched = new Map();
-  for (const { name, bytes } of server.sent.slice(from, ready)) {
-    fetched.set(name, (fetched.get(name) || 0) + bytes);
-  }
-  const files = [...fetched.entries()].sort((a, b) => b[1] - a[1]);
-  return { bytes: sum(server.sent.slice(from, ready)), files, kept: sum(server.sent.slice(ready)) };
+  for (const { name, bytes } of visit) fetched.set(name, (fetched.get(name) || 0) + bytes);
+  return {
+    bytes: sum(visit), files: [...fetched.entries()].sort((a, b) => b[1] - a[1]),
+    browser: sum(server.sent.slice(from, ready).filter(({ name, worker }) => !worker && browsers.test(name))),
+    kept: sum(server.sent.slice(from).filter(({ worker }) => worker)),
+  };
 }
 module.exports.firstVisitBytes = firstVisitBytes;
