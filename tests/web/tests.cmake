@@ -28,6 +28,9 @@ endfunction()
 # accessibility tree) and a phone (its viewports, touch and keyboard), in each language,
 # offline and across an update, under the page's security policy.
 add_browser_test(web_test 900)
+# The phones, folded phones and tablets players hold, upright and sideways, installed or in a
+# browser with its bars, in every language: everything a thumb needs on screen, the roll log whole.
+add_browser_test(web_screens_test 900)
 # The module and the page's words against the desktop program's, roll for roll.
 add_browser_test(web_parity_test 300 ${DICEWRIGHT_WEB_PARITY_TABLE})
 # Firefox ESR (WebDriver BiDi) and WebKitGTK (WebKitWebDriver under Xvfb), without WebGL.

@@ -44,6 +44,9 @@ export class RollLog {
     }
     this.current = 0;
     this.grid.scrollTop = 0;
+    // The rows' height is found again, for the screen and the rolls of this time.
+    this.grid.style.removeProperty('--row-height');
+    this.grid.classList.remove('wrapped');
     this.refresh();
     this.focusCurrent();
   }
@@ -53,7 +56,6 @@ export class RollLog {
     if (!this.dialog.open) return;
     const size = this.engine.recordSize;
     this.grid.setAttribute('aria-rowcount', String(size));
-    this.sheet.style.height = `${size * this.rowHeight()}px`;
     const dropped = this.engine.recordDropped;
     $('lblDropped').hidden = dropped === 0;
     if (dropped > 0) {
@@ -85,6 +87,7 @@ export class RollLog {
     const key = `${first} ${last} ${size} ${this.current}`;
     if (!again && key === this.drawn) return;
     this.drawn = key;
+    this.sheet.style.height = `${size * height}px`;
     const refocus = this.grid.contains(document.activeElement);
     for (const [row, element] of this.elements) {
       if (row < first || row >= last) {
@@ -92,6 +95,7 @@ export class RollLog {
         this.elements.delete(row);
       }
     }
+    const written = [];
     let older = last < size ? this.engine.row(last) : null;
     for (let row = last - 1; row >= first; --row) {
       const roll = this.engine.row(row);
@@ -102,7 +106,6 @@ export class RollLog {
         element.setAttribute('role', 'row');
         element.setAttribute('aria-rowindex', String(row + 1));
         element.dataset.row = String(row);
-        element.style.top = `${row * height}px`;
         const cell = document.createElement('div');
         cell.setAttribute('role', 'gridcell');
         cell.id = `roll-${row}`;
@@ -110,9 +113,11 @@ export class RollLog {
         this.elements.set(row, element);
         this.sheet.append(element);
       }
+      element.style.top = `${row * height}px`;
       if (fresh || again) {
         element.firstChild.textContent = logLine(this.engine, roll, older);
         element.classList.toggle('rule-of-one', roll.ruleOfOne);
+        written.push(element);
       }
       const current = row === this.current;
       element.classList.toggle('current', current);
@@ -120,8 +125,34 @@ export class RollLog {
       element.firstChild.tabIndex = current ? 0 : -1;
       older = roll;
     }
+    if (this.fitRows(written, height)) {
+      this.draw(true);
+      return;
+    }
     const cell = this.elements.get(this.current)?.firstChild;
     if (refocus && cell && document.activeElement !== cell) cell.focus({ preventScroll: true });
+  }
+
+  // Every row as tall as the tallest written one needs, so that a long row wraps whole rather
+  // than be cut: the places of the rows are counted in one height. It only grows while the log is
+  // open, keeping the same row at the top; says whether it grew. Rows of several lines are set
+  // apart by a line.
+  fitRows(written, height) {
+    if (written.length === 0) return false;
+    const tallest = Math.max(...written.map((row) => row.firstChild.offsetHeight));
+    const frame = () => {
+      const style = getComputedStyle(written[0]);
+      return ['paddingTop', 'paddingBottom', 'borderTopWidth', 'borderBottomWidth']
+        .reduce((sum, side) => sum + parseFloat(style[side]), 0);
+    };
+    if (tallest + frame() <= height) return false;
+    this.grid.classList.add('wrapped');
+    const needed = Math.ceil(tallest + frame());
+    const top = this.grid.scrollTop / height;
+    this.grid.style.setProperty('--row-height', `${needed}px`);
+    this.sheet.style.height = `${this.engine.recordSize * needed}px`;
+    this.grid.scrollTop = top * needed;
+    return true;
   }
 
   // The focus on the current roll's row, drawn where it is not yet.
@@ -135,13 +166,16 @@ export class RollLog {
     const size = this.engine.recordSize;
     if (size === 0) return;
     this.current = Math.max(0, Math.min(size - 1, row));
-    const height = this.rowHeight();
-    const top = this.current * height;
-    if (top < this.grid.scrollTop) this.grid.scrollTop = top;
-    else if (top + height > this.grid.scrollTop + this.grid.clientHeight) {
-      this.grid.scrollTop = top + height - this.grid.clientHeight;
+    // Again where the rows it came to are taller, so that it ends in view.
+    for (let height = 0; height !== this.rowHeight();) {
+      height = this.rowHeight();
+      const top = this.current * height;
+      if (top < this.grid.scrollTop) this.grid.scrollTop = top;
+      else if (top + height > this.grid.scrollTop + this.grid.clientHeight) {
+        this.grid.scrollTop = top + height - this.grid.clientHeight;
+      }
+      this.focusCurrent();
     }
-    this.focusCurrent();
   }
 
   key(event) {
