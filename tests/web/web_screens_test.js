@@ -128,6 +128,12 @@ async function screen(browser, origin, language, [width, height, scale, held, st
     }, value);
   }
   await tap('#Command1');
+  // Whatever the dice gave, the verdict at its longest: a success with many extra successes.
+  await page.evaluate(async () => {
+    const { verdictText } = await import('./wording.js');
+    document.getElementById('lblVerdict').textContent =
+      verdictText({ success: true, extraSuccesses: 22 });
+  });
   judge('with the difficulty', await page.evaluate(measure, { whole: ['Label1', 'lblTotal', 'lblVerdict',
     'Command1', 'cmdExit', 'txtDifficulty', 'txtBonusStep', 'lblChance'], insets }));
   await page.screenshot({ path: path.join(work, `${language}-${width}x${height}-difficulty.png`) });
