@@ -7,6 +7,7 @@
 
 #include "chance_shown.h"
 #include "engine_interface.h"
+#include "optional_number.h"
 #include "roll_settings.h"
 #include "roll_tally.h"
 #include "step_table.h"
@@ -70,6 +71,7 @@ int main(int argc, char** argv) {
         << "  lastStep: " << StepTable::kLastStep << ",\n"
         << "  greatestDifficulty: " << kGreatestDifficulty << ",\n"
         << "  noBonus: " << kNoBonus << ",\n"
+        << "  notADigit: " << kNotADigit << ",\n"
         << "  fewestToJudge: " << RollTally::kFewestToJudge << ",\n"
         << "  chanceSettleMs: " << kChanceSettleMs << ",\n"
         << "  typeAheadPauseMs: " << StepTypeAhead::kPauseMs << ",\n"

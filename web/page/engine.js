@@ -97,7 +97,7 @@ class Engine {
   // One digit typed at `msecs` on a clock that only moves forward: the step now named, or 0.
   typeAhead(digit, msecs) { return this.m._dw_type_ahead(digit, msecs); }
 
-  // A field's characters as digit values (-1 for any other character), read by the rule of a
+  // A field's characters as digit values (RULES.notADigit for any other), read by the rule of a
   // field that may be left empty: { value, refusal }, the refusal one of REFUSALS.
   readOptionalNumber(digits, greatest) {
     const at = this.m._dw_input(digits.length) >> 2;

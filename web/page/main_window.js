@@ -106,7 +106,7 @@ export class MainWindow {
   fieldChanged(field) {
     const difficulty = field.id === 'txtDifficulty';
     const greatest = difficulty ? RULES.greatestDifficulty : RULES.lastStep;
-    const digits = [...field.value.trim()].map((c) => (/\p{Nd}/u.test(c) ? digitValue(c) : -1));
+    const digits = [...field.value.trim()].map((c) => (/\p{Nd}/u.test(c) ? digitValue(c) : RULES.notADigit));
     const read = this.engine.readOptionalNumber(digits, greatest);
     const note = $('lblFieldNote');
     let why = '';
